@@ -1,0 +1,40 @@
+# Thin wrapper over the CMake presets. `make run` and `make test` are all a newcomer needs.
+PRESET ?= release
+BUILD_DIR := build/$(PRESET)
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps configure build run test bench asan clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD_DIR)/build.ninja: | deps
+	cmake --preset $(PRESET)
+
+configure: deps
+	cmake --preset $(PRESET)
+
+build: deps $(BUILD_DIR)/build.ninja
+	cmake --build --preset $(PRESET) -j $(JOBS)
+
+run: build
+	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
+	  echo "No display found. Run the chart program under a virtual display:"; \
+	  echo "  xvfb-run -s '-screen 0 1024x768x24' $(BUILD_DIR)/app/vorelim"; \
+	  exit 1; \
+	fi
+	cd "$${VORELIM_CHARTS:-$$HOME}" && exec "$(CURDIR)/$(BUILD_DIR)/app/vorelim"
+
+test: build
+	ctest --preset $(PRESET) -j $(JOBS)
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
+
+asan:
+	$(MAKE) test PRESET=asan
+
+clean:
+	rm -rf build

@@ -1,0 +1,68 @@
+#pragma once
+// Chart files: NAME.NUM in the current folder, holding one 66-byte chart record.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "chart/chart_record.h"
+
+namespace vorelim {
+
+/// Why a chart name cannot name a chart file.
+enum class NameProblem {
+  None,
+  PathSeparator,    // '/' or '\'
+  ReservedCharacter,  // : * ? " < > |
+  ControlCharacter,
+  DotName,          // "." or ".."
+  NotWindows1252,
+  TooLong,          // more than 15 characters
+};
+
+/// Checks a UTF-8 chart name. A chart name is never a path.
+NameProblem CheckChartName(std::string_view name);
+
+/// The file name of a chart: the name followed by ".NUM".
+std::string ChartFileName(std::string_view name);
+
+/// The existing file in `folder` for the chart name: NAME.NUM itself when present, otherwise the
+/// one file whose name matches it ignoring letter case. Nothing when none exists or the name is
+/// refused.
+std::optional<std::filesystem::path> FindChartFile(std::string_view name,
+                                                   const std::filesystem::path& folder = ".");
+
+enum class WriteStatus { Ok, InvalidName, CannotCreate, WriteFailed, CannotReplace };
+
+struct WriteResult {
+  WriteStatus status = WriteStatus::Ok;
+  NameProblem name_problem = NameProblem::None;  // with InvalidName
+  std::filesystem::path path;                    // the file meant to be written
+  int error = 0;                                 // errno of the failing call
+  bool ok() const { return status == WriteStatus::Ok; }
+};
+
+/// Writes the record to Name + ".NUM" in the current folder (or `folder`), replacing an existing
+/// chart of that name (found ignoring case) atomically: a failed write leaves the old file intact
+/// and no temporary file behind.
+WriteResult WriteChartFile(const ChartRecord& record, const std::filesystem::path& folder = ".");
+
+enum class ReadStatus { Whole, Missing, Short, Unreadable, InvalidName };
+
+struct ReadResult {
+  ReadStatus status = ReadStatus::Whole;
+  std::size_t bytes_read = 0;
+  std::filesystem::path path;
+  int error = 0;
+};
+
+/// Reads the first 66 bytes of name + ".NUM" in the current folder (or `folder`) into the record.
+/// A missing or unreadable file leaves the record untouched; a short file fills only its start.
+ReadResult ReadChartFile(std::string_view name, ChartRecord& record,
+                         const std::filesystem::path& folder = ".");
+
+/// The same for a file given by its path, opened for reading only.
+ReadResult ReadChartPath(const std::filesystem::path& file, ChartRecord& record);
+
+}  // namespace vorelim

@@ -1,0 +1,1 @@
+#include "chart/chart_record.h"

@@ -1,0 +1,1 @@
+#include "chart/text_number.h"

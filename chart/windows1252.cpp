@@ -1,0 +1,1 @@
+#include "chart/windows1252.h"
