@@ -1,0 +1,418 @@
+#include "chart/tcriacao.h"
+
+#include <QEvent>
+#include <QFocusEvent>
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "chart/chart_file.h"
+#include "chart/chart_record.h"
+#include "chart/numerology.h"
+#include "chart/today.h"
+#include "chart/windows1252.h"
+
+namespace {
+
+constexpr int kDefaultYear = 1990;
+const char* const kWarningLine1 = "JÁ EXISTE UM ARQUIVO COM ESTE NOME !";
+const char* const kWarningLine2 = "DESEJA CONTINUAR ?";
+
+TCriacao::MessageSink message_sink = nullptr;
+
+// The warning panel: a single dark border line, a raised bevel six pixels wide, then the teal face.
+class WarningPanel : public QFrame {
+ public:
+  explicit WarningPanel(QWidget* parent) : QFrame(parent) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    constexpr int kBevelWidth = 6;
+    QPainter p(this);
+    QRect r = rect();
+    p.fillRect(r, palette().color(QPalette::Window));
+    p.setPen(Qt::black);
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    r.adjust(1, 1, -1, -1);
+    const QColor light = palette().color(QPalette::Light);
+    const QColor shadow = palette().color(QPalette::Dark);
+    for (int i = 0; i < kBevelWidth; ++i) {
+      const QRect b = r.adjusted(i, i, -i - 1, -i - 1);
+      p.setPen(light);
+      p.drawLine(b.topLeft(), b.topRight());
+      p.drawLine(b.topLeft(), b.bottomLeft());
+      p.setPen(shadow);
+      p.drawLine(b.bottomLeft(), b.bottomRight());
+      p.drawLine(b.topRight(), b.bottomRight());
+    }
+  }
+};
+
+QFont LabelFont() {
+  QFont f(QStringLiteral("Arial"));
+  f.setPixelSize(11);
+  return f;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
+                  const QFont& font) {
+  auto* label = new QLabel(text, parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setFont(font);
+  label->setGeometry(geometry);
+  // The designed widths fit the designed faces; a wider substitute face grows the label around
+  // its centre instead of cutting the text.
+  const int needed = label->sizeHint().width();
+  if (needed > geometry.width()) {
+    label->setGeometry(geometry.center().x() - needed / 2, geometry.y(), needed, geometry.height());
+  }
+  return label;
+}
+
+QListWidget* MakeList(QWidget* parent, const char* name, const QStringList& items, QRect geometry) {
+  constexpr int kItemHeight = 13;
+  auto* list = new QListWidget(parent);
+  list->setObjectName(QString::fromLatin1(name));
+  list->setGeometry(geometry);
+  list->setUniformItemSizes(true);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setSelectionMode(QAbstractItemView::SingleSelection);
+  for (const QString& text : items) {
+    auto* item = new QListWidgetItem(text, list);
+    item->setSizeHint(QSize(geometry.width(), kItemHeight));
+  }
+  return list;
+}
+
+QString NameProblemText(vorelim::NameProblem problem, const QString& name) {
+  using vorelim::NameProblem;
+  switch (problem) {
+    case NameProblem::None:
+      break;
+    case NameProblem::PathSeparator:
+      return QStringLiteral(
+                 "O nome \"%1\" contém uma barra (/ ou \\), que não pode fazer parte "
+                 "do nome de um arquivo.")
+          .arg(name);
+    case NameProblem::ReservedCharacter:
+      return QStringLiteral(
+                 "O nome \"%1\" contém um dos caracteres : * ? \" < > |, que não podem "
+                 "fazer parte do nome de um arquivo.")
+          .arg(name);
+    case NameProblem::ControlCharacter:
+      return QStringLiteral(
+          "O nome contém caracteres de controle, que não podem fazer parte do "
+          "nome de um arquivo.");
+    case NameProblem::DotName:
+      return QStringLiteral("O nome \"%1\" não pode ser usado: \".\" e \"..\" indicam pastas.")
+          .arg(name);
+    case NameProblem::NotWindows1252: {
+      for (const QChar c : name) {
+        if (!vorelim::IsWindows1252Representable(QString(c).toStdString())) {
+          return QStringLiteral(
+                     "O caractere \"%1\" do nome \"%2\" não pode ser gravado no "
+                     "arquivo do mapa.")
+              .arg(c, name);
+        }
+      }
+      return QStringLiteral(
+                 "O nome \"%1\" contém caracteres que não podem ser gravados no "
+                 "arquivo do mapa.")
+          .arg(name);
+    }
+    case NameProblem::TooLong:
+      return QStringLiteral("O nome \"%1\" tem mais de 15 caracteres.").arg(name);
+  }
+  return QStringLiteral("O nome \"%1\" não pode ser usado como nome de arquivo.").arg(name);
+}
+
+QString WriteProblemText(const vorelim::WriteResult& result) {
+  using vorelim::WriteStatus;
+  std::error_code ec;
+  const std::filesystem::path full = std::filesystem::absolute(result.path, ec);
+  const QString file = QString::fromStdString(result.path.filename().string());
+  const QString folder = QString::fromStdString((ec ? result.path : full).parent_path().string());
+  QString what;
+  switch (result.status) {
+    case WriteStatus::Ok:
+    case WriteStatus::InvalidName:
+      what = QStringLiteral("o arquivo não pôde ser gravado");
+      break;
+    case WriteStatus::CannotCreate:
+      what = QStringLiteral("o arquivo não pôde ser criado");
+      break;
+    case WriteStatus::WriteFailed:
+      what = QStringLiteral("a gravação dos dados falhou");
+      break;
+    case WriteStatus::CannotReplace:
+      what = QStringLiteral("o arquivo existente não pôde ser substituído");
+      break;
+  }
+  QString text = QStringLiteral("Não foi possível gravar o arquivo \"%1\" na pasta \"%2\": %3.")
+                     .arg(file, folder, what);
+  if (result.error != 0) {
+    text += QStringLiteral("\nMotivo informado pelo sistema: %1.")
+                .arg(QString::fromLocal8Bit(std::strerror(result.error)));
+  }
+  text += QStringLiteral(
+      "\nO mapa não foi criado; um arquivo anterior com este nome ficou como "
+      "estava.");
+  return text;
+}
+
+}  // namespace
+
+TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
+  setObjectName(QStringLiteral("TCriacao"));
+  setWindowTitle(QStringLiteral("Criação de Arquivo"));
+  setModal(false);
+  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  setFixedSize(382, 185);
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, pal.color(QPalette::Midlight));
+  setPalette(pal);
+  setAutoFillBackground(true);
+
+  BuildControls();
+
+  QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+  if (screen != nullptr) {
+    const QRect area = screen->geometry();
+    move(area.center() - QPoint(width() / 2, height() / 2));
+  }
+}
+
+TCriacao::~TCriacao() = default;
+
+void TCriacao::BuildControls() {
+  Bevel1 = new QFrame(this);
+  Bevel1->setObjectName(QStringLiteral("Bevel1"));
+  Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Bevel1->setGeometry(8, 8, 281, 161);
+
+  const QFont label_font = LabelFont();
+  Label1 = MakeLabel(this, "Label1", QStringLiteral("Nome"), {24, 40, 27, 14}, label_font);
+
+  Edit1 = new QLineEdit(QStringLiteral("NovoNome"), this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setGeometry(64, 32, 209, 21);
+  Edit1->setMaxLength(15);
+  Edit1->installEventFilter(this);
+
+  Label4 =
+      MakeLabel(this, "Label4", QStringLiteral("Dia do Nascimento"), {24, 72, 89, 14}, label_font);
+  QStringList days;
+  for (int day = 1; day <= 31; ++day) days << QString::number(day);
+  ListBox1 = MakeList(this, "ListBox1", days, {120, 64, 49, 33});
+
+  Label3 =
+      MakeLabel(this, "Label3", QStringLiteral("Mês do Nascimento"), {24, 112, 94, 14}, label_font);
+  ListBox2 =
+      MakeList(this, "ListBox2",
+               {QStringLiteral("janeiro"), QStringLiteral("fevereiro"), QStringLiteral("março"),
+                QStringLiteral("abril"), QStringLiteral("maio"), QStringLiteral("junho"),
+                QStringLiteral("julho"), QStringLiteral("agosto"), QStringLiteral("setembro"),
+                QStringLiteral("outubro"), QStringLiteral("novembro"), QStringLiteral("dezembro")},
+               {24, 128, 89, 33});
+
+  Label2 = MakeLabel(this, "Label2", QStringLiteral("Ano de Nascimento"), {184, 112, 94, 14},
+                     label_font);
+
+  Edit2 = new QLineEdit(QStringLiteral("1990"), this);
+  Edit2->setObjectName(QStringLiteral("Edit2"));
+  Edit2->setGeometry(200, 136, 65, 21);
+  Edit2->setMaxLength(4);
+  connect(Edit2, &QLineEdit::editingFinished, this, &TCriacao::Edit2Exit);
+
+  OKBtn = new QPushButton(QStringLiteral("OK"), this);
+  OKBtn->setObjectName(QStringLiteral("OKBtn"));
+  OKBtn->setGeometry(300, 8, 75, 25);
+  OKBtn->setDefault(true);
+  connect(OKBtn, &QPushButton::clicked, this, &TCriacao::OKBtnClick);
+
+  CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
+  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+  CancelBtn->setGeometry(300, 38, 75, 25);
+  connect(CancelBtn, &QPushButton::clicked, this, &TCriacao::CancelBtnClick);
+
+  Panel1 = new WarningPanel(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(8, 56, 361, 105);
+  QPalette teal = Panel1->palette();
+  teal.setColor(QPalette::Window, QColor(0, 128, 128));
+  teal.setColor(QPalette::WindowText, Qt::white);
+  Panel1->setPalette(teal);
+  QFont panel_font(QStringLiteral("VAG Rounded Th"));
+  panel_font.setPixelSize(12);
+  panel_font.setBold(true);
+  Panel1->setFont(panel_font);
+
+  Label5 =
+      MakeLabel(Panel1, "Label5", QString::fromUtf8(kWarningLine1), {72, 17, 212, 14}, panel_font);
+  Label6 =
+      MakeLabel(Panel1, "Label6", QString::fromUtf8(kWarningLine2), {112, 40, 109, 14}, panel_font);
+
+  // Push buttons draw their text in the button text colour, whatever the panel's text colour.
+  QPalette button_palette = palette();
+  Button1 = new QPushButton(QStringLiteral("SIM"), Panel1);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setGeometry(104, 64, 49, 25);
+  Button1->setPalette(button_palette);
+  connect(Button1, &QPushButton::clicked, this, &TCriacao::Button1Click);
+
+  Button2 = new QPushButton(QStringLiteral("NÃO"), Panel1);
+  Button2->setObjectName(QStringLiteral("Button2"));
+  Button2->setGeometry(200, 64, 49, 25);
+  Button2->setPalette(button_palette);
+  connect(Button2, &QPushButton::clicked, this, &TCriacao::Button2Click);
+
+  setTabOrder(Edit1, ListBox1);
+  setTabOrder(ListBox1, ListBox2);
+  setTabOrder(ListBox2, Edit2);
+  setTabOrder(Edit2, OKBtn);
+  setTabOrder(OKBtn, CancelBtn);
+  setTabOrder(CancelBtn, Button1);
+  setTabOrder(Button1, Button2);
+
+  SetWarningVisible(false);
+  Edit1->setFocus();
+}
+
+void TCriacao::SetMessageSinkForTesting(MessageSink sink) {
+  message_sink = sink;
+}
+
+int TCriacao::BirthYearFromText(const QString& text, int current_year) {
+  bool ok = false;
+  const int year = text.toInt(&ok);
+  const int two_digit_year = current_year % 100;
+  if (!ok || year < 1 || year < two_digit_year) return kDefaultYear;
+  return year;
+}
+
+bool TCriacao::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == Edit1 && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    // Switching to another window or opening a popup keeps the name box as the dialog's focus;
+    // only a move of the focus inside the dialog enters or leaves it.
+    const bool window_switch =
+        reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason;
+    if (event->type() == QEvent::FocusIn && !name_box_active_) {
+      name_box_active_ = true;
+      if (!selecting_name_) Edit1Enter();
+    } else if (event->type() == QEvent::FocusOut && name_box_active_ && !window_switch) {
+      name_box_active_ = false;
+      Edit1Exit();
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TCriacao::SetWarningVisible(bool shown) {
+  Label5->setText(QString::fromUtf8(kWarningLine1));
+  Label6->setText(QString::fromUtf8(kWarningLine2));
+  if (shown) Panel1->raise();
+  Panel1->setVisible(shown);
+  Label5->setVisible(shown);
+  Label6->setVisible(shown);
+  Button1->setVisible(shown);
+  Button2->setVisible(shown);
+}
+
+void TCriacao::Edit1Enter() {
+  ListBox1->setCurrentRow(1);
+  ListBox2->setCurrentRow(1);
+  SetWarningVisible(false);
+}
+
+void TCriacao::Edit1Exit() {
+  const std::string name = Edit1->text().toStdString();
+  if (vorelim::FindChartFile(name).has_value()) SetWarningVisible(true);
+}
+
+void TCriacao::Edit2Exit() {}
+
+void TCriacao::Button1Click() {
+  SetWarningVisible(false);
+}
+
+void TCriacao::Button2Click() {
+  Edit1->setText(QStringLiteral("NOVONOME"));
+  SetWarningVisible(false);
+}
+
+void TCriacao::OKBtnClick() {
+  const int current_year = vorelim::Today().year;
+  const QString name = Edit1->text().left(15);
+  const int day = ListBox1->currentRow() + 1;
+  const int month = ListBox2->currentRow() + 1;
+  const int year = BirthYearFromText(Edit2->text(), current_year);
+
+  const std::string utf8_name = name.toStdString();
+  const vorelim::NameProblem problem = vorelim::CheckChartName(utf8_name);
+  if (problem != vorelim::NameProblem::None) {
+    ShowProblem(QStringLiteral("O mapa não foi criado.\n") + NameProblemText(problem, name));
+    SelectName();
+    return;
+  }
+
+  vorelim::ChartRecord record;
+  vorelim::CalcChart(record, day, month, year);
+  record.SetText(vorelim::ChartField::Name, utf8_name);
+  record.SetRaw(vorelim::ChartField::BirthDay, std::to_string(day));
+  record.SetRaw(vorelim::ChartField::BirthMonth, std::to_string(month));
+  record.SetRaw(vorelim::ChartField::BirthYear, std::to_string(year));
+
+  const vorelim::WriteResult written = vorelim::WriteChartFile(record);
+  if (!written.ok()) {
+    if (written.status == vorelim::WriteStatus::InvalidName) {
+      ShowProblem(QStringLiteral("O mapa não foi criado.\n") +
+                  NameProblemText(written.name_problem, name));
+      SelectName();
+    } else {
+      ShowProblem(WriteProblemText(written));
+    }
+    return;
+  }
+
+  // TODO: open the new chart in a chart window owned by this dialog once the chart window lands.
+
+  QDialog::accept();
+}
+
+void TCriacao::CancelBtnClick() {
+  QDialog::reject();
+}
+
+void TCriacao::reject() {
+  CancelBtnClick();
+}
+
+void TCriacao::ShowProblem(const QString& text) {
+  const QString title = QStringLiteral("Criação de Arquivo");
+  if (message_sink != nullptr) {
+    message_sink(this, title, text);
+  } else {
+    QMessageBox::warning(this, title, text);
+  }
+}
+
+void TCriacao::SelectName() {
+  selecting_name_ = true;
+  Edit1->setFocus(Qt::OtherFocusReason);
+  selecting_name_ = false;
+  Edit1->selectAll();
+}
