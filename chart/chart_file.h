@@ -13,12 +13,12 @@ namespace vorelim {
 /// Why a chart name cannot name a chart file.
 enum class NameProblem {
   None,
-  PathSeparator,    // '/' or '\'
+  PathSeparator,      // '/' or '\'
   ReservedCharacter,  // : * ? " < > |
   ControlCharacter,
-  DotName,          // "." or ".."
+  DotName,  // "." or ".."
   NotWindows1252,
-  TooLong,          // more than 15 characters
+  TooLong,  // more than 15 characters
 };
 
 /// Checks a UTF-8 chart name. A chart name is never a path.

@@ -15,6 +15,8 @@ CalendarDate Today() {
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 
-void SetTodayForTesting(std::optional<CalendarDate> date) { fixed_today = date; }
+void SetTodayForTesting(std::optional<CalendarDate> date) {
+  fixed_today = date;
+}
 
 }  // namespace vorelim

@@ -1,5 +1,6 @@
 #pragma once
-// The one place where chart text crosses between Windows-1252 bytes (on disk) and UTF-8 (in memory).
+// The one place where chart text crosses between Windows-1252 bytes (on disk) and UTF-8 (in
+// memory).
 
 #include <optional>
 #include <string>
