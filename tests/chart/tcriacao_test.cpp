@@ -1,0 +1,422 @@
+// The new chart dialog, driven as a user drives it: focus moves, clicks and keys, with the chart
+// file on disk as the result.
+#include "chart/tcriacao.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "chart/chart_file.h"
+#include "chart/chart_record.h"
+#include "chart/today.h"
+#include "support/temp_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::vector<QString> shown_messages;
+
+void CaptureMessage(QWidget*, const QString&, const QString& text) {
+  shown_messages.push_back(text);
+}
+
+std::vector<char> ReadBytes(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& file, const std::vector<char>& bytes) {
+  std::ofstream out(file, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::vector<fs::path> FilesIn(const fs::path& folder) {
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path());
+  return files;
+}
+
+/// The chart stored in a file, as the dialog wrote it.
+vorelim::ChartRecord ReadChart(const fs::path& file) {
+  vorelim::ChartRecord record;
+  const auto result = vorelim::ReadChartPath(file, record);
+  EXPECT_EQ(result.status, vorelim::ReadStatus::Whole) << file;
+  return record;
+}
+
+class DialogTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    shown_messages.clear();
+    TCriacao::SetMessageSinkForTesting(&CaptureMessage);
+    vorelim::SetTodayForTesting(vorelim::CalendarDate{2026, 3, 15});
+  }
+  void TearDown() override {
+    dialog_.reset();
+    TCriacao::SetMessageSinkForTesting(nullptr);
+    vorelim::SetTodayForTesting(std::nullopt);
+  }
+
+  /// A dialog shown and active, as "&Novo" leaves it: the name box has the focus.
+  TCriacao& Open() {
+    dialog_ = std::make_unique<TCriacao>(nullptr);
+    dialog_->show();
+    dialog_->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+    EXPECT_TRUE(dialog_->Edit1->hasFocus());
+    return *dialog_;
+  }
+
+  static void Focus(QWidget* widget) {
+    widget->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+  }
+
+  vorelim::test::TempFolder folder_;
+  std::unique_ptr<TCriacao> dialog_;
+};
+
+TEST_F(DialogTest, BuildsTheDesignedWindow) {
+  TCriacao& d = Open();
+  EXPECT_EQ(d.windowTitle(), QStringLiteral("Criação de Arquivo"));
+  EXPECT_EQ(d.size(), QSize(382, 185));
+  EXPECT_EQ(d.minimumSize(), d.maximumSize());
+  EXPECT_FALSE(d.isModal());
+  EXPECT_EQ(d.Edit1->text(), QStringLiteral("NovoNome"));
+  EXPECT_EQ(d.Edit1->maxLength(), 15);
+  EXPECT_EQ(d.Edit2->text(), QStringLiteral("1990"));
+  EXPECT_EQ(d.Edit2->maxLength(), 4);
+  EXPECT_EQ(d.ListBox1->count(), 31);
+  EXPECT_EQ(d.ListBox1->item(30)->text(), QStringLiteral("31"));
+  ASSERT_EQ(d.ListBox2->count(), 12);
+  EXPECT_EQ(d.ListBox2->item(2)->text(), QStringLiteral("março"));
+  EXPECT_EQ(d.ListBox2->item(11)->text(), QStringLiteral("dezembro"));
+  EXPECT_TRUE(d.OKBtn->isDefault());
+  EXPECT_EQ(d.Panel1->palette().color(QPalette::Window), QColor(0, 128, 128));
+  EXPECT_TRUE(d.Panel1->isHidden());
+
+  struct Placed {
+    const char* name;
+    QRect rect;
+  };
+  const Placed placed[] = {
+      {"Bevel1", {8, 8, 281, 161}},     {"Edit1", {64, 32, 209, 21}},
+      {"ListBox1", {120, 64, 49, 33}},  {"ListBox2", {24, 128, 89, 33}},
+      {"Edit2", {200, 136, 65, 21}},    {"OKBtn", {300, 8, 75, 25}},
+      {"CancelBtn", {300, 38, 75, 25}}, {"Panel1", {8, 56, 361, 105}},
+      {"Button1", {104, 64, 49, 25}},   {"Button2", {200, 64, 49, 25}},
+  };
+  for (const Placed& p : placed) {
+    auto* widget = d.findChild<QWidget*>(QString::fromLatin1(p.name));
+    ASSERT_NE(widget, nullptr) << p.name;
+    EXPECT_EQ(widget->geometry(), p.rect) << p.name;
+  }
+  for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
+    EXPECT_NE(d.findChild<QLabel*>(QString::fromLatin1(name)), nullptr) << name;
+  }
+  EXPECT_EQ(d.Button1->parentWidget(), d.Panel1);
+  EXPECT_EQ(d.Label5->parentWidget(), d.Panel1);
+}
+
+TEST_F(DialogTest, SelectsDayTwoAndFebruaryOnEntry) {
+  TCriacao& d = Open();
+  EXPECT_EQ(d.ListBox1->currentItem()->text(), QStringLiteral("2"));
+  EXPECT_EQ(d.ListBox2->currentItem()->text(), QStringLiteral("fevereiro"));
+}
+
+TEST_F(DialogTest, ReturningToTheNameBoxResetsDayAndMonth) {
+  TCriacao& d = Open();
+  Focus(d.ListBox1);
+  d.ListBox1->setCurrentRow(14);
+  Focus(d.ListBox2);
+  d.ListBox2->setCurrentRow(5);
+  Focus(d.Edit1);
+  d.OKBtn->click();
+
+  const auto chart = ReadChart("NovoNome.NUM");
+  EXPECT_EQ(chart.BirthDay(), "2");
+  EXPECT_EQ(chart.BirthMonth(), "2");
+}
+
+TEST_F(DialogTest, SwitchingWindowsIsNoEntryIntoTheNameBox) {
+  TCriacao& d = Open();
+  d.ListBox1->setCurrentRow(14);  // chosen with the mouse, the name box keeps the focus
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  d.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&d));
+  EXPECT_TRUE(d.Edit1->hasFocus());
+  EXPECT_EQ(d.ListBox1->currentRow(), 14);
+}
+
+TEST_F(DialogTest, ChosenDateAndYearAreWritten) {
+  TCriacao& d = Open();
+  d.Edit1->setText(QStringLiteral("MARIA"));
+  Focus(d.ListBox1);
+  d.ListBox1->setCurrentRow(14);
+  d.ListBox2->setCurrentRow(5);
+  d.Edit2->setText(QStringLiteral("1975"));
+  d.OKBtn->click();
+
+  const auto chart = ReadChart("MARIA.NUM");
+  EXPECT_EQ(chart.Name(), "MARIA");
+  EXPECT_EQ(chart.BirthDay(), "15");
+  EXPECT_EQ(chart.BirthMonth(), "6");
+  EXPECT_EQ(chart.BirthYear(), "1975");
+  EXPECT_EQ(chart.Personality(), "7");
+  EXPECT_EQ(chart.Control(), "4");
+  EXPECT_EQ(chart.Tendency(), "8");
+  EXPECT_TRUE(d.isHidden());
+}
+
+TEST_F(DialogTest, LeavingTheNameOfAnExistingChartShowsTheWarning) {
+  WriteBytes("Maria.NUM", std::vector<char>(66, 0));
+  TCriacao& d = Open();
+  d.Edit1->setText(QStringLiteral("MARIA"));  // found whatever the letter case
+  Focus(d.Edit2);
+  EXPECT_TRUE(d.Panel1->isVisible());
+  EXPECT_TRUE(d.Label5->isVisible());
+  EXPECT_TRUE(d.Label6->isVisible());
+  EXPECT_TRUE(d.Button1->isVisible());
+  EXPECT_TRUE(d.Button2->isVisible());
+  EXPECT_EQ(d.Label5->text(), QStringLiteral("JÁ EXISTE UM ARQUIVO COM ESTE NOME !"));
+  EXPECT_EQ(d.Label6->text(), QStringLiteral("DESEJA CONTINUAR ?"));
+  EXPECT_EQ(d.Button1->text(), QStringLiteral("SIM"));
+  EXPECT_EQ(d.Button2->text(), QStringLiteral("NÃO"));
+
+  Focus(d.Edit1);  // entering the name box hides it again
+  EXPECT_TRUE(d.Panel1->isHidden());
+  d.Edit1->setText(QStringLiteral("Joana"));
+  Focus(d.Edit2);
+  EXPECT_TRUE(d.Panel1->isHidden()) << "no chart named Joana";
+}
+
+TEST_F(DialogTest, AnswerNoRenamesToNovonome) {
+  WriteBytes("MARIA.NUM", std::vector<char>(66, 0));
+  TCriacao& d = Open();
+  d.Edit1->setText(QStringLiteral("MARIA"));
+  Focus(d.Edit2);
+  ASSERT_TRUE(d.Panel1->isVisible());
+  QTest::mouseClick(d.Button2, Qt::LeftButton);
+  EXPECT_EQ(d.Edit1->text(), QStringLiteral("NOVONOME"));
+  EXPECT_TRUE(d.Panel1->isHidden());
+  EXPECT_TRUE(d.Button2->isHidden());
+  EXPECT_EQ(ReadBytes("MARIA.NUM"), std::vector<char>(66, 0));
+}
+
+TEST_F(DialogTest, AnswerYesKeepsTheNameAndOkReplacesTheFile) {
+  WriteBytes("NovoNome.NUM", std::vector<char>(80, 'A'));
+  TCriacao& d = Open();
+  Focus(d.Edit2);
+  ASSERT_TRUE(d.Panel1->isVisible());
+  QTest::mouseClick(d.Button1, Qt::LeftButton);
+  EXPECT_EQ(d.Edit1->text(), QStringLiteral("NovoNome"));
+  EXPECT_TRUE(d.Panel1->isHidden());
+  d.OKBtn->click();
+
+  std::vector<char> expected(66, 0);
+  const auto put = [&expected](std::size_t offset, const std::string& text) {
+    expected[offset] = static_cast<char>(text.size());
+    std::copy(text.begin(), text.end(), expected.begin() + offset + 1);
+  };
+  put(0, "NovoNome");
+  put(16, "2");
+  put(19, "2");
+  put(28, "1990");
+  put(33, "2");
+  put(35, "9");
+  put(37, "7");
+  const auto written = ReadBytes("NovoNome.NUM");
+  ASSERT_EQ(written.size(), 66u);
+  EXPECT_TRUE(std::equal(expected.begin(), expected.begin() + 39, written.begin()));
+  EXPECT_EQ(FilesIn(".").size(), 1u);
+}
+
+TEST_F(DialogTest, ClickingOkFromTheNameBoxLeavesItFirst) {
+  WriteBytes("NovoNome.NUM", std::vector<char>(66, 'A'));
+  TCriacao& d = Open();
+  QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+  EXPECT_FALSE(d.Panel1->isHidden()) << "Edit1Exit showed the warning before OK ran";
+  EXPECT_TRUE(d.isHidden());
+  EXPECT_EQ(ReadChart("NovoNome.NUM").Tendency(), "7");
+}
+
+TEST_F(DialogTest, EnterIsOkEvenForAnExistingName) {
+  WriteBytes("NovoNome.NUM", std::vector<char>(66, 'A'));
+  TCriacao& d = Open();
+  QTest::keyClick(d.Edit1, Qt::Key_Return);
+  EXPECT_TRUE(d.isHidden());
+  EXPECT_EQ(ReadChart("NovoNome.NUM").Personality(), "2");
+}
+
+TEST_F(DialogTest, EscapeIsCancelAndWritesNothing) {
+  TCriacao& d = Open();
+  QTest::keyClick(d.Edit1, Qt::Key_Escape);
+  EXPECT_TRUE(d.isHidden());
+  EXPECT_TRUE(FilesIn(".").empty());
+}
+
+TEST_F(DialogTest, SeveralDialogsAreIndependentAndOnlyHideWhenClosed) {
+  auto owner = std::make_unique<QWidget>();
+  QPointer<TCriacao> first = new TCriacao(owner.get());
+  QPointer<TCriacao> second = new TCriacao(owner.get());
+  first->show();
+  second->show();
+  first->Edit1->setText(QStringLiteral("Primeiro"));
+  second->Edit1->setText(QStringLiteral("Segundo"));
+  second->Edit2->setText(QStringLiteral("1980"));
+  first->OKBtn->click();
+  EXPECT_TRUE(second->isVisible());
+  second->CancelBtn->click();
+
+  EXPECT_EQ(ReadChart("Primeiro.NUM").BirthYear(), "1990");
+  EXPECT_FALSE(fs::exists("Segundo.NUM"));
+  ASSERT_FALSE(first.isNull());
+  ASSERT_FALSE(second.isNull());
+  EXPECT_TRUE(first->isHidden());
+  EXPECT_TRUE(second->isHidden());
+  owner.reset();
+  EXPECT_TRUE(first.isNull());
+  EXPECT_TRUE(second.isNull());
+}
+
+// The year rules with today's date fixed: C is the current year modulo 100.
+struct YearRow {
+  const char* label;
+  vorelim::CalendarDate today;
+  const char* typed;
+  const char* stored;
+};
+
+class YearRuleTest : public DialogTest, public ::testing::WithParamInterface<YearRow> {};
+
+TEST_P(YearRuleTest, StoresTheYearAfterTheRules) {
+  const YearRow& row = GetParam();
+  vorelim::SetTodayForTesting(row.today);
+  TCriacao& d = Open();
+  d.Edit2->setText(QString::fromUtf8(row.typed));
+  d.OKBtn->click();
+  EXPECT_EQ(ReadChart("NovoNome.NUM").BirthYear(), row.stored);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, YearRuleTest,
+    ::testing::Values(YearRow{"letters", {2026, 3, 15}, "abc", "1990"},
+                      YearRow{"empty", {2026, 3, 15}, "", "1990"},
+                      YearRow{"zero", {2026, 3, 15}, "0", "1990"},
+                      YearRow{"minus_five", {2026, 3, 15}, "-5", "1990"},
+                      YearRow{"below_current_two_digits", {2026, 3, 15}, "25", "1990"},
+                      YearRow{"equal_to_current_two_digits", {2026, 3, 15}, "26", "26"},
+                      YearRow{"ninety_nine", {2026, 3, 15}, "99", "99"},
+                      YearRow{"four_digits_in_the_past", {2026, 3, 15}, "1850", "1850"},
+                      YearRow{"digits_then_letters", {2026, 3, 15}, "19x", "1990"},
+                      // A year read from the calendar: 2070 gives 70, not a century of 20.
+                      YearRow{"year_2070_refuses_69", {2070, 1, 1}, "69", "1990"},
+                      YearRow{"year_2070_keeps_70", {2070, 1, 1}, "70", "70"},
+                      YearRow{"year_2000_keeps_1", {2000, 6, 1}, "1", "1"}),
+    [](const ::testing::TestParamInfo<YearRow>& info) { return std::string(info.param.label); });
+
+// Names the chart file cannot use: the dialog says why, keeps the name selected for correction
+// and writes nothing.
+struct RefusedRow {
+  const char* label;
+  const char* name;
+  const char* message_part;
+};
+
+class RefusedNameTest : public DialogTest, public ::testing::WithParamInterface<RefusedRow> {};
+
+TEST_P(RefusedNameTest, ExplainsAndKeepsTheDialogOpen) {
+  const RefusedRow& row = GetParam();
+  TCriacao& d = Open();
+  d.Edit1->setText(QString::fromUtf8(row.name));
+  Focus(d.ListBox1);
+  d.ListBox1->setCurrentRow(14);
+  d.OKBtn->click();
+
+  ASSERT_EQ(shown_messages.size(), 1u);
+  EXPECT_TRUE(shown_messages[0].contains(QString::fromUtf8(row.message_part)))
+      << shown_messages[0].toStdString();
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_TRUE(d.Edit1->hasFocus());
+  EXPECT_EQ(d.Edit1->selectedText(), QString::fromUtf8(row.name));
+  EXPECT_EQ(d.ListBox1->currentRow(), 14) << "the chosen day survives the correction";
+  EXPECT_TRUE(FilesIn(".").empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RefusedNameTest,
+    ::testing::Values(RefusedRow{"slash", "a/b", "barra"}, RefusedRow{"backslash", "a\\b", "barra"},
+                      RefusedRow{"colon", "a:b", ": * ?"}, RefusedRow{"question", "why?", ": * ?"},
+                      RefusedRow{"control", "a\tb", "controle"},
+                      RefusedRow{"dot", ".", "\".\" e \"..\""},
+                      RefusedRow{"dot_dot", "..", "\".\" e \"..\""},
+                      RefusedRow{"not_windows_1252", "Ελένη", "O caractere \"Ε\""}),
+    [](const ::testing::TestParamInfo<RefusedRow>& info) { return std::string(info.param.label); });
+
+// A folder that refuses writes: a read-only tmpfs mounted for the test.
+class ReadOnlyFolderTest : public DialogTest {
+ protected:
+  void SetUp() override {
+    DialogTest::SetUp();
+    mount_point_ = folder_.path() / "ro";
+    fs::create_directory(mount_point_);
+    if (::mount("tmpfs", mount_point_.c_str(), "tmpfs", 0, "size=64k") != 0) {
+      GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
+    }
+    mounted_ = true;
+    WriteBytes(mount_point_ / "NovoNome.NUM", old_bytes_);
+    if (::mount(nullptr, mount_point_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
+      GTEST_SKIP() << "cannot make the tmpfs read-only: " << std::strerror(errno);
+    }
+    fs::current_path(mount_point_);
+  }
+  void TearDown() override {
+    fs::current_path(folder_.path());
+    if (mounted_) ::umount2(mount_point_.c_str(), MNT_DETACH);
+    DialogTest::TearDown();
+  }
+
+  fs::path mount_point_;
+  bool mounted_ = false;
+  const std::vector<char> old_bytes_ = std::vector<char>(66, 'Z');
+};
+
+TEST_F(ReadOnlyFolderTest, FailedWriteIsReportedAndTheOldChartStays) {
+  TCriacao& d = Open();
+  d.OKBtn->click();
+
+  ASSERT_EQ(shown_messages.size(), 1u);
+  const QString& message = shown_messages[0];
+  EXPECT_TRUE(message.contains(QStringLiteral("\"NovoNome.NUM\""))) << message.toStdString();
+  EXPECT_TRUE(message.contains(QString::fromLocal8Bit(std::strerror(EROFS))))
+      << message.toStdString();
+  EXPECT_TRUE(message.startsWith(QStringLiteral("Não foi possível gravar")));
+  EXPECT_TRUE(d.isVisible());
+  EXPECT_EQ(ReadBytes(mount_point_ / "NovoNome.NUM"), old_bytes_);
+  EXPECT_EQ(FilesIn(mount_point_).size(), 1u);
+}
+
+}  // namespace
