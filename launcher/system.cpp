@@ -1,0 +1,162 @@
+#include "launcher/system.h"
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdlib>
+
+#include "launcher/profile.h"
+
+extern char** environ;
+
+namespace korvex {
+namespace {
+
+// Closes a descriptor when it goes out of scope.
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : fd_(fd) {}
+  ~Descriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  int get() const { return fd_; }
+  int release() {
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+  }
+
+ private:
+  int fd_;
+};
+
+bool WriteAll(int fd, std::string_view data) {
+  while (!data.empty()) {
+    const ssize_t n = ::write(fd, data.data(), data.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    data.remove_prefix(static_cast<std::size_t>(n));
+  }
+  return true;
+}
+
+}  // namespace
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.get() < 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return std::string();
+    return std::nullopt;
+  }
+  std::string content;
+  char buffer[8192];
+  while (true) {
+    const ssize_t n = ::read(fd.get(), buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return std::nullopt;
+    }
+    content.append(buffer, static_cast<std::size_t>(n));
+  }
+  return content;
+}
+
+std::string ReadSettingsValue(const std::string& path, std::string_view section,
+                              std::string_view key) {
+  const auto text = ReadWholeFile(path);
+  if (!text) return {};
+  return FindProfileValue(*text, section, key).value_or(std::string());
+}
+
+bool WriteSettingsValue(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value) {
+  // A file that exists but cannot be read is left alone rather than replaced by one key.
+  const auto old_text = ReadWholeFile(path);
+  if (!old_text) return false;
+  const auto new_text = SetProfileValue(*old_text, section, key, value);
+  if (!new_text) return false;
+  if (*new_text == *old_text) return true;
+
+  mode_t mode = 0644;
+  struct stat old_stat {};
+  if (::stat(path.c_str(), &old_stat) == 0) mode = old_stat.st_mode & 07777;
+
+  std::string temp = path + ".XXXXXX";
+  Descriptor fd(::mkstemp(temp.data()));
+  if (fd.get() < 0) return false;
+  const bool written = WriteAll(fd.get(), *new_text) && ::fchmod(fd.get(), mode) == 0 &&
+                       ::fsync(fd.get()) == 0 && ::close(fd.release()) == 0;
+  if (!written || ::rename(temp.c_str(), path.c_str()) != 0) {
+    ::unlink(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+bool CanOpenForReading(const std::string& path) {
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  if (fd.get() < 0) return false;
+  struct stat st {};
+  return ::fstat(fd.get(), &st) == 0 && !S_ISDIR(st.st_mode);
+}
+
+void StartDetached(const std::vector<std::string>& tokens) {
+  if (tokens.empty()) return;
+  std::vector<char*> argv;
+  argv.reserve(tokens.size() + 1);
+  for (const auto& token : tokens) argv.push_back(const_cast<char*>(token.c_str()));
+  argv.push_back(nullptr);
+
+  // The started program gets default signal handling and an empty signal mask, whatever the
+  // launcher had, and a session of its own.
+  posix_spawnattr_t attr;
+  posix_spawnattr_init(&attr);
+  sigset_t all;
+  sigset_t none;
+  sigfillset(&all);
+  sigemptyset(&none);
+  posix_spawnattr_setsigdefault(&attr, &all);
+  posix_spawnattr_setsigmask(&attr, &none);
+  posix_spawnattr_setflags(&attr,
+                           POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSID);
+
+  // Spawn from a short-lived intermediate child, which is reaped here at once: the program is
+  // then adopted by init and can never become the launcher's zombie.
+  const pid_t middle = ::fork();
+  if (middle == 0) {
+    pid_t program = 0;
+    ::posix_spawnp(&program, argv[0], nullptr, &attr, argv.data(), environ);
+    ::_exit(0);
+  }
+  if (middle > 0) {
+    int status = 0;
+    while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) {
+    }
+  }
+  posix_spawnattr_destroy(&attr);
+}
+
+std::string ExecutablePath(std::string_view fallback) {
+  std::string buffer(256, '\0');
+  while (true) {
+    const ssize_t n = ::readlink("/proc/self/exe", buffer.data(), buffer.size());
+    if (n < 0) return std::string(fallback);
+    if (static_cast<std::size_t>(n) < buffer.size()) {
+      buffer.resize(static_cast<std::size_t>(n));
+      return buffer;
+    }
+    buffer.resize(buffer.size() * 2);
+  }
+}
+
+}  // namespace korvex

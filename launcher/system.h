@@ -1,0 +1,59 @@
+#pragma once
+// The launcher's use of the operating system (POSIX): its settings file, testing that a file can
+// be read, starting the program, and finding its own path. No user interface here.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "launcher/launcher.h"
+
+namespace korvex {
+
+/// The whole content of the file at `path`; "" for a missing file, nothing when it exists but
+/// cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& path);
+
+/// The value of `key` in `section` of the settings file, or "" when the file, the section or the
+/// key is missing (or the file cannot be read).
+std::string ReadSettingsValue(const std::string& path, std::string_view section,
+                              std::string_view key);
+
+/// Sets `key` in `section` of the settings file, creating the file or the section when needed.
+/// The new content goes to a temporary file in the same folder that then replaces the old one, so
+/// a failure leaves the file as it was. Returns false on failure.
+bool WriteSettingsValue(const std::string& path, std::string_view section, std::string_view key,
+                        std::string_view value);
+
+/// True when `path` can be opened for reading and is not a folder. Never blocks (a FIFO counts).
+bool CanOpenForReading(const std::string& path);
+
+/// Starts `tokens[0]`, searched on the PATH, with the other tokens as its arguments, without a
+/// shell and without waiting: the program runs in its own session and is never the launcher's
+/// child, so it leaves no zombie behind. The result is not reported.
+void StartDetached(const std::vector<std::string>& tokens);
+
+/// The full path of the running executable, or `fallback` when the system does not say.
+std::string ExecutablePath(std::string_view fallback);
+
+/// The system part of the launcher's platform: everything but the dialogs, which the program adds
+/// on top (and a benchmark replaces).
+class SystemPlatform : public Platform {
+ public:
+  std::string ReadSetting(const std::string& path, std::string_view section,
+                          std::string_view key) override {
+    return ReadSettingsValue(path, section, key);
+  }
+  void WriteSetting(const std::string& path, std::string_view section, std::string_view key,
+                    std::string_view value) override {
+    WriteSettingsValue(path, section, key, value);
+  }
+  bool CanOpenForReading(const std::string& path) override {
+    return korvex::CanOpenForReading(path);
+  }
+  void StartCommandLine(const std::vector<std::string>& tokens) override { StartDetached(tokens); }
+  PlatformId GetPlatformId() override { return PlatformId::kPosix; }
+};
+
+}  // namespace korvex
