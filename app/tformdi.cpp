@@ -1,0 +1,208 @@
+#include "app/tformdi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+
+#include "app/fonts.h"
+#include "chart/tcriacao.h"
+#include "chartview/tvemapa.h"
+
+namespace {
+
+TFORMDI* g_main_form = nullptr;
+
+constexpr int kChartNameLength = 15;
+constexpr int kExtensionLength = 4;
+
+}  // namespace
+
+QString ChartNameFromPath(const QString& path) {
+  // The separators of the original platform, and this platform's own.
+  const qsizetype cut =
+      std::max({path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')),
+                path.lastIndexOf(QLatin1Char(':'))});
+  QString name = path.mid(cut + 1).left(kChartNameLength);
+  // Never keep half of a character that needs two UTF-16 units.
+  if (!name.isEmpty() && name.back().isHighSurrogate()) name.chop(1);
+  const qsizetype dot = name.indexOf(QLatin1Char('.'));
+  if (dot >= 0) name.remove(dot, kExtensionLength);
+  return name;
+}
+
+TFORMDI* MainForm() {
+  return g_main_form;
+}
+
+TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
+  setObjectName(QStringLiteral("FORMDI"));
+  setWindowTitle(QStringLiteral("MAPA DO VORELIM"));
+  setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
+  resize(600, 440);
+  CreateControls();
+  CreateMenus();
+  if (g_main_form == nullptr) g_main_form = this;
+}
+
+TFORMDI::~TFORMDI() {
+  // The MDI area outlives this class's part of the object (QWidget deletes it later); its
+  // signals must not reach a half-destroyed frame.
+  disconnect(mdi_area_, nullptr, this, nullptr);
+  if (g_main_form == this) g_main_form = nullptr;
+}
+
+void TFORMDI::CreateControls() {
+  // The client area: an MDI area in the application-workspace colour, which Qt's MDI area takes
+  // from the palette's dark role.
+  mdi_area_ = new QMdiArea(this);
+  mdi_area_->setObjectName(QStringLiteral("ClientArea"));
+  setCentralWidget(mdi_area_);
+  connect(mdi_area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+    // While another top-level window (a dialog) is active no subwindow is active, but the
+    // current child keeps its menus, as it stays the frame's active child.
+    MergeMenus(window != nullptr ? window : mdi_area_->currentSubWindow());
+  });
+
+  // The start button lies on the client area above the child windows; it is meant for the empty
+  // frame and is hidden for good by the first command.
+  Button1 = new QPushButton(QStringLiteral("FAÇA SEU MAPA"), mdi_area_);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setGeometry(208, 272, 185, 25);
+  Button1->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11, true));
+  QPalette palette = Button1->palette();
+  palette.setColor(QPalette::ButtonText, Qt::black);
+  Button1->setPalette(palette);
+  connect(Button1, &QPushButton::clicked, this, &TFORMDI::Button1Click);
+  Button1->raise();
+  Button1->setFocus();
+}
+
+void TFORMDI::CreateMenus() {
+  MainMenu1 = menuBar();
+  MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+
+  Arquivo1 = new QMenu(QStringLiteral("&Arquivo"), this);
+  Arquivo1->setObjectName(QStringLiteral("Arquivo1"));
+  Abrir1 = Arquivo1->addAction(QStringLiteral("A&brir"), QKeySequence(Qt::CTRL | Qt::Key_A), this,
+                               &TFORMDI::Abrir1Click);
+  Abrir1->setObjectName(QStringLiteral("Abrir1"));
+  Novo1 = Arquivo1->addAction(QStringLiteral("&Novo"), QKeySequence(Qt::CTRL | Qt::Key_N), this,
+                              &TFORMDI::Novo1Click);
+  Novo1->setObjectName(QStringLiteral("Novo1"));
+  Sair1 = Arquivo1->addAction(QStringLiteral("&Sair"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
+                              &TFORMDI::Sair1Click);
+  Sair1->setObjectName(QStringLiteral("Sair1"));
+
+  Ajuda1 = new QMenu(QStringLiteral("Aju&da"), this);
+  Ajuda1->setObjectName(QStringLiteral("Ajuda1"));
+  HELP1 = Ajuda1->addAction(QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), this,
+                            &TFORMDI::HELP1Click);
+  HELP1->setObjectName(QStringLiteral("HELP1"));
+  Sobre1 = Ajuda1->addAction(QStringLiteral("&Sobre"), this, &TFORMDI::Sobre1Click);
+  Sobre1->setObjectName(QStringLiteral("Sobre1"));
+
+  MergeMenus(nullptr);
+}
+
+void TFORMDI::MergeMenus(QMdiSubWindow* active) {
+  // Group 1 ("&Arquivo", and a chart window's "&Vorelim") comes from the active chart window
+  // when there is one; group 10 ("Aju&da") is always the frame's.
+  auto* chart = active != nullptr ? qobject_cast<TVemapa*>(active->widget()) : nullptr;
+  QList<QAction*> wanted =
+      chart != nullptr ? chart->MenuBarActions() : QList<QAction*>{Arquivo1->menuAction()};
+  wanted.append(Ajuda1->menuAction());
+  if (MainMenu1->actions() == wanted) return;
+  // Only the menus on the bar are reachable by their shortcuts, so removing the others is what
+  // keeps each shortcut unambiguous.
+  for (QAction* action : MainMenu1->actions()) MainMenu1->removeAction(action);
+  MainMenu1->addActions(wanted);
+}
+
+void TFORMDI::Abrir1Click() {
+  Button1->hide();
+  if (FileOpenDialog == nullptr) {
+    // Created at the first use, so that it starts in the current folder.
+    FileOpenDialog = new QFileDialog(this, QStringLiteral("Abrir"));
+    FileOpenDialog->setObjectName(QStringLiteral("FileOpenDialog"));
+    FileOpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
+    FileOpenDialog->setFileMode(QFileDialog::ExistingFile);
+    // Without QDir::CaseSensitive the filter matches "*.num" in any letter case.
+    FileOpenDialog->setFilter(QDir::AllEntries | QDir::AllDirs | QDir::NoDotAndDotDot);
+    FileOpenDialog->setNameFilter(QStringLiteral("Arquivos Vorelim (*.num)"));
+  }
+  if (!last_choice_.isEmpty()) FileOpenDialog->selectFile(last_choice_);
+  if (FileOpenDialog->exec() != QDialog::Accepted) return;
+  const QStringList chosen = FileOpenDialog->selectedFiles();
+  if (chosen.isEmpty()) return;
+  const QString path = QFileInfo(chosen.first()).absoluteFilePath();
+  last_choice_ = path;
+  // As the original open dialog did: the chosen file's folder becomes the current folder, where
+  // later charts are read and new ones written.
+  QDir::setCurrent(QFileInfo(path).absolutePath());
+  OpenChartWindow(this, ChartNameFromPath(path), path);
+}
+
+void TFORMDI::Novo1Click() {
+  Button1->hide();
+}
+
+void TFORMDI::Sair1Click() {
+  close();
+}
+
+void TFORMDI::Button1Click() {
+  Button1->hide();
+}
+
+void TFORMDI::HELP1Click() {}
+
+void TFORMDI::Sobre1Click() {}
+
+void TFORMDI::CloseAllChildren() {
+  // The children present now, each asked once; a closed chart window is destroyed only after
+  // this command, so the set does not change under the loop.
+  QList<QPointer<QMdiSubWindow>> children;
+  for (QMdiSubWindow* child : mdi_area_->subWindowList()) children.append(child);
+  for (const QPointer<QMdiSubWindow>& child : children) {
+    if (child) child->close();
+  }
+}
+
+void TFORMDI::FormActivate() {
+  Abrir1->setEnabled(true);
+  Novo1->setEnabled(true);
+}
+
+void TFORMDI::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+}
+
+void TFORMDI::closeEvent(QCloseEvent* event) {
+  // Closing the frame ends the program at once, whatever other windows are open.
+  event->accept();
+  QApplication::quit();
+}
+
+void TFORMDI::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (placed_) return;
+  placed_ = true;
+  // 600 x 440 is the outer size, title bar and borders included; centred on the screen.
+  const QSize decoration = frameGeometry().size() - geometry().size();
+  resize(QSize(600, 440) - decoration);
+  if (QScreen* screen = this->screen()) {
+    const QRect available = screen->availableGeometry();
+    move(available.center() - QPoint(600 / 2, 440 / 2));
+  }
+}

@@ -1,0 +1,84 @@
+#pragma once
+// The main frame of the chart program: a multiple-document window whose MDI area holds the chart
+// windows and the splash window. The frame keeps no chart state: it opens chart files and new
+// chart dialogs, hands each window its data, and owns them until it is destroyed.
+//
+// Menu merging: the frame has one menu bar. While a chart window is the active child, its
+// "&Arquivo" and "&Vorelim" replace the frame's "&Arquivo", and the frame's "Aju&da" stays after
+// them; otherwise the frame's own menus show. Only the menus on the bar are reachable by their
+// shortcuts, so Ctrl+A, Ctrl+N and Ctrl+X always have exactly one owner.
+
+#include <QMainWindow>
+#include <QString>
+
+QT_BEGIN_NAMESPACE
+class QAction;
+class QFileDialog;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenuBar;
+class QMenu;
+class QPushButton;
+QT_END_NAMESPACE
+
+/// The chart name of a chosen file: the part after the last "/", "\" or ":", cut to 15
+/// characters, without the 4 characters from its first dot ("MARIA.NUM" gives "MARIA").
+QString ChartNameFromPath(const QString& path);
+
+class TFORMDI : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  explicit TFORMDI(QWidget* parent = nullptr);
+  ~TFORMDI() override;
+
+  QMdiArea* mdiArea() const { return mdi_area_; }
+  /// The file-open dialog, kept and reused so that it offers the previous choice.
+  QFileDialog* fileOpenDialog() const { return FileOpenDialog; }
+
+  // Controls and menu, named as designed.
+  QPushButton* Button1 = nullptr;  // "FAÇA SEU MAPA"
+  QFileDialog* FileOpenDialog = nullptr;
+  QMenuBar* MainMenu1 = nullptr;  // the frame's menu bar
+  QMenu* Arquivo1 = nullptr;
+  QAction* Abrir1 = nullptr;
+  QAction* Novo1 = nullptr;
+  QAction* Sair1 = nullptr;
+  QMenu* Ajuda1 = nullptr;
+  QAction* HELP1 = nullptr;
+  QAction* Sobre1 = nullptr;
+
+ public slots:
+  /// Asks the user for a chart file and opens it in a new chart window.
+  void Abrir1Click();
+  /// Opens a new chart dialog.
+  void Novo1Click();
+  /// Closes the frame, which ends the program.
+  void Sair1Click();
+  /// The start button.
+  void Button1Click();
+  void HELP1Click();
+  void Sobre1Click();
+  /// Asks every child window present now to close, each once.
+  void CloseAllChildren();
+  /// Enables "A&brir" and "&Novo"; runs whenever the frame becomes the active window.
+  void FormActivate();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  /// Puts the menus of `active` (the active child) or the frame's own on the menu bar.
+  void MergeMenus(QMdiSubWindow* active);
+
+  QMdiArea* mdi_area_ = nullptr;
+  bool placed_ = false;
+  QString last_choice_;  // the file chosen the previous time
+};
+
+/// The program's one main frame, or nullptr before it is created and after it is destroyed.
+TFORMDI* MainForm();

@@ -1,0 +1,360 @@
+#include "chartview/tvemapa.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QShortcut>
+#include <QTimer>
+#include <cstring>
+
+#include "app/fonts.h"
+#include "app/tformdi.h"
+#include "chart/text_number.h"
+#include "chart/today.h"
+#include "chartview/controls.h"
+
+using vorelim::BevelPanel;
+using vorelim::DesignFont;
+
+namespace {
+
+const QString kRoundedFace = QStringLiteral("VAG Rounded Th");
+constexpr int kGridHeight = 103;
+constexpr int kLastYear = 3000;
+const QColor kRed(255, 0, 0);
+
+// Label style: raised outer and inner bevels with a 1-px border between, button-face colour,
+// centred bold rounded caption 11 px high in black.
+void ApplyLabelStyle(BevelPanel* panel) {
+  panel->SetBevels(BevelPanel::Bevel::Raised, BevelPanel::Bevel::Raised, 1);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+  palette.setColor(QPalette::WindowText, Qt::black);
+  panel->setPalette(palette);
+  panel->setFont(DesignFont(kRoundedFace, 11, true));
+}
+
+// Value style: raised outer bevel only, red background, centred bold rounded caption 15 px high
+// in white, and the drag cursor that tells the value can be double-clicked.
+void ApplyValueStyle(BevelPanel* panel) {
+  panel->SetBevels(BevelPanel::Bevel::Raised, BevelPanel::Bevel::None, 0);
+  QPalette palette = panel->palette();
+  palette.setColor(QPalette::Window, kRed);
+  palette.setColor(QPalette::WindowText, Qt::white);
+  panel->setPalette(palette);
+  panel->setFont(DesignFont(kRoundedFace, 15, true));
+  panel->setCursor(Qt::DragMoveCursor);
+}
+
+QString FromChart(const std::string& utf8) {
+  return QString::fromStdString(utf8);
+}
+
+// The message that tells the user why the chart file did not give a chart; empty for a good file.
+QString LoadWarningText(const vorelim::ReadResult& result, const vorelim::ChartRecord& chart) {
+  const QString file = QDir::toNativeSeparators(QDir::cleanPath(
+      QDir::current().absoluteFilePath(QString::fromStdString(result.path.string()))));
+  const QString reason = QString::fromLocal8Bit(std::strerror(result.error));
+  switch (result.status) {
+    case vorelim::ReadStatus::Whole:
+      if (chart.LooksLikeChart()) return QString();
+      return QStringLiteral(
+                 "O arquivo \"%1\" não parece ser um arquivo de mapa: "
+                 "o mapa mostrado pode estar incorreto.")
+          .arg(file);
+    case vorelim::ReadStatus::Missing:
+      return QStringLiteral("O arquivo \"%1\" não foi encontrado.").arg(file);
+    case vorelim::ReadStatus::Short:
+      return QStringLiteral("O arquivo \"%1\" está incompleto: tem %2 bytes, um mapa tem %3.")
+          .arg(file)
+          .arg(result.bytes_read)
+          .arg(vorelim::kChartRecordSize);
+    case vorelim::ReadStatus::Unreadable:
+      return QStringLiteral("Não foi possível ler o arquivo \"%1\": %2.").arg(file, reason);
+    case vorelim::ReadStatus::InvalidName:
+      return QStringLiteral("\"%1\" não é um nome de arquivo de mapa válido.").arg(file);
+  }
+  return QString();
+}
+
+}  // namespace
+
+TVemapa::TVemapa(QWidget* owner) : QWidget(nullptr), owner_(owner) {
+  setObjectName(QStringLiteral("TVemapa"));
+  setWindowTitle(QStringLiteral("Mapa Individual"));
+  setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
+  setPalette(palette);
+  setAutoFillBackground(true);
+  resize(589, 423);
+
+  CreateControls();
+  CreateMenus();
+
+  TFORMDI* frame = qobject_cast<TFORMDI*>(owner);
+  if (frame == nullptr) frame = MainForm();
+  QWidget* closing_unit = this;
+  if (frame != nullptr) {
+    // The designed window has no title-bar buttons; the frameless hint also keeps Qt from
+    // putting the maximised child's buttons into the menu bar.
+    sub_window_ = frame->mdiArea()->addSubWindow(this, Qt::SubWindow | Qt::FramelessWindowHint);
+    sub_window_->setAttribute(Qt::WA_DeleteOnClose);
+    sub_window_->setWindowTitle(windowTitle());
+    closing_unit = sub_window_;
+    sub_window_->showMaximized();
+  } else {
+    setAttribute(Qt::WA_DeleteOnClose);
+    show();
+  }
+  // The frame's MDI area destroys its subwindows itself; any other owner takes the window along.
+  if (owner != nullptr && owner != frame) {
+    connect(owner, &QObject::destroyed, closing_unit, [closing_unit] { delete closing_unit; });
+  }
+}
+
+TVemapa::~TVemapa() = default;
+
+void TVemapa::CreateControls() {
+  // Created first, so the windowed controls lie over it as designed.
+  PaintBox1 = new QWidget(this);
+  PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+  PaintBox1->setGeometry(192, -8, 361, 281);
+
+  const auto make_panel = [this](BevelPanel*& panel, const char* name, const QString& caption,
+                                 const QRect& geometry) {
+    panel = new BevelPanel(this);
+    panel->setObjectName(QString::fromLatin1(name));
+    panel->setText(caption);
+    panel->setGeometry(geometry);
+  };
+  make_panel(Panel5, "Panel5", QStringLiteral("NASCEU EM :"), QRect(0, 0, 98, 25));
+  make_panel(Panel1, "Panel1", QStringLiteral("TESTE"), QRect(0, 24, 98, 17));
+  make_panel(Panel6, "Panel6", QStringLiteral("PERSONALIDADE"), QRect(0, 40, 98, 25));
+  make_panel(Panel2, "Panel2", QStringLiteral("Panel2"), QRect(0, 64, 98, 17));
+  make_panel(Panel7, "Panel7", QStringLiteral("CONTROLE"), QRect(0, 80, 98, 25));
+  make_panel(Panel3, "Panel3", QStringLiteral("Panel3"), QRect(0, 104, 98, 17));
+  make_panel(Panel8, "Panel8", QStringLiteral("TENDÊNCIA"), QRect(0, 120, 98, 25));
+  make_panel(Panel4, "Panel4", QStringLiteral("Panel4"), QRect(0, 144, 98, 17));
+  make_panel(Panel11, "Panel11", QStringLiteral("ERA ATUAL"), QRect(-5, 161, 103, 22));
+  make_panel(Panel12, "Panel12", QStringLiteral("Panel12"), QRect(0, 183, 97, 19));
+  make_panel(Panel9, "Panel9", QStringLiteral("TRÂNSITOS DO ANO"), QRect(0, 211, 105, 19));
+  for (BevelPanel* panel : {Panel5, Panel6, Panel7, Panel8, Panel11}) ApplyLabelStyle(panel);
+  for (BevelPanel* panel : {Panel1, Panel2, Panel3, Panel4, Panel12}) ApplyValueStyle(panel);
+  Panel11->hide();
+  Panel12->hide();
+  // "TRÂNSITOS DO ANO": no bevel, the window's own background, the label font.
+  Panel9->SetBevels(BevelPanel::Bevel::None, BevelPanel::Bevel::None, 0);
+  Panel9->setAutoFillBackground(false);
+  Panel9->setFont(DesignFont(kRoundedFace, 11, true));
+  QPalette label_text = Panel9->palette();
+  label_text.setColor(QPalette::WindowText, Qt::black);
+  Panel9->setPalette(label_text);
+
+  Button1 = new QPushButton(QStringLiteral("OK"), this);
+  Button1->setObjectName(QStringLiteral("Button1"));
+  Button1->setGeometry(173, 208, 26, 25);
+  Button1->setFont(DesignFont(kRoundedFace, 11, true));
+  QPalette button_text = Button1->palette();
+  button_text.setColor(QPalette::ButtonText, kRed);
+  Button1->setPalette(button_text);
+  connect(Button1, &QPushButton::clicked, this, &TVemapa::Button1Click);
+
+  Edit1 = new vorelim::YearEdit(this);
+  Edit1->setObjectName(QStringLiteral("Edit1"));
+  Edit1->setGeometry(106, 210, 42, 26);
+  Edit1->setReadOnly(true);
+  Edit1->setFont(DesignFont(kRoundedFace, 15, true));
+  QPalette edit_colours = Edit1->palette();
+  edit_colours.setColor(QPalette::Base, kRed);
+  edit_colours.setColor(QPalette::Text, Qt::white);
+  Edit1->setPalette(edit_colours);
+  Edit1->setText(QStringLiteral("100"));
+  connect(Edit1, &QLineEdit::textChanged, this, &TVemapa::Edit1Change);
+
+  UpDown1 = new vorelim::UpDown(this);
+  UpDown1->setObjectName(QStringLiteral("UpDown1"));
+  UpDown1->setGeometry(148, 210, 12, 26);
+  UpDown1->SetRange(0, kLastYear);
+  UpDown1->SetBuddy(Edit1);
+  UpDown1->SetPosition(100);
+
+  StringGrid1 = new QWidget(this);
+  StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
+  StringGrid1->hide();
+  DockGrid();
+
+  // "OK" is the first control in the tab order, and the default button: Enter presses it while
+  // it is visible, wherever the focus is in this window.
+  setTabOrder(Button1, Edit1);
+  for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+    auto* shortcut = new QShortcut(QKeySequence(key), this);
+    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(shortcut, &QShortcut::activated, this, [this] {
+      if (Button1->isVisible() && Button1->isEnabled()) Button1->click();
+    });
+  }
+}
+
+void TVemapa::CreateMenus() {
+  // MainMenu1 only gathers the two top-level entries; the frame puts them on its menu bar while
+  // this window is the active child, so only the active window's shortcuts are reachable.
+  MainMenu1 = new QMenu(this);
+  MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+
+  Arquivo1 = new QMenu(QStringLiteral("&Arquivo"), this);
+  Arquivo1->setObjectName(QStringLiteral("Arquivo1"));
+  const auto add = [this](QAction*& action, const char* name, const QString& caption,
+                          const QKeySequence& shortcut, void (TVemapa::*slot)()) {
+    action = Arquivo1->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(shortcut);
+    connect(action, &QAction::triggered, this, slot);
+  };
+  add(Abrir1, "Abrir1", QStringLiteral("A&brir"), QKeySequence(Qt::CTRL | Qt::Key_A),
+      &TVemapa::Abrir1Click);
+  add(Novo1, "Novo1", QStringLiteral("&Novo"), QKeySequence(Qt::CTRL | Qt::Key_N),
+      &TVemapa::Novo1Click);
+  add(Fechar1, "Fechar1", QStringLiteral("&Fechar"), QKeySequence(Qt::CTRL | Qt::Key_Z),
+      &TVemapa::Fechar1Click);
+  add(Imprimir1, "Imprimir1", QStringLiteral("&Imprimir"), QKeySequence(Qt::CTRL | Qt::Key_P),
+      &TVemapa::Imprimir1Click);
+  add(ImprimirSetup1, "ImprimirSetup1", QStringLiteral("C&onfigurar Impressão"), QKeySequence(),
+      &TVemapa::ImprimirSetup1Click);
+  add(Sair1, "Sair1", QStringLiteral("&Sair"), QKeySequence(Qt::CTRL | Qt::Key_X),
+      &TVemapa::Sair1Click);
+  MainMenu1->addMenu(Arquivo1);
+
+  Instrues1 = new QAction(QStringLiteral("&Vorelim"), this);
+  Instrues1->setObjectName(QStringLiteral("Instrues1"));
+  connect(Instrues1, &QAction::triggered, this, &TVemapa::Instrues1Click);
+  MainMenu1->addAction(Instrues1);
+}
+
+QList<QAction*> TVemapa::MenuBarActions() const {
+  return MainMenu1->actions();
+}
+
+void TVemapa::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  DockGrid();
+}
+
+void TVemapa::DockGrid() {
+  if (StringGrid1 != nullptr)
+    StringGrid1->setGeometry(0, height() - kGridHeight, width(), kGridHeight);
+}
+
+void TVemapa::SetYearText(const QString& year) {
+  if (Edit1->text() == year) {
+    Edit1Change();
+  } else {
+    Edit1->setText(year);  // runs Edit1Change through textChanged
+  }
+}
+
+void TVemapa::LoadChart(const QString& name) {
+  LoadChart(name, QString());
+}
+
+void TVemapa::LoadChart(const QString& name, const QString& path) {
+  Button1->show();
+
+  // The year comes from the calendar, not from a formatted date.
+  TransitYear = QString::number(vorelim::Today().year);
+  SetYearText(TransitYear);
+
+  ChartName = name;
+  setWindowTitle(name);
+  if (sub_window_ != nullptr) sub_window_->setWindowTitle(name);
+
+  // The file the user chose is the one read; a name alone is looked up in the current folder.
+  const vorelim::ReadResult result = path.isEmpty()
+                                         ? vorelim::ReadChartFile(name.toStdString(), Chart)
+                                         : vorelim::ReadChartPath(path.toStdString(), Chart);
+  ChartPath = QString::fromStdString(result.path.string());
+
+  Panel2->setText(FromChart(Chart.Personality()));
+  Panel3->setText(FromChart(Chart.Control()));
+  Panel4->setText(FromChart(Chart.Tendency()));
+  Panel1->setText(FromChart(Chart.BirthDay()) + QLatin1Char('/') + FromChart(Chart.BirthMonth()) +
+                  QLatin1Char('/') + FromChart(Chart.BirthYear()));
+
+  // The birth year field holds at most 4 characters; the up-down keeps a valid range even when
+  // the birth year is 3000 or later.
+  UpDown1->SetMinimum(vorelim::ReadTextNumber(Chart.BirthYear()) + 1);
+
+  load_warning_ = LoadWarningText(result, Chart);
+  if (!load_warning_.isEmpty()) {
+    // Shown once the opener has shown and focused the window, so the message lies above it.
+    QTimer::singleShot(0, this, &TVemapa::ShowLoadWarning);
+  }
+}
+
+void TVemapa::ShowLoadWarning() {
+  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("MAPA DO VORELIM"),
+                              load_warning_, QMessageBox::Ok, this);
+  box->setObjectName(QStringLiteral("LoadWarning"));
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+void TVemapa::FocusFirstControl() {
+  if (Button1->isVisible()) {
+    Button1->setFocus(Qt::OtherFocusReason);
+  } else {
+    Edit1->setFocus(Qt::OtherFocusReason);
+  }
+}
+
+void TVemapa::Edit1Change() {
+  StringGrid1->hide();
+  Panel11->hide();
+  Panel12->hide();
+  Button1->show();
+}
+
+void TVemapa::Button1Click() {
+  // The transits are computed by the transit code of the chart window.
+}
+
+void TVemapa::Abrir1Click() {
+  if (TFORMDI* frame = MainForm()) frame->Abrir1Click();
+}
+
+void TVemapa::Novo1Click() {
+  if (TFORMDI* frame = MainForm()) frame->Novo1Click();
+}
+
+void TVemapa::Fechar1Click() {
+  if (TFORMDI* frame = MainForm()) frame->CloseAllChildren();
+}
+
+void TVemapa::Sair1Click() {
+  if (TFORMDI* frame = MainForm()) frame->Sair1Click();
+}
+
+void TVemapa::Imprimir1Click() {}
+
+void TVemapa::ImprimirSetup1Click() {}
+
+void TVemapa::Instrues1Click() {}
+
+TVemapa* OpenChartWindow(QWidget* owner, const QString& name, const QString& path) {
+  auto* window = new TVemapa(owner);
+  window->LoadChart(name, path);
+  if (QMdiSubWindow* sub = window->subWindow()) {
+    sub->showMaximized();
+    if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
+  } else {
+    window->show();
+    window->activateWindow();
+  }
+  window->FocusFirstControl();
+  return window;
+}

@@ -1,0 +1,136 @@
+#pragma once
+// The chart window: one person's chart inside the main frame. TVemapa is the widget placed in a
+// QMdiSubWindow of the frame's MDI area (the subwindow is only its frame: maximised, without
+// title-bar buttons); subWindow() gives that frame. The window is destroyed when its subwindow
+// closes and also when its owner (the frame or a new chart dialog) is destroyed.
+//
+// Every control keeps its designed name as member and objectName. The state a window keeps for
+// itself (chart record, chart name, transit year, year and month numbers, selected cell) is
+// public, so the drawing, the transits, the double-clicks and the printout read this window's
+// own chart.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <array>
+
+#include "chart/chart_file.h"
+#include "chart/chart_record.h"
+
+QT_BEGIN_NAMESPACE
+class QAction;
+class QMdiSubWindow;
+class QMenu;
+class QPushButton;
+QT_END_NAMESPACE
+
+namespace vorelim {
+class BevelPanel;
+class UpDown;
+class YearEdit;
+}  // namespace vorelim
+
+class TVemapa : public QWidget {
+  Q_OBJECT
+
+ public:
+  /// Creates the window, shown at once: maximised inside the main frame's MDI area when there is
+  /// a main frame, otherwise as a window of its own. Destroyed together with `owner`.
+  explicit TVemapa(QWidget* owner);
+  ~TVemapa() override;
+
+  /// Loads the chart file `name` + ".NUM" from the current folder and shows it; `name` becomes
+  /// the caption. Reports no failure itself; a file that cannot be read or does not look like a
+  /// chart is told to the user in a message box after the window shows.
+  void LoadChart(const QString& name);
+  /// The same, reading the file at `path` (the file the user chose) while `name` stays the
+  /// caption. An empty path reads `name` + ".NUM" from the current folder.
+  void LoadChart(const QString& name, const QString& path);
+
+  /// The MDI subwindow that frames this window, or nullptr when it stands alone.
+  QMdiSubWindow* subWindow() const { return sub_window_; }
+  /// The owner given at construction (nullptr once it is destroyed).
+  QWidget* owner() const { return owner_; }
+
+  /// The top-level menu entries this window puts on the frame's menu bar while it is active:
+  /// "&Arquivo" (its submenu) and "&Vorelim".
+  QList<QAction*> MenuBarActions() const;
+
+  /// Writes a year into Edit1 and runs Edit1Change once, also when the text was already there.
+  void SetYearText(const QString& year);
+
+  /// Gives the keyboard focus to the first control of the tab order that can take it.
+  void FocusFirstControl();
+
+  /// The message shown after the last load, empty when the file was a good chart.
+  QString loadWarning() const { return load_warning_; }
+
+  // Per-window state.
+  vorelim::ChartRecord Chart;            // the loaded chart record
+  QString ChartName;                     // the caption
+  QString ChartPath;                     // the file the record was read from
+  QString TransitYear;                   // up to 4 characters
+  QString YearNumber;                    // 1 character, empty until the first "OK"
+  std::array<QString, 12> MonthNumbers;  // January first, empty until the first "OK"
+  int SelectedColumn = 0;                // selected cell of the transit grid
+  int SelectedRow = 0;
+
+  // Controls, named as designed.
+  vorelim::BevelPanel* Panel1 = nullptr;   // birth date
+  vorelim::BevelPanel* Panel2 = nullptr;   // personality
+  vorelim::BevelPanel* Panel3 = nullptr;   // control
+  vorelim::BevelPanel* Panel4 = nullptr;   // tendency
+  vorelim::BevelPanel* Panel5 = nullptr;   // "NASCEU EM :"
+  vorelim::BevelPanel* Panel6 = nullptr;   // "PERSONALIDADE"
+  vorelim::BevelPanel* Panel7 = nullptr;   // "CONTROLE"
+  vorelim::BevelPanel* Panel8 = nullptr;   // "TENDÊNCIA"
+  vorelim::BevelPanel* Panel9 = nullptr;   // "TRÂNSITOS DO ANO"
+  vorelim::BevelPanel* Panel11 = nullptr;  // "ERA ATUAL"
+  vorelim::BevelPanel* Panel12 = nullptr;  // era number
+  vorelim::YearEdit* Edit1 = nullptr;      // transit year
+  vorelim::UpDown* UpDown1 = nullptr;
+  QPushButton* Button1 = nullptr;  // "OK"
+  QWidget* PaintBox1 = nullptr;    // element drawing (placeholder)
+  QWidget* StringGrid1 = nullptr;  // transit grid (placeholder), docked to the bottom
+
+  // Menu, named as designed. MainMenu1 holds the two top-level entries.
+  QMenu* MainMenu1 = nullptr;  // container of the entries below; never shown itself
+  QMenu* Arquivo1 = nullptr;
+  QAction* Abrir1 = nullptr;
+  QAction* Novo1 = nullptr;
+  QAction* Fechar1 = nullptr;
+  QAction* Imprimir1 = nullptr;
+  QAction* ImprimirSetup1 = nullptr;
+  QAction* Sair1 = nullptr;
+  QAction* Instrues1 = nullptr;
+
+ public slots:
+  void Abrir1Click();
+  void Novo1Click();
+  void Fechar1Click();
+  void Sair1Click();
+  void Imprimir1Click();
+  void ImprimirSetup1Click();
+  void Instrues1Click();
+  /// The year box changed: hides the transit results and offers "OK" again.
+  void Edit1Change();
+  /// "OK": computes the transits of the year in the box.
+  void Button1Click();
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void CreateControls();
+  void CreateMenus();
+  void DockGrid();
+  void ShowLoadWarning();
+
+  QPointer<QWidget> owner_;
+  QMdiSubWindow* sub_window_ = nullptr;
+  QString load_warning_;
+};
+
+/// Opens a chart window the way every command does: constructs it with `owner`, loads the chart
+/// (from `path` when given, else `name` + ".NUM" in the current folder), shows and focuses it.
+TVemapa* OpenChartWindow(QWidget* owner, const QString& name, const QString& path = QString());
