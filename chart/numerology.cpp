@@ -1,5 +1,7 @@
 #include "chart/numerology.h"
 
+#include <algorithm>
+
 #include "chart/text_number.h"
 
 namespace vorelim {
@@ -62,7 +64,7 @@ inline bool BeforeSolarYear(long long day, long long month) {
 
 // The first decimal digit of a number, as MarkElements reads it from the number's text; 0 for
 // zero and for negative numbers, whose text starts with '-'.
-int LeadingDigit(int number) {
+constexpr int LeadingDigit(int number) {
   if (number <= 0) return 0;
   while (number >= 10) number /= 10;
   return number;
@@ -83,10 +85,52 @@ constexpr int kMarkRows[10][3] = {
     {9, 1, 6},  // 9 fire
 };
 
-void SetDigit(ChartRecord& record, ChartField field, int value) {
-  const char digit = static_cast<char>('0' + value);
-  record.SetRaw(field, std::string_view(&digit, 1));
+// The marks of three numbers: each number's group adds one mark to each of its rows, and a row
+// holds its marks as ones from the left.
+constexpr ElementMarks ComputeMarks(int personality, int control, int tendency) {
+  int marks_per_row[10] = {};
+  for (int number : {personality, control, tendency}) {
+    const int digit = LeadingDigit(number);
+    if (digit == 0) continue;
+    for (int row : kMarkRows[digit]) ++marks_per_row[row];
+  }
+  ElementMarks elements{};
+  for (int row = 1; row <= 9; ++row) {
+    for (int k = 0; k < marks_per_row[row]; ++k) elements[3 * (row - 1) + k] = 1;
+  }
+  return elements;
 }
+
+// The marks of every combination of numbers 0..9, so that making a chart copies one entry instead
+// of counting marks (27 KB).
+struct MarkTable {
+  ElementMarks marks[10][10][10];
+};
+
+constexpr MarkTable MakeMarkTable() {
+  MarkTable table{};
+  for (int p = 0; p < 10; ++p) {
+    for (int c = 0; c < 10; ++c) {
+      for (int t = 0; t < 10; ++t) table.marks[p][c][t] = ComputeMarks(p, c, t);
+    }
+  }
+  return table;
+}
+
+constexpr MarkTable kMarkTable = MakeMarkTable();
+
+// Stores a number 0..9 as a one-character short string at the field's offset.
+inline void SetDigit(ChartRecord& record, std::size_t offset, int value) {
+  record.bytes()[offset] = 1;
+  record.bytes()[offset + 1] = static_cast<std::uint8_t>('0' + value);
+}
+
+// 1..9 repeated: kCycle[i] = cyc(i + 1), long enough for twelve months from any house 1..9.
+constexpr std::array<int, 28> kCycle = [] {
+  std::array<int, 28> cycle{};
+  for (int i = 0; i < 28; ++i) cycle[i] = i % 9 + 1;
+  return cycle;
+}();
 
 std::string DigitText(int value) {
   return std::string(1, static_cast<char>('0' + value));
@@ -124,26 +168,20 @@ int TendencyNumber(int personality, int control) {
 }
 
 std::array<std::uint8_t, 27> MarkElements(int personality, int control, int tendency) {
-  int marks_per_row[10] = {};
-  for (int number : {personality, control, tendency}) {
-    const int digit = LeadingDigit(number);
-    if (digit == 0) continue;
-    for (int row : kMarkRows[digit]) ++marks_per_row[row];
+  const auto in_table = [](int n) { return n >= 0 && n <= 9; };
+  if (in_table(personality) && in_table(control) && in_table(tendency)) {
+    return kMarkTable.marks[personality][control][tendency];
   }
-  std::array<std::uint8_t, 27> elements{};
-  for (int row = 1; row <= 9; ++row) {
-    for (int k = 0; k < marks_per_row[row]; ++k) elements[3 * (row - 1) + k] = 1;
-  }
-  return elements;
+  return ComputeMarks(personality, control, tendency);
 }
 
 void CalcChart(ChartRecord& record, int day, int month, int year) {
   const int personality = PersonalityNumber(day, month, year);
   const int control = ControlNumber(personality, day, month);
   const int tendency = TendencyNumber(personality, control);
-  SetDigit(record, ChartField::Personality, personality);
-  SetDigit(record, ChartField::Control, control);
-  SetDigit(record, ChartField::Tendency, tendency);
+  SetDigit(record, LayoutOf(ChartField::Personality).offset, personality);
+  SetDigit(record, LayoutOf(ChartField::Control).offset, control);
+  SetDigit(record, LayoutOf(ChartField::Tendency).offset, tendency);
   record.SetElements(MarkElements(personality, control, tendency));
 }
 
@@ -172,8 +210,9 @@ std::array<int, 12> MonthTransits(int transit_year, std::string_view personality
   const int february_personality = PersonalityNumber(12, 2, transit_year);
   const int february_control = kFirstControl[ColumnOf(february_personality)];
   const int february_house = TendencyNumber(FirstDigitValue(personality), february_control);
+  // January is cyc(february_house - 1), that is kCycle[february_house + 7].
   std::array<int, 12> houses;
-  for (int i = 0; i < 12; ++i) houses[i] = Cyc(february_house - 1 + i);
+  std::copy_n(kCycle.begin() + february_house + 7, 12, houses.begin());
   return houses;
 }
 
