@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QFocusEvent>
 #include <QFont>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -65,17 +67,24 @@ QFont LabelFont() {
   return f;
 }
 
+// A label at its designed place. A label that is `centred` in its parent grows to both sides when
+// the substitute face is wider than the designed one, the others grow to the right.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
-                  const QFont& font) {
+                  const QFont& font, bool centred = false) {
   auto* label = new QLabel(text, parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setFont(font);
   label->setGeometry(geometry);
-  // The designed widths fit the designed faces; a wider substitute face grows the label around
-  // its centre instead of cutting the text.
-  const int needed = label->sizeHint().width();
-  if (needed > geometry.width()) {
-    label->setGeometry(geometry.center().x() - needed / 2, geometry.y(), needed, geometry.height());
+  const QFontMetrics metrics(font);
+  const int width = std::max(label->sizeHint().width(), geometry.width());
+  const int above = std::max(0, -metrics.boundingRect(text).top() - metrics.ascent());
+  const int height = std::max(metrics.height(), geometry.height());
+  if (width != geometry.width() || height != geometry.height() || above > 0) {
+    // Accents above capitals rise over the ascent: the label grows upwards and keeps its text at
+    // the bottom, so the baseline stays where it was designed.
+    label->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    const int left = centred ? geometry.center().x() - (width - 1) / 2 : geometry.x();
+    label->setGeometry(left, geometry.y() - above, width, height + above);
   }
   return label;
 }
@@ -260,10 +269,10 @@ void TCriacao::BuildControls() {
   panel_font.setBold(true);
   Panel1->setFont(panel_font);
 
-  Label5 =
-      MakeLabel(Panel1, "Label5", QString::fromUtf8(kWarningLine1), {72, 17, 212, 14}, panel_font);
-  Label6 =
-      MakeLabel(Panel1, "Label6", QString::fromUtf8(kWarningLine2), {112, 40, 109, 14}, panel_font);
+  Label5 = MakeLabel(Panel1, "Label5", QString::fromUtf8(kWarningLine1), {72, 17, 212, 14},
+                     panel_font, true);
+  Label6 = MakeLabel(Panel1, "Label6", QString::fromUtf8(kWarningLine2), {112, 40, 109, 14},
+                     panel_font, true);
 
   // Push buttons draw their text in the button text colour, whatever the panel's text colour.
   QPalette button_palette = palette();

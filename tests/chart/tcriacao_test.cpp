@@ -20,6 +20,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -310,6 +311,10 @@ struct YearRow {
   const char* stored;
 };
 
+void PrintTo(const YearRow& row, std::ostream* out) {
+  *out << row.label;
+}
+
 class YearRuleTest : public DialogTest, public ::testing::WithParamInterface<YearRow> {};
 
 TEST_P(YearRuleTest, StoresTheYearAfterTheRules) {
@@ -345,6 +350,10 @@ struct RefusedRow {
   const char* name;
   const char* message_part;
 };
+
+void PrintTo(const RefusedRow& row, std::ostream* out) {
+  *out << row.label;
+}
 
 class RefusedNameTest : public DialogTest, public ::testing::WithParamInterface<RefusedRow> {};
 
