@@ -1,0 +1,117 @@
+#include "chartview/chart_geometry.h"
+
+#include <cstdint>
+
+namespace vorelim {
+namespace {
+
+// Numerators of (x1, y1, x2, y2) of each element's rings; the denominators depend on the ring
+// only: x over 16, 32, 64 and y over 32, 64, 128 for rings 1, 2, 3.
+struct RingFractions {
+  int x1, y1, x2, y2;
+};
+
+constexpr RingFractions kRings[5][3] = {
+    // Water, around the lower left point.
+    {{3, 25, 5, 28}, {5, 48, 11, 58}, {8, 93, 24, 120}},
+    // Earth, around the right point; ring 3 ends at the right edge (64/64).
+    {{13, 10, 15, 14}, {25, 18, 31, 30}, {48, 33, 64, 64}},
+    // Wood, around the left point.
+    {{1, 10, 3, 14}, {1, 18, 7, 30}, {1, 33, 16, 64}},
+    // Metal, around the lower right point; not the mirror image of water (49/64, 94/128).
+    {{11, 25, 13, 28}, {21, 49, 27, 58}, {40, 94, 56, 120}},
+    // Fire, around the top point.
+    {{7, 3, 9, 6}, {13, 4, 19, 14}, {24, 5, 40, 31}},
+};
+
+constexpr int kRingXDenominator[3] = {16, 32, 64};
+constexpr int kRingYDenominator[3] = {32, 64, 128};
+
+PixelPoint At(int x_num, int x_den, int w, int y_num, int y_den, int h) {
+  return {Fraction(x_num, w, x_den), Fraction(y_num, h, y_den)};
+}
+
+}  // namespace
+
+int Fraction(int numerator, int extent, int denominator) {
+  return static_cast<int>(static_cast<std::int64_t>(numerator) * extent / denominator);
+}
+
+bool ElementOfNumber(int number, Element& element) {
+  switch (number) {
+    case 1:
+      element = Element::Water;
+      return true;
+    case 2:
+    case 5:
+    case 8:
+      element = Element::Earth;
+      return true;
+    case 3:
+    case 4:
+      element = Element::Wood;
+      return true;
+    case 6:
+    case 7:
+      element = Element::Metal;
+      return true;
+    case 9:
+      element = Element::Fire;
+      return true;
+    default:
+      return false;
+  }
+}
+
+PixelRect RingRect(Element element, int ring, int w, int h) {
+  if (ring < 1 || ring > 3) return {};
+  const RingFractions& f = kRings[static_cast<int>(element)][ring - 1];
+  const int xd = kRingXDenominator[ring - 1];
+  const int yd = kRingYDenominator[ring - 1];
+  return {Fraction(f.x1, w, xd), Fraction(f.y1, h, yd), Fraction(f.x2, w, xd),
+          Fraction(f.y2, h, yd)};
+}
+
+std::array<PixelPoint, 5> StarPoints(int w, int h) {
+  return {{
+      At(1, 2, w, 1, 8, h),    // top
+      At(3, 4, w, 13, 16, h),  // lower right
+      At(1, 8, w, 3, 8, h),    // left
+      At(7, 8, w, 3, 8, h),    // right
+      At(1, 4, w, 13, 16, h),  // lower left
+  }};
+}
+
+std::array<PlacedText, 6> ScreenLabels(int w, int h) {
+  return {{
+      {"METAL 6, 7", At(6, 8, w, 13, 16, h)},
+      {"ÁGUA 1", At(4, 16, w, 13, 16, h)},
+      {"MADEIRA 3, 4", At(1, 16, w, 5, 16, h)},
+      {"FOGO 9", At(4, 8, w, 1, 16, h)},
+      {"TERRA ", At(7, 8, w, 6, 16, h)},
+      {"2, 5, 8", At(7, 8, w, 7, 16, h)},
+  }};
+}
+
+std::array<PlacedText, 6> PrintoutLabels(int w, int h) {
+  return {{
+      {"METAL 6, 7", At(6, 8, w, 13, 16, h)},
+      {"ÁGUA 1", At(3, 16, w, 13, 16, h)},
+      {"MADEIRA 3, 4", At(1, 16, w, 11, 32, h)},
+      {"FOGO 9", At(17, 32, w, 2, 16, h)},
+      {"TERRA", At(7, 8, w, 6, 16, h)},
+      {"2, 5, 8", At(7, 8, w, 13, 32, h)},
+  }};
+}
+
+PixelPoint PrintoutTitlePosition(int w, int h) {
+  return At(1, 32, w, 1, 32, h);
+}
+
+std::array<PixelPoint, 8> PrintoutDataLinePositions(int w, int h) {
+  std::array<PixelPoint, 8> lines;
+  for (int i = 0; i < 8; ++i) lines[i] = At(1, 32, w, i + 2, 32, h);
+  return lines;
+}
+
+}  // namespace vorelim

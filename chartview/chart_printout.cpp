@@ -1,0 +1,114 @@
+#include "chartview/chart_printout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPainter>
+#include <QPen>
+#include <QPrinter>
+
+#include "chart/numerology.h"
+#include "chart/text_number.h"
+#include "chartview/chart_geometry.h"
+#include "chartview/chart_picture.h"
+
+namespace vorelim {
+namespace {
+
+constexpr int kStarPenWidth = 3;
+constexpr int kLabelPoints = 12;
+constexpr int kTitlePoints = 16;
+constexpr int kLinePoints = 12;
+
+// The first character of a number text, as the printout shows each number.
+std::string FirstCharacter(std::string_view text) {
+  return std::string(text.substr(0, 1));
+}
+
+QFont PrintoutFont(int points) {
+  // Face and size only, set afresh: no bold or italic left by an earlier printout.
+  QFont font(QStringLiteral("VAG Rounded Th"));
+  font.setPointSize(points);
+  font.setBold(false);
+  font.setItalic(false);
+  font.setUnderline(false);
+  return font;
+}
+
+}  // namespace
+
+std::string_view MonthName(int month) {
+  static constexpr std::string_view kNames[12] = {"JANEIRO",  "FEVEREIRO", "MARÇO",    "ABRIL",
+                                                  "MAIO",     "JUNHO",     "JULHO",    "AGOSTO",
+                                                  "SETEMBRO", "OUTUBRO",   "NOVEMBRO", "DEZEMBRO"};
+  if (month < 1 || month > 12) return kNames[11];
+  return kNames[month - 1];
+}
+
+ChartPrintout ComposeChartPrintout(const ChartRecord& record, std::string_view transit_year,
+                                   int current_month) {
+  const std::string personality = record.Personality();
+  const std::string birth_year = record.BirthYear();
+
+  std::string year_text(transit_year.substr(0, 4));
+  int year = ReadTextNumber(year_text);
+  const int born = ReadTextNumber(birth_year);
+  if (year < born) {
+    // The numbers are defined from the birth year on, as for the "OK" button.
+    year = born;
+    year_text = birth_year;
+  }
+
+  const std::string era = FirstCharacter(EraNumber(personality, year, born));
+  const std::string year_number = FirstCharacter(
+      YearTransits(year_text, record.BirthDay(), record.BirthMonth(), birth_year)[1]);
+  const std::array<int, 12> months = MonthTransits(year, personality);
+  std::string month_number;
+  if (current_month >= 1 && current_month <= 12) {
+    month_number = FirstCharacter(std::to_string(months[current_month - 1]));
+  }
+
+  ChartPrintout printout;
+  printout.marks = record.Elements();
+  printout.lines = {
+      "NOME: " + record.Name(),
+      "DATA NASC: " + record.BirthDay() + "/" + record.BirthMonth() + "/" + birth_year,
+      "PERSONALIDADE: " + personality,
+      "CONTROLE: " + record.Control(),
+      "TENDÊNCIA: " + record.Tendency(),
+      "ERA: " + era,
+      "CASA " + year_text + ": " + year_number,
+      "CASA " + std::string(MonthName(current_month)) + ": " + month_number,
+  };
+  return printout;
+}
+
+void PaintChartPrintout(QPainter& painter, int w, int h, const ChartPrintout& printout) {
+  DrawRingsAndStar(painter, printout.marks, w, h, kStarPenWidth);
+
+  painter.setPen(QPen(QColor(0, 0, 0)));
+  painter.setFont(PrintoutFont(kLabelPoints));
+  const std::array<PlacedText, 6> labels = PrintoutLabels(w, h);
+  DrawPlacedTexts(painter, labels);
+
+  painter.setFont(PrintoutFont(kTitlePoints));
+  const PlacedText title[] = {{"ESTRELA DOS CINCO ELEMENTOS", PrintoutTitlePosition(w, h)}};
+  DrawPlacedTexts(painter, title);
+
+  painter.setFont(PrintoutFont(kLinePoints));
+  const std::array<PixelPoint, 8> positions = PrintoutDataLinePositions(w, h);
+  std::array<PlacedText, 8> lines;
+  for (std::size_t i = 0; i < lines.size(); ++i) lines[i] = {printout.lines[i], positions[i]};
+  DrawPlacedTexts(painter, lines);
+}
+
+bool PrintChartPrintout(QPrinter& printer, const ChartPrintout& printout) {
+  printer.setDocName(QString());
+  QPainter painter;
+  if (!painter.begin(&printer)) return false;
+  // The painter's origin is the top-left corner of the printable area, and width() and height()
+  // are that area's size in printer pixels.
+  PaintChartPrintout(painter, printer.width(), printer.height(), printout);
+  return painter.end();
+}
+
+}  // namespace vorelim

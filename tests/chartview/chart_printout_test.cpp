@@ -1,0 +1,197 @@
+#include "chartview/chart_printout.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include "chart/numerology.h"
+#include "chartview/chart_geometry.h"
+#include "chartview/recording_printer.h"
+
+namespace vorelim {
+namespace {
+
+using testing_support::RecordingPrinter;
+
+ChartRecord Chart(const char* name, int day, int month, int year) {
+  ChartRecord record;
+  record.SetText(ChartField::Name, name);
+  record.SetText(ChartField::BirthDay, std::to_string(day));
+  record.SetText(ChartField::BirthMonth, std::to_string(month));
+  record.SetText(ChartField::BirthYear, std::to_string(year));
+  CalcChart(record, day, month, year);
+  return record;
+}
+
+int PdfPageCount(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return -1;
+  const QString pdf = QString::fromLatin1(file.readAll());
+  return static_cast<int>(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+TEST(chart_printout_test, month_names) {
+  const char* names[] = {"DEZEMBRO", "JANEIRO",  "FEVEREIRO", "MARÇO",   "ABRIL",
+                         "MAIO",     "JUNHO",    "JULHO",     "AGOSTO",  "SETEMBRO",
+                         "OUTUBRO",  "NOVEMBRO", "DEZEMBRO",  "DEZEMBRO"};
+  for (int month = 0; month <= 13; ++month) EXPECT_EQ(MonthName(month), names[month]) << month;
+}
+
+TEST(chart_printout_test, lines_of_a_chart_in_december) {
+  const ChartRecord record = Chart("JOSE", 7, 3, 1962);
+  const ChartPrintout printout = ComposeChartPrintout(record, "2026", 12);
+  const std::array<int, 12> months = MonthTransits(2026, record.Personality());
+  const std::array<std::string, 8> expected = {
+      "NOME: JOSE",
+      "DATA NASC: 7/3/1962",
+      "PERSONALIDADE: " + record.Personality(),
+      "CONTROLE: " + record.Control(),
+      "TENDÊNCIA: " + record.Tendency(),
+      "ERA: " + EraNumber(record.Personality(), 2026, 1962),
+      "CASA 2026: " + YearTransits("2026", "7", "3", "1962")[1],
+      "CASA DEZEMBRO: " + std::to_string(months[11]),
+  };
+  EXPECT_EQ(printout.lines, expected);
+  EXPECT_EQ(printout.marks, record.Elements());
+}
+
+TEST(chart_printout_test, february_line_and_year_box_text_cut_to_four) {
+  const ChartRecord record = Chart("ANA", 15, 8, 1968);
+  const std::array<int, 12> months = MonthTransits(2030, record.Personality());
+  const ChartPrintout printout = ComposeChartPrintout(record, "20305", 2);
+  EXPECT_EQ(printout.lines[6].substr(0, 11), "CASA 2030: ");
+  EXPECT_EQ(printout.lines[7], "CASA FEVEREIRO: " + std::to_string(months[1]));
+}
+
+TEST(chart_printout_test, year_before_birth_prints_the_birth_year) {
+  // Born on 15/8/2030 (after 4 February): house 5 in the birth year, era = personality.
+  const ChartRecord record = Chart("BEBE", 15, 8, 2030);
+  const ChartPrintout before = ComposeChartPrintout(record, "2026", 5);
+  const ChartPrintout at_birth = ComposeChartPrintout(record, "2030", 5);
+  EXPECT_EQ(before.lines, at_birth.lines);
+  EXPECT_EQ(before.lines[5], "ERA: " + record.Personality());
+  EXPECT_EQ(before.lines[6], "CASA 2030: 5");
+}
+
+TEST(chart_printout_test, empty_record_prints_without_numbers) {
+  const ChartPrintout printout = ComposeChartPrintout(ChartRecord{}, "2026", 3);
+  EXPECT_EQ(printout.lines[0], "NOME: ");
+  EXPECT_EQ(printout.lines[1], "DATA NASC: //");
+  EXPECT_EQ(printout.lines[2], "PERSONALIDADE: ");
+  EXPECT_EQ(printout.lines[7].substr(0, 13), "CASA MARÇO: ");  // Ç is two bytes
+}
+
+struct Page {
+  const char* name;
+  int w, h;
+};
+
+class PrintoutPaintTest : public testing::TestWithParam<Page> {};
+
+TEST_P(PrintoutPaintTest, DrawsEveryItemAtItsFraction) {
+  const Page page = GetParam();
+  RecordingPrinter printer(page.w, page.h, 600);
+  ChartRecord record = Chart("ANA", 15, 8, 1968);
+  ElementMarks marks{};
+  marks[0] = 1;          // water ring 1
+  marks[3 * 1] = 1;      // earth ring 1 from number 2 ...
+  marks[3 * 7] = 1;      // ... and from number 8: the same rectangle twice
+  marks[3 * 8 + 2] = 2;  // not a ring
+  record.SetElements(marks);
+  const ChartPrintout printout = ComposeChartPrintout(record, "2026", 12);
+
+  ASSERT_TRUE(PrintChartPrintout(printer, printout));
+  const auto& rec = printer.record();
+  EXPECT_EQ(rec.begins, 1);
+  EXPECT_EQ(rec.ends, 1);
+
+  ASSERT_EQ(rec.ellipses.size(), 3u);
+  const PixelRect water = RingRect(Element::Water, 1, page.w, page.h);
+  const PixelRect earth = RingRect(Element::Earth, 1, page.w, page.h);
+  EXPECT_EQ(rec.ellipses[0].ellipse.topLeft(), QPointF(water.x1, water.y1));
+  EXPECT_EQ(rec.ellipses[0].ellipse.width(), water.x2 - water.x1 - 1);
+  EXPECT_EQ(rec.ellipses[1].ellipse, rec.ellipses[2].ellipse);
+  EXPECT_EQ(rec.ellipses[1].ellipse.topLeft(), QPointF(earth.x1, earth.y1));
+
+  ASSERT_EQ(rec.polygons.size(), 1u);
+  const std::array<PixelPoint, 5> star = StarPoints(page.w, page.h);
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_EQ(rec.polygons[0].polygon.at(i), QPointF(star[i].x, star[i].y)) << i;
+  }
+  EXPECT_TRUE(rec.polygons[0].odd_even);
+  EXPECT_EQ(rec.polygons[0].pen.width(), 3);
+
+  ASSERT_EQ(rec.texts.size(), 6u + 1u + 8u);
+  QFont font12(QStringLiteral("VAG Rounded Th"));
+  font12.setPointSize(12);
+  QFont font16 = font12;
+  font16.setPointSize(16);
+  const int ascent12 = QFontMetrics(font12, &printer).ascent();
+  const int ascent16 = QFontMetrics(font16, &printer).ascent();
+  const std::array<PlacedText, 6> labels = PrintoutLabels(page.w, page.h);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(rec.texts[i].text, QString::fromUtf8(labels[i].text.data(),
+                                                   static_cast<qsizetype>(labels[i].text.size())));
+    EXPECT_EQ(rec.texts[i].baseline, QPointF(labels[i].at.x, labels[i].at.y + ascent12)) << i;
+    EXPECT_EQ(rec.texts[i].font.pointSize(), 12);
+  }
+  const PixelPoint title = PrintoutTitlePosition(page.w, page.h);
+  EXPECT_EQ(rec.texts[6].text, QStringLiteral("ESTRELA DOS CINCO ELEMENTOS"));
+  EXPECT_EQ(rec.texts[6].baseline, QPointF(title.x, title.y + ascent16));
+  EXPECT_EQ(rec.texts[6].font.pointSize(), 16);
+  const std::array<PixelPoint, 8> lines = PrintoutDataLinePositions(page.w, page.h);
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(rec.texts[7 + i].text, QString::fromStdString(printout.lines[i]));
+    EXPECT_EQ(rec.texts[7 + i].baseline, QPointF(lines[i].x, lines[i].y + ascent12)) << i;
+  }
+  for (const auto& text : rec.texts) {
+    EXPECT_EQ(text.color, QColor(0, 0, 0)) << text.text.toStdString();
+    EXPECT_FALSE(text.font.bold()) << text.text.toStdString();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(A4, PrintoutPaintTest,
+                         testing::Values(Page{"landscape", 6716, 4660},
+                                         Page{"portrait", 4660, 6716}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(chart_printout_test, no_bold_or_colour_leaks_from_the_painter) {
+  RecordingPrinter printer(4660, 6716, 600);
+  {
+    QPainter painter(&printer);
+    QFont bold(QStringLiteral("VAG Rounded Th"));
+    bold.setBold(true);
+    bold.setItalic(true);
+    painter.setFont(bold);
+    painter.setPen(Qt::blue);
+    PaintChartPrintout(painter, 4660, 6716, ComposeChartPrintout(ChartRecord{}, "2026", 1));
+  }
+  ASSERT_FALSE(printer.record().texts.empty());
+  for (const auto& text : printer.record().texts) {
+    EXPECT_FALSE(text.font.bold());
+    EXPECT_FALSE(text.font.italic());
+    EXPECT_EQ(text.color, QColor(0, 0, 0));
+  }
+}
+
+TEST(chart_printout_test, prints_one_pdf_page_and_fails_quietly_on_a_bad_file) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath(QStringLiteral("chart.pdf")));
+  EXPECT_TRUE(
+      PrintChartPrintout(printer, ComposeChartPrintout(Chart("ANA", 15, 8, 1968), "2026", 4)));
+  EXPECT_EQ(PdfPageCount(dir.filePath(QStringLiteral("chart.pdf"))), 1);
+
+  printer.setOutputFileName(dir.filePath(QStringLiteral("missing/folder/chart.pdf")));
+  EXPECT_FALSE(PrintChartPrintout(printer, ComposeChartPrintout(ChartRecord{}, "2026", 4)));
+}
+
+}  // namespace
+}  // namespace vorelim
