@@ -24,6 +24,7 @@
 #include "chart/numerology.h"
 #include "chart/today.h"
 #include "chart/windows1252.h"
+#include "chartview/tvemapa.h"
 
 namespace {
 
@@ -397,7 +398,11 @@ void TCriacao::OKBtnClick() {
     return;
   }
 
-  // TODO: open the new chart in a chart window owned by this dialog once the chart window lands.
+  // The chart window reads the file just written (which, for a name that differs from an older
+  // chart only in letter case, is that older file's name) and stays with this dialog as owner.
+  std::error_code ec;
+  const std::filesystem::path written_path = std::filesystem::absolute(written.path, ec);
+  OpenChartWindow(this, name, QString::fromStdString((ec ? written.path : written_path).string()));
 
   QDialog::accept();
 }

@@ -29,6 +29,7 @@
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/today.h"
+#include "chartview/tvemapa.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -55,6 +56,15 @@ std::vector<fs::path> FilesIn(const fs::path& folder) {
   std::vector<fs::path> files;
   for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path());
   return files;
+}
+
+/// The chart windows open now, each a window of its own since no main frame exists here.
+std::vector<TVemapa*> ChartWindows() {
+  std::vector<TVemapa*> windows;
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* window = qobject_cast<TVemapa*>(widget)) windows.push_back(window);
+  }
+  return windows;
 }
 
 /// The chart stored in a file, as the dialog wrote it.
@@ -190,6 +200,12 @@ TEST_F(DialogTest, ChosenDateAndYearAreWritten) {
   EXPECT_EQ(chart.Control(), "4");
   EXPECT_EQ(chart.Tendency(), "8");
   EXPECT_TRUE(d.isHidden());
+
+  const auto windows = ChartWindows();
+  ASSERT_EQ(windows.size(), 1u);
+  EXPECT_EQ(windows[0]->owner(), &d);
+  EXPECT_EQ(windows[0]->ChartName, QStringLiteral("MARIA"));
+  EXPECT_EQ(windows[0]->Chart, chart);
 }
 
 TEST_F(DialogTest, LeavingTheNameOfAnExistingChartShowsTheWarning) {
@@ -298,9 +314,14 @@ TEST_F(DialogTest, SeveralDialogsAreIndependentAndOnlyHideWhenClosed) {
   ASSERT_FALSE(second.isNull());
   EXPECT_TRUE(first->isHidden());
   EXPECT_TRUE(second->isHidden());
+  // The hidden dialog keeps the chart window it opened until the owner goes.
+  ASSERT_EQ(ChartWindows().size(), 1u);
+  QPointer<TVemapa> chart_window = ChartWindows()[0];
+  EXPECT_EQ(chart_window->owner(), first.data());
   owner.reset();
   EXPECT_TRUE(first.isNull());
   EXPECT_TRUE(second.isNull());
+  EXPECT_TRUE(chart_window.isNull());
 }
 
 // The year rules with today's date fixed: C is the current year modulo 100.
@@ -373,6 +394,7 @@ TEST_P(RefusedNameTest, ExplainsAndKeepsTheDialogOpen) {
   EXPECT_EQ(d.Edit1->selectedText(), QString::fromUtf8(row.name));
   EXPECT_EQ(d.ListBox1->currentRow(), 14) << "the chosen day survives the correction";
   EXPECT_TRUE(FilesIn(".").empty());
+  EXPECT_TRUE(ChartWindows().empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -426,6 +448,7 @@ TEST_F(ReadOnlyFolderTest, FailedWriteIsReportedAndTheOldChartStays) {
   EXPECT_TRUE(d.isVisible());
   EXPECT_EQ(ReadBytes(mount_point_ / "NovoNome.NUM"), old_bytes_);
   EXPECT_EQ(FilesIn(mount_point_).size(), 1u);
+  EXPECT_TRUE(ChartWindows().empty());
 }
 
 }  // namespace
