@@ -1,0 +1,83 @@
+#include "app/help_viewer.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+#include <utility>
+
+#ifndef VORELIM_DATA_DIR
+#define VORELIM_DATA_DIR "/usr/local/share/vorelim"
+#endif
+
+namespace {
+
+bool OpenWithDesktop(const QUrl& url) {
+  return QDesktopServices::openUrl(url);
+}
+
+void ShowMessageBox(QWidget* owner, const QString& title, const QString& text) {
+  QMessageBox::warning(owner, title, text);
+}
+
+}  // namespace
+
+const QString& HelpViewer::FileName() {
+  static const QString name = QStringLiteral("Vorelim.hlp");
+  return name;
+}
+
+QString HelpViewer::HelpFolder(const QString& installed_data_folder,
+                               const QString& program_folder) {
+  if (!installed_data_folder.isEmpty() && QFileInfo(installed_data_folder).isDir()) {
+    return QDir(installed_data_folder).absolutePath();
+  }
+  const QDir relocated(QDir(program_folder).filePath(QStringLiteral("../share/vorelim")));
+  if (relocated.exists()) return relocated.absolutePath();
+  return QDir(program_folder).absolutePath();
+}
+
+QString HelpViewer::DefaultHelpFile() {
+  const QString folder =
+      HelpFolder(QStringLiteral(VORELIM_DATA_DIR), QCoreApplication::applicationDirPath());
+  return QDir(folder).filePath(FileName());
+}
+
+HelpViewer& HelpViewer::Application() {
+  static HelpViewer viewer;
+  return viewer;
+}
+
+HelpViewer::HelpViewer(QString help_file, Launcher launcher, MessageSink sink)
+    : help_file_(std::move(help_file)) {
+  SetLauncher(std::move(launcher));
+  SetMessageSink(std::move(sink));
+}
+
+void HelpViewer::SetLauncher(Launcher launcher) {
+  launcher_ = launcher ? std::move(launcher) : Launcher(OpenWithDesktop);
+}
+
+void HelpViewer::SetMessageSink(MessageSink sink) {
+  sink_ = sink ? std::move(sink) : MessageSink(ShowMessageBox);
+}
+
+bool HelpViewer::ShowContents(QWidget* owner) const {
+  if (help_file_.isEmpty()) return false;
+  const QString shown = QDir::toNativeSeparators(help_file_);
+  if (!QFileInfo(help_file_).isFile()) {
+    sink_(owner, QStringLiteral("Ajuda"),
+          QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1").arg(shown));
+    return false;
+  }
+  if (!launcher_(QUrl::fromLocalFile(QFileInfo(help_file_).absoluteFilePath()))) {
+    sink_(owner, QStringLiteral("Ajuda"),
+          QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nNenhum programa deste "
+                         "computador abre arquivos deste tipo.")
+              .arg(shown));
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,100 @@
+#include "app/taboutbox.h"
+
+#include <QFont>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QHideEvent>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <algorithm>
+
+TAboutBox::TAboutBox(QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                         Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+  setObjectName(QStringLiteral("AboutBox"));
+  setWindowTitle(QStringLiteral("SOBRE"));
+  setWindowIcon(QIcon(QStringLiteral(":/pictures/about.ico")));
+  setModal(false);
+  setFixedSize(kClientWidth, kClientHeight);
+  QFont dialog_font(QStringLiteral("MS Sans Serif"));
+  dialog_font.setPixelSize(11);
+  setFont(dialog_font);
+
+  // A sunken outer edge around a raised face: two nested one-pixel panels.
+  Panel1 = new QFrame(this);
+  Panel1->setObjectName(QStringLiteral("Panel1"));
+  Panel1->setGeometry(8, 8, 297, 297);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  Panel1->setLineWidth(1);
+  auto* face = new QFrame(Panel1);
+  face->setGeometry(1, 1, 295, 295);
+  face->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  face->setLineWidth(1);
+  face->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  // The credits are centred where the designed texts were centred; the fixed texts keep the
+  // designed places.
+  Label1 = AddLabel("Label1", QStringLiteral("MAPA DO VORELIM"), 60, 24, 16);
+  Label2 = AddLabel("Label2", QStringLiteral("by"), 142, 51, 13);
+  Label3 = AddLabel("Label3", QStringLiteral("Equipe Vorelim"), 42, 78, 13, 213);
+  Label4 = AddLabel("Label4", QStringLiteral("baseado no livro"), 92, 106, 13);
+  Label5 = AddLabel("Label5", QStringLiteral("O LIVRO DO VORELIM"), 83, 133, 13, 130);
+  Label6 = AddLabel("Label6", QStringLiteral("1997"), 132, 184, 13);
+  Label7 = AddLabel("Label7", QStringLiteral("Caixa Postal 0000 - Cidade - 00000-000"), 36, 208, 13,
+                    224);
+  Label8 = AddLabel("Label8", QStringLiteral("e-mail: contato@example.org"), 30, 240, 13, 237);
+  Label9 = AddLabel("Label9", QStringLiteral("Informação liberada para reprodução"), 28, 272, 13);
+
+  OKButton = new QPushButton(QStringLiteral("Fechar"), this);
+  OKButton->setObjectName(QStringLiteral("OKButton"));
+  OKButton->setGeometry(129, 308, 57, 25);
+  OKButton->setDefault(true);
+  connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+}
+
+TAboutBox::~TAboutBox() = default;
+
+QLabel* TAboutBox::AddLabel(const char* name, const QString& text, int x, int y, int pixel_size,
+                            int centre_in_width) {
+  auto* label = new QLabel(text, Panel1);
+  label->setObjectName(QString::fromLatin1(name));
+  QFont font(QStringLiteral("VAG Rounded Th"));
+  font.setPixelSize(pixel_size);
+  font.setBold(true);
+  label->setFont(font);
+  QPalette black = label->palette();
+  black.setColor(QPalette::WindowText, Qt::black);
+  label->setPalette(black);
+  label->adjustSize();
+  if (centre_in_width > 0) x += (centre_in_width - label->width()) / 2;
+  label->move(std::max(0, x), y);
+  return label;
+}
+
+void TAboutBox::ShowModeless() {
+  if (isVisible()) return;
+  if (!shown_before_) {
+    shown_before_ = true;
+    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+      const QRect available = screen->availableGeometry();
+      move(available.x() + (available.width() - width()) / 2,
+           available.y() + (available.height() - height()) / 2);
+    }
+  } else {
+    move(hidden_at_);
+  }
+  show();
+}
+
+void TAboutBox::OKButtonClick() {
+  hide();
+}
+
+void TAboutBox::hideEvent(QHideEvent* event) {
+  // Remember the place for the next time; the window manager may forget it while hidden.
+  if (!event->spontaneous()) hidden_at_ = pos();
+  QDialog::hideEvent(event);
+}

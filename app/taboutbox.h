@@ -1,0 +1,57 @@
+#pragma once
+// TAboutBox, the about box "SOBRE": the program's title, its credits, the year and a note that
+// the information may be reproduced. One instance is made hidden at start-up and reused: showing
+// it is modeless, and closing it only hides it, so it reopens where the user left it.
+
+#include <QDialog>
+#include <QPoint>
+
+QT_BEGIN_NAMESPACE
+class QFrame;
+class QLabel;
+class QPushButton;
+QT_END_NAMESPACE
+
+class TAboutBox : public QDialog {
+  Q_OBJECT
+
+ public:
+  static constexpr int kClientWidth = 316;
+  static constexpr int kClientHeight = 341;
+
+  /// Builds the about box, hidden, as a top-level window owned by `owner`.
+  explicit TAboutBox(QWidget* owner = nullptr);
+  ~TAboutBox() override;
+
+  /// Makes the box visible without waiting for it: centred on the screen the first time, at the
+  /// place where it was hidden afterwards. A box already visible is left as it is (not raised).
+  void ShowModeless();
+
+  // Controls under their designed names.
+  QFrame* Panel1 = nullptr;
+  QLabel* Label1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QLabel* Label3 = nullptr;
+  QLabel* Label4 = nullptr;
+  QLabel* Label5 = nullptr;
+  QLabel* Label6 = nullptr;
+  QLabel* Label7 = nullptr;
+  QLabel* Label8 = nullptr;
+  QLabel* Label9 = nullptr;
+  QPushButton* OKButton = nullptr;
+
+ public slots:
+  /// "Fechar" (or Enter): hides the box.
+  void OKButtonClick();
+
+ protected:
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  // A label on Panel1 sized to its text at (x, y), or centred on the span [x, x + centre_in_width).
+  QLabel* AddLabel(const char* name, const QString& text, int x, int y, int pixel_size,
+                   int centre_in_width = 0);
+
+  bool shown_before_ = false;
+  QPoint hidden_at_;
+};
