@@ -33,7 +33,13 @@ std::string ChartFileName(std::string_view name);
 std::optional<std::filesystem::path> FindChartFile(std::string_view name,
                                                    const std::filesystem::path& folder = ".");
 
-enum class WriteStatus { Ok, InvalidName, CannotCreate, WriteFailed, CannotReplace };
+enum class WriteStatus {
+  Ok,
+  InvalidName,    // CheckChartName refused the record's name; nothing was written
+  CannotCreate,   // the temporary file could not be created (read-only folder, no permission)
+  WriteFailed,    // writing or flushing the temporary file failed (full disk, I/O error)
+  CannotReplace,  // the rename over the chart failed (for example a folder of that name)
+};
 
 struct WriteResult {
   WriteStatus status = WriteStatus::Ok;
@@ -48,7 +54,13 @@ struct WriteResult {
 /// and no temporary file behind.
 WriteResult WriteChartFile(const ChartRecord& record, const std::filesystem::path& folder = ".");
 
-enum class ReadStatus { Whole, Missing, Short, Unreadable, InvalidName };
+enum class ReadStatus {
+  Whole,        // the first 66 bytes were read
+  Missing,      // no file of that name, ignoring case; the record is untouched
+  Short,        // the file holds fewer than 66 bytes (maybe none): only they were read
+  Unreadable,   // the file cannot be opened or read, or is not a regular file; record untouched
+  InvalidName,  // CheckChartName refused the name; record untouched
+};
 
 struct ReadResult {
   ReadStatus status = ReadStatus::Whole;
