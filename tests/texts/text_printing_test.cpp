@@ -1,0 +1,389 @@
+// Printing and copying a page of the texts window: line placement, display lines, the print path
+// to a PDF file (read back with pdftotext) and the clipboard.
+#include "texts/text_printing.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include "app/program_printer.h"
+#include "texts/text_catalogue.h"
+#include "texts/tform2.h"
+
+namespace vorelim {
+namespace {
+
+// --- Placement -------------------------------------------------------------------------------
+
+struct PlaceRow {
+  const char* name;
+  int line, width, height;
+  TextLinePlace expected;
+};
+
+TEST(text_printing_test, places_lines_at_fractions_of_the_sheet) {
+  const PlaceRow rows[] = {
+      {"first line", 0, 4800, 6400, {0, 600, 700}},
+      {"35th line at 41/64", 34, 4800, 6400, {0, 600, 4100}},
+      {"last line of a sheet", 56, 4800, 6400, {0, 600, 6300}},
+      {"line 58 starts sheet two", 57, 4800, 6400, {1, 600, 700}},
+      {"last line of sheet two", 113, 4800, 6400, {1, 600, 6300}},
+      {"third sheet", 114, 4800, 6400, {2, 600, 700}},
+      {"remainders dropped", 1, 4799, 6399, {0, 599, 799}},
+      {"landscape", 2, 7016, 4961, {0, 877, 697}},
+      {"large printer, no overflow", 56, 100000, 40000000, {0, 12500, 39375000}},
+  };
+  for (const PlaceRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    const TextLinePlace place = PlaceTextLine(row.line, row.width, row.height);
+    EXPECT_EQ(place.sheet, row.expected.sheet);
+    EXPECT_EQ(place.x, row.expected.x);
+    EXPECT_EQ(place.y, row.expected.y);
+  }
+}
+
+// --- Display lines ---------------------------------------------------------------------------
+
+TEST(text_printing_test, display_lines_follow_the_box_wrapping) {
+  QTextEdit box;
+  box.setPlainText(QStringLiteral("um dois três quatro cinco seis sete oito nove dez\n\nfim\n"));
+  box.resize(1000, 300);
+  box.show();
+  EXPECT_EQ(DisplayLines(box),
+            (QStringList{"um dois três quatro cinco seis sete oito nove dez", "", "fim"}))
+      << "empty lines inside count, a last empty line does not";
+
+  box.resize(90, 300);
+  QApplication::processEvents();
+  const QStringList narrow = DisplayLines(box);
+  EXPECT_GT(narrow.size(), 4);
+  EXPECT_EQ(narrow.last(), QStringLiteral("fim"));
+  // The wrapped lines together still hold the first stored line, word for word.
+  const qsizetype empty_at = narrow.indexOf(QString());
+  ASSERT_GT(empty_at, 1);
+  EXPECT_EQ(narrow.mid(0, empty_at).join(QString()).simplified().remove(QLatin1Char(' ')),
+            QStringLiteral("umdoistrêsquatrocincoseisseteoitonovedez"));
+}
+
+TEST(text_printing_test, display_line_is_read_with_at_most_4096_characters) {
+  QTextEdit box;
+  box.setLineWrapMode(QTextEdit::NoWrap);
+  box.setPlainText(QString(5000, QLatin1Char('x')) + QStringLiteral("\nok"));
+  const QStringList lines = DisplayLines(box);
+  ASSERT_EQ(lines.size(), 2);
+  EXPECT_EQ(lines[0].size(), kMaxDisplayLineLength);
+  EXPECT_EQ(lines[1], QStringLiteral("ok"));
+}
+
+// --- Recording paint device -----------------------------------------------------------------
+
+// Records where text is drawn, in device coordinates.
+class RecordingEngine : public QPaintEngine {
+ public:
+  struct Drawn {
+    QPointF baseline;
+    QString text;
+  };
+  RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
+  bool begin(QPaintDevice*) override { return true; }
+  bool end() override { return true; }
+  void updateState(const QPaintEngineState&) override {}
+  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+  void drawTextItem(const QPointF& p, const QTextItem& item) override {
+    drawn.append({p, item.text()});
+  }
+  Type type() const override { return QPaintEngine::User; }
+  QList<Drawn> drawn;
+};
+
+class RecordingDevice : public QPaintDevice {
+ public:
+  RecordingDevice(int width, int height) : width_(width), height_(height) {}
+  QPaintEngine* paintEngine() const override { return &engine; }
+  mutable RecordingEngine engine;
+
+ protected:
+  int metric(PaintDeviceMetric metric) const override {
+    switch (metric) {
+      case PdmWidth:
+        return width_;
+      case PdmHeight:
+        return height_;
+      case PdmWidthMM:
+        return width_ * 254 / 6000;
+      case PdmHeightMM:
+        return height_ * 254 / 6000;
+      case PdmDpiX:
+      case PdmDpiY:
+      case PdmPhysicalDpiX:
+      case PdmPhysicalDpiY:
+        return 600;
+      case PdmNumColors:
+        return 0xffffff;
+      case PdmDepth:
+        return 32;
+      case PdmDevicePixelRatio:
+        return 1;
+      case PdmDevicePixelRatioScaled:
+        return static_cast<int>(devicePixelRatioFScale());
+      default:
+        return 0;
+    }
+  }
+
+ private:
+  int width_;
+  int height_;
+};
+
+TEST(text_printing_test, paints_each_line_with_its_top_left_at_its_place) {
+  RecordingDevice device(4800, 6400);
+  QStringList lines;
+  for (int i = 0; i < 60; ++i)
+    lines.append(i % 5 == 4 ? QString() : QStringLiteral("linha %1").arg(i));
+  int new_sheets = 0;
+  QPainter painter(&device);
+  QFont font(QStringLiteral("Liberation Sans"));
+  font.setPointSize(10);
+  painter.setFont(font);
+  const int ascent = QFontMetrics(painter.font(), &device).ascent();
+  ASSERT_TRUE(PaintTextLines(painter, lines, 4800, 6400, [&] {
+    ++new_sheets;
+    return true;
+  }));
+  painter.end();
+
+  EXPECT_EQ(new_sheets, 1);
+  int checked = 0;
+  for (const RecordingEngine::Drawn& drawn : device.engine.drawn) {
+    if (drawn.text.isEmpty()) continue;
+    const int line = drawn.text.mid(6).toInt();
+    SCOPED_TRACE(drawn.text.toStdString());
+    EXPECT_EQ(drawn.text, lines[line]);
+    const int row = line % 57;
+    EXPECT_EQ(drawn.baseline.x(), 600);
+    EXPECT_EQ(drawn.baseline.y() - ascent, 6400 * (row + 7) / 64);
+    ++checked;
+  }
+  EXPECT_EQ(checked, 48);
+}
+
+TEST(text_printing_test, painting_stops_when_no_new_sheet) {
+  RecordingDevice device(640, 640);
+  QPainter painter(&device);
+  const QStringList lines(70, QStringLiteral("x"));
+  EXPECT_FALSE(PaintTextLines(painter, lines, 640, 640, [] { return false; }));
+  painter.end();
+  EXPECT_EQ(device.engine.drawn.size(), 57);
+}
+
+// --- The print path to PDF -------------------------------------------------------------------
+
+struct PdfLine {
+  double x;
+  double y;
+  QString first_word;
+};
+
+// The lines of each page of a PDF, as pdftotext finds the words: grouped by their top edge.
+QList<QList<PdfLine>> ReadPdfLines(const QString& path) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+  process.waitForFinished(30000);
+  const QString html = QString::fromUtf8(process.readAllStandardOutput());
+  QList<QList<PdfLine>> pages;
+  static const QRegularExpression word_pattern(QStringLiteral(
+      R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="[\d.]+">([^<]*)</word>)re"));
+  const QStringList page_texts = html.split(QStringLiteral("<page "));
+  for (int p = 1; p < page_texts.size(); ++p) {
+    QList<PdfLine> lines;
+    auto it = word_pattern.globalMatch(page_texts[p]);
+    while (it.hasNext()) {
+      const auto match = it.next();
+      const double x = match.captured(1).toDouble();
+      const double y = match.captured(2).toDouble();
+      if (!lines.isEmpty() && std::abs(lines.last().y - y) < 0.5) continue;
+      // Ligatures ("ﬁ", "ﬂ") come back as one character; NFKC splits them again.
+      lines.append({x, y, match.captured(3).normalized(QString::NormalizationForm_KC)});
+    }
+    pages.append(lines);
+  }
+  return pages;
+}
+
+bool Accept(QPrinter&, QWidget*) {
+  return true;
+}
+bool Cancel(QPrinter&, QWidget*) {
+  return false;
+}
+
+class text_print_test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+      GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    }
+    ASSERT_TRUE(folder_.isValid());
+    printer_.setOutputFormat(QPrinter::PdfFormat);
+    printer_.setPageSize(QPageSize(QPageSize::A4));
+    printer_.setPageOrientation(QPageLayout::Portrait);
+    printer_.setOutputFileName(pdf_path());
+    SetProgramPrinterForTesting(&printer_);
+    TForm2::SetPrintDialogForTesting(&Accept);
+  }
+  void TearDown() override {
+    SetProgramPrinterForTesting(nullptr);
+    TForm2::SetPrintDialogForTesting(nullptr);
+  }
+  QString pdf_path() const { return folder_.filePath(QStringLiteral("page.pdf")); }
+
+  // Prints page `index` of `window` through its print button and checks every line of the PDF
+  // against the box's display lines: sheet, left margin, top and first word.
+  void PrintAndCheck(TForm2& window, int index, const char* print_button) {
+    const QStringList shown = DisplayLines(*window.RichEdit(index));
+    window.findChild<QPushButton*>(QString::fromUtf8(print_button))->click();
+    ASSERT_TRUE(QFile::exists(pdf_path()));
+
+    const QList<QList<PdfLine>> pages = ReadPdfLines(pdf_path());
+    const int sheets = (static_cast<int>(shown.size()) - 1) / kTextLinesPerSheet + 1;
+    ASSERT_EQ(pages.size(), sheets);
+
+    const int resolution = printer_.resolution();
+    const QRectF area = printer_.pageLayout().paintRectPoints();
+    const int width = printer_.width();
+    const int height = printer_.height();
+    for (int sheet = 0; sheet < sheets; ++sheet) {
+      QList<int> expected;  // display lines with words on this sheet
+      for (int i = sheet * kTextLinesPerSheet;
+           i < std::min<int>(shown.size(), (sheet + 1) * kTextLinesPerSheet); ++i) {
+        if (!shown[i].trimmed().isEmpty()) expected.append(i);
+      }
+      ASSERT_EQ(pages[sheet].size(), expected.size()) << "sheet " << sheet;
+      for (int k = 0; k < expected.size(); ++k) {
+        const int i = expected[k];
+        SCOPED_TRACE(shown[i].toStdString());
+        const TextLinePlace place = PlaceTextLine(i, width, height);
+        EXPECT_EQ(place.sheet, sheet);
+        const double x = area.left() + place.x * 72.0 / resolution;
+        const double y = area.top() + place.y * 72.0 / resolution;
+        EXPECT_NEAR(pages[sheet][k].x, x, 1.5);
+        EXPECT_NEAR(pages[sheet][k].y, y, 1.5);
+        EXPECT_EQ(pages[sheet][k].first_word, shown[i].trimmed().section(QLatin1Char(' '), 0, 0));
+      }
+    }
+  }
+
+  QTemporaryDir folder_;
+  QPrinter printer_{QPrinter::HighResolution};
+};
+
+TEST_F(text_print_test, short_text_prints_its_lines_on_one_sheet) {
+  TForm2 window(nullptr);
+  window.SelectPage(QStringLiteral("4"));
+  window.resize(1000, 600);
+  window.show();
+  QApplication::processEvents();
+  const QStringList shown = DisplayLines(*window.RichEdit(4));
+  ASSERT_EQ(shown, TextCatalogue().at(4).lines) << "a wide box shows the stored lines unwrapped";
+  PrintAndCheck(window, 4, "BitBtn9");
+}
+
+TEST_F(text_print_test, narrow_window_wraps_past_57_lines_onto_a_second_sheet) {
+  TForm2 window(nullptr);
+  window.SelectPage(QStringLiteral("c8"));
+  window.resize(330, 400);
+  window.show();
+  QApplication::processEvents();
+  const qsizetype shown = DisplayLines(*window.RichEdit(17)).size();
+  ASSERT_GT(shown, kTextLinesPerSheet);
+  ASSERT_LE(shown, 2 * kTextLinesPerSheet);
+  PrintAndCheck(window, 17, "BitBtn35");
+}
+
+TEST_F(text_print_test, print_sets_black_on_white_and_cancel_changes_nothing) {
+  TForm2 window(nullptr);
+  window.SelectPage(QStringLiteral("1"));
+  window.show();
+  QTextEdit* box = window.RichEdit(1);
+  QPalette yellow = box->palette();
+  yellow.setColor(QPalette::Base, Qt::yellow);
+  yellow.setColor(QPalette::Text, Qt::blue);
+  box->setPalette(yellow);
+
+  TForm2::SetPrintDialogForTesting(&Cancel);
+  window.findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+  EXPECT_FALSE(QFile::exists(pdf_path()));
+  EXPECT_EQ(box->palette().color(QPalette::Base), QColor(Qt::yellow));
+  EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::blue));
+
+  TForm2::SetPrintDialogForTesting(&Accept);
+  window.findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+  EXPECT_TRUE(QFile::exists(pdf_path()));
+  EXPECT_EQ(box->palette().color(QPalette::Base), QColor(Qt::white));
+  EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::black));
+}
+
+TEST_F(text_print_test, printer_that_cannot_start_ends_silently) {
+  printer_.setOutputFileName(folder_.filePath(QStringLiteral("missing/folder/page.pdf")));
+  TForm2 window(nullptr);
+  window.SelectPage(QStringLiteral("2"));
+  window.show();
+  EXPECT_FALSE(PrintTextBox(*window.RichEdit(2), printer_));
+  // Through the button: no message box may block here, and the window stays usable.
+  window.findChild<QPushButton*>(QStringLiteral("BitBtn5"))->click();
+  EXPECT_TRUE(window.isVisible());
+}
+
+// --- Copy ----------------------------------------------------------------------------------
+
+TEST(text_copy_test, copies_the_selected_word_and_nothing_without_selection) {
+  TForm2 window(nullptr);
+  window.SelectPage(QStringLiteral("1"));
+  window.show();
+  QTextEdit* box = window.RichEdit(1);
+  QPushButton* copy = window.findChild<QPushButton*>(QStringLiteral("BitBtn4"));
+  QClipboard* clipboard = QApplication::clipboard();
+
+  QTextCursor cursor(box->document());
+  cursor.setPosition(3);
+  cursor.setPosition(7, QTextCursor::KeepAnchor);
+  box->setTextCursor(cursor);
+  copy->click();
+  EXPECT_EQ(clipboard->text(), QStringLiteral("ÁGUA"));
+
+  clipboard->setText(QStringLiteral("antes"));
+  cursor.clearSelection();
+  box->setTextCursor(cursor);
+  copy->click();
+  EXPECT_EQ(clipboard->text(), QStringLiteral("antes"));
+}
+
+TEST(text_copy_test, copy_works_on_its_own_page_only) {
+  TForm2 window(nullptr);
+  window.show();
+  QTextCursor cursor(window.RichEdit(0)->document());
+  cursor.setPosition(2);
+  cursor.setPosition(9, QTextCursor::KeepAnchor);
+  window.RichEdit(0)->setTextCursor(cursor);
+  QApplication::clipboard()->setText(QStringLiteral("antes"));
+  window.findChild<QPushButton*>(QStringLiteral("BitBtn22"))->click();  // copy of "CASA 1"
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("antes"));
+  window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("VORELIM"));
+}
+
+}  // namespace
+}  // namespace vorelim

@@ -1,0 +1,213 @@
+// The texts window: its pages and controls, page selection by key, closing and ownership.
+#include "texts/tform2.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include "texts/text_catalogue.h"
+
+namespace {
+
+void DeletePosted() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+TEST(tform2_test, is_a_separate_window_owned_by_its_opener) {
+  QWidget owner;
+  auto* window = new TForm2(&owner);
+  EXPECT_TRUE(window->isWindow());
+  EXPECT_EQ(window->parentWidget(), &owner);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("FAÇA SEU MAPA"));
+  EXPECT_EQ(window->size(), QSize(620, 400));
+  EXPECT_TRUE(window->testAttribute(Qt::WA_DeleteOnClose));
+  const Qt::WindowFlags flags = window->windowFlags();
+  EXPECT_TRUE(flags.testFlag(Qt::WindowMaximizeButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowSystemMenuHint));
+  EXPECT_FALSE(flags.testFlag(Qt::WindowMinimizeButtonHint));
+  EXPECT_FALSE(window->isVisible());
+}
+
+struct ButtonRow {
+  int page;
+  const char* name;
+  const char* caption;
+  int x;
+  int width;
+};
+
+// One row per page for each kind of button, including the wider buttons of the introduction
+// and the narrower close buttons of "agua" and "c9".
+constexpr ButtonRow kButtons[] = {
+    {0, "BitBtn1", "I&mprime", 48, 97},   {0, "BitBtn2", "Cop&ia", 184, 91},
+    {0, "BitBtn39", "Fechar", 320, 75},   {1, "BitBtn3", "I&mprime", 56, 75},
+    {1, "BitBtn4", "Cop&ia", 184, 75},    {1, "BitBtn50", "Fechar", 312, 67},
+    {2, "BitBtn51", "Fechar", 320, 75},   {5, "BitBtn12", "Cop&ia", 168, 75},
+    {7, "BitBtn56", "Fechar", 344, 75},   {8, "BitBtn17", "I&mprime", 32, 75},
+    {9, "BitBtn40", "Fechar", 280, 75},   {10, "BitBtn41", "Fechar", 304, 75},
+    {15, "BitBtn32", "Cop&ia", 144, 75},  {17, "BitBtn35", "I&mprime", 40, 75},
+    {18, "BitBtn37", "I&mprime", 32, 75}, {18, "BitBtn38", "Cop&ia", 144, 75},
+    {18, "BitBtn49", "Fechar", 264, 65},
+};
+
+TEST(tform2_test, pages_hold_their_panel_buttons_and_text_box) {
+  TForm2 window(nullptr);
+  ASSERT_EQ(window.Notebook1->count(), 19);
+  EXPECT_EQ(window.Notebook1->objectName(), QStringLiteral("Notebook1"));
+  int buttons_seen = 0;
+  for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
+    SCOPED_TRACE(entry.page_name.toStdString());
+    QWidget* page = window.Notebook1->widget(entry.index);
+    ASSERT_NE(page, nullptr);
+    EXPECT_EQ(page->objectName(), entry.page_name);
+
+    auto* panel = page->findChild<QFrame*>(QStringLiteral("Panel%1").arg(entry.index + 1));
+    ASSERT_NE(panel, nullptr);
+    EXPECT_EQ(panel->height(), 25);
+    const QList<QPushButton*> buttons = panel->findChildren<QPushButton*>();
+    ASSERT_EQ(buttons.size(), 3);
+    for (QPushButton* button : buttons) {
+      EXPECT_EQ(button->height(), 25);
+      EXPECT_EQ(button->y(), 0);
+      EXPECT_FALSE(button->icon().isNull());
+      EXPECT_FALSE(button->icon().pixmap(16, QIcon::Disabled).isNull());
+      ++buttons_seen;
+    }
+
+    auto* box = page->findChild<QTextEdit*>(QStringLiteral("RichEdit%1").arg(entry.index + 1));
+    ASSERT_EQ(box, window.RichEdit(entry.index));
+    EXPECT_TRUE(box->isReadOnly());
+    EXPECT_EQ(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    EXPECT_EQ(box->lineWrapMode(), QTextEdit::WidgetWidth);
+    EXPECT_TRUE(box->font().bold());
+    EXPECT_EQ(box->font().pixelSize(), 16);
+    EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::black));
+    EXPECT_EQ(box->toPlainText(), entry.lines.join(QLatin1Char('\n')));
+  }
+  EXPECT_EQ(buttons_seen, 57);
+
+  for (const ButtonRow& row : kButtons) {
+    SCOPED_TRACE(row.name);
+    auto* button = window.Page(row.page)->findChild<QPushButton*>(QString::fromUtf8(row.name));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), QString::fromUtf8(row.caption));
+    EXPECT_EQ(button->geometry(), QRect(row.x, 0, row.width, 25));
+  }
+}
+
+TEST(tform2_test, text_box_fills_the_page_below_the_panel) {
+  TForm2 window(nullptr);
+  window.SelectPage(QStringLiteral("5"));
+  window.show();
+  QTextEdit* box = window.RichEdit(5);
+  EXPECT_EQ(box->geometry(), QRect(0, 25, 620, 375));
+  window.resize(800, 600);
+  QApplication::processEvents();
+  EXPECT_EQ(box->geometry(), QRect(0, 25, 800, 575));
+}
+
+struct KeyRow {
+  const char* key;
+  const char* page_name;
+  const char* caption;
+};
+
+constexpr KeyRow kKeys[] = {
+    {"1", "agua", "ÁGUA 1"},
+    {"2", "terra2", "TERRA 2"},
+    {"3", "madeira3", "MADEIRA 3"},
+    {"4", "madeira4", "MADEIRA 4"},
+    {"5", "terra5", "TERRA 5"},
+    {"6", "metal6", "METAL 6"},
+    {"7", "metal7", "METAL 7"},
+    {"8", "terra8", "TERRA 8"},
+    {"9", "fogo", "FOGO 9"},
+    {"c1", "c1", "CASA 1"},
+    {"c2", "c2", "CASA 2"},
+    {"c3", "c3", "CASA 3"},
+    {"c4", "c4", "CASA 4"},
+    {"c5", "c5", "CASA 5"},
+    {"c6", "c6", "CASA 6"},
+    {"c7", "c7", "CASA 7"},
+    {"c8", "c8", "CASA 8"},
+    {"c9", "c9", "CASA 9"},
+    {"0", "Default", "FAÇA SEU MAPA"},
+    {"", "Default", "FAÇA SEU MAPA"},
+    {"10", "Default", "FAÇA SEU MAPA"},
+    {"C1", "Default", "FAÇA SEU MAPA"},
+    {"c10", "Default", "FAÇA SEU MAPA"},
+    {"01", "Default", "FAÇA SEU MAPA"},
+    {"default", "Default", "FAÇA SEU MAPA"},
+};
+
+TEST(tform2_test, select_page_by_exact_key) {
+  for (const KeyRow& row : kKeys) {
+    SCOPED_TRACE(std::string("key \"") + row.key + "\"");
+    TForm2 window(nullptr);
+    // Start from another page, so the introduction rows show that the page really changes.
+    window.SelectPage(QStringLiteral("c5"));
+    window.SelectPage(QString::fromUtf8(row.key));
+    EXPECT_EQ(window.Notebook1->currentWidget()->objectName(), QString::fromUtf8(row.page_name));
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8(row.caption));
+  }
+}
+
+TEST(tform2_test, fechar_on_any_page_destroys_the_window) {
+  for (const char* name : {"BitBtn39", "BitBtn50", "BitBtn49"}) {
+    SCOPED_TRACE(name);
+    QWidget owner;
+    QPointer<TForm2> window = OpenTextsWindow(&owner, QStringLiteral("1"));
+    ASSERT_TRUE(window->isVisible());
+    auto* close = window->findChild<QPushButton*>(QString::fromUtf8(name));
+    ASSERT_NE(close, nullptr);
+    close->click();
+    DeletePosted();
+    EXPECT_TRUE(window.isNull());
+  }
+}
+
+TEST(tform2_test, system_close_destroys_the_window) {
+  QPointer<TForm2> window = OpenTextsWindow(nullptr, QStringLiteral("c3"));
+  window->close();
+  DeletePosted();
+  EXPECT_TRUE(window.isNull());
+}
+
+TEST(tform2_test, same_key_twice_gives_two_windows_closable_alone) {
+  QWidget owner;
+  QPointer<TForm2> first = OpenTextsWindow(&owner, QStringLiteral("7"));
+  QPointer<TForm2> second = OpenTextsWindow(&owner, QStringLiteral("7"));
+  ASSERT_NE(first.data(), second.data());
+  EXPECT_EQ(first->windowTitle(), QStringLiteral("METAL 7"));
+  EXPECT_EQ(second->windowTitle(), QStringLiteral("METAL 7"));
+  first->close();
+  DeletePosted();
+  EXPECT_TRUE(first.isNull());
+  ASSERT_FALSE(second.isNull());
+  EXPECT_TRUE(second->isVisible());
+}
+
+TEST(tform2_test, destroyed_with_its_owner) {
+  auto* owner = new QWidget;
+  QPointer<TForm2> window = OpenTextsWindow(owner, QStringLiteral("9"));
+  ASSERT_FALSE(window.isNull());
+  delete owner;
+  EXPECT_TRUE(window.isNull());
+}
+
+TEST(tform2_test, centred_on_the_screen_at_opening) {
+  TForm2* window = OpenTextsWindow(nullptr, QStringLiteral("c1"));
+  const QRect screen = window->screen()->geometry();
+  const QPoint offset = window->frameGeometry().center() - screen.center();
+  EXPECT_LE(offset.manhattanLength(), 2);
+  delete window;
+}
+
+}  // namespace
