@@ -17,6 +17,7 @@
 #include "app/fonts.h"
 #include "chart/tcriacao.h"
 #include "chartview/tvemapa.h"
+#include "texts/tform2.h"
 
 namespace {
 
@@ -161,6 +162,7 @@ void TFORMDI::Sair1Click() {
 }
 
 void TFORMDI::Button1Click() {
+  OpenTextsWindow(this, QStringLiteral("0"));
   Button1->hide();
 }
 
