@@ -190,7 +190,10 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(382, 185);
-  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  // "MS Sans Serif" 8 points, as drawn at 96 pixels per inch.
+  QFont dialog_font(QStringLiteral("MS Sans Serif"));
+  dialog_font.setPixelSize(11);
+  setFont(dialog_font);
   QPalette pal = palette();
   pal.setColor(QPalette::Window, pal.color(QPalette::Midlight));
   setPalette(pal);
