@@ -6,6 +6,10 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
@@ -13,10 +17,18 @@
 #include <cstring>
 
 #include "app/fonts.h"
+#include "app/program_printer.h"
 #include "app/tformdi.h"
+#include "chart/numerology.h"
 #include "chart/text_number.h"
 #include "chart/today.h"
+#include "chartview/chart_geometry.h"
+#include "chartview/chart_picture.h"
+#include "chartview/chart_printout.h"
 #include "chartview/controls.h"
+#include "chartview/paint_box.h"
+#include "chartview/transit_grid.h"
+#include "chartview/transit_texts.h"
 
 using vorelim::BevelPanel;
 using vorelim::DesignFont;
@@ -122,9 +134,11 @@ TVemapa::~TVemapa() = default;
 
 void TVemapa::CreateControls() {
   // Created first, so the windowed controls lie over it as designed.
-  PaintBox1 = new QWidget(this);
+  PaintBox1 = new vorelim::PaintBox(this);
   PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
+  // Fixed: neither docked nor stretched, so resizing the window never moves or scales the picture.
   PaintBox1->setGeometry(192, -8, 361, 281);
+  connect(PaintBox1, &vorelim::PaintBox::paint, this, &TVemapa::PaintBox1Paint);
 
   const auto make_panel = [this](BevelPanel*& panel, const char* name, const QString& caption,
                                  const QRect& geometry) {
@@ -184,7 +198,7 @@ void TVemapa::CreateControls() {
   UpDown1->SetBuddy(Edit1);
   UpDown1->SetPosition(100);
 
-  StringGrid1 = new QWidget(this);
+  StringGrid1 = new vorelim::TransitGrid(this);
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
   StringGrid1->hide();
   DockGrid();
@@ -320,7 +334,52 @@ void TVemapa::Edit1Change() {
 }
 
 void TVemapa::Button1Click() {
-  // The transits are computed by the transit code of the chart window.
+  QString year_text = Edit1->text().left(4);
+  int year = vorelim::ReadTextNumber(year_text.toStdString());
+  const std::string personality = Chart.Personality();
+  const std::string birth_year = Chart.BirthYear();
+  const int born = vorelim::ReadTextNumber(birth_year);
+  if (year < born) {
+    // The time numbers start at the birth year; an earlier year in the box is replaced by it.
+    year = born;
+    year_text = FromChart(birth_year);
+    Edit1->setText(year_text);  // runs Edit1Change
+  }
+  TransitYear = year_text;
+
+  const std::string era = vorelim::EraNumber(personality, year, born);
+  Panel11->show();
+  Panel12->setText(FromChart(era).left(1));
+  Panel12->show();
+
+  const std::array<std::string, 3> years = vorelim::YearTransits(
+      year_text.toStdString(), Chart.BirthDay(), Chart.BirthMonth(), birth_year);
+  YearNumber = FromChart(years[1]).left(1);
+
+  const std::array<int, 12> months = vorelim::MonthTransits(year, personality);
+  std::array<std::string, 12> month_texts;
+  for (std::size_t i = 0; i < months.size(); ++i) {
+    MonthNumbers[i] = QString::number(months[i]).left(1);
+    month_texts[i] = MonthNumbers[i].toStdString();
+  }
+
+  StringGrid1->SetCells(
+      vorelim::TransitCellTexts(TransitYear.toStdString(), YearNumber.toStdString(), month_texts));
+  StringGrid1->show();
+  Button1->hide();
+}
+
+void TVemapa::PaintBox1Paint(QPainter& canvas) {
+  const int w = PaintBox1->width();
+  const int h = PaintBox1->height();
+  vorelim::DrawRingsAndStar(canvas, Chart.Elements(), w, h, 3);
+  // The labels keep the canvas's size, style and window-text colour; only the face changes.
+  QFont font = PaintBox1->font();
+  font.setFamily(QStringLiteral("VAG ROUNDED TH"));
+  canvas.setFont(font);
+  canvas.setPen(PaintBox1->palette().color(QPalette::WindowText));
+  const std::array<vorelim::PlacedText, 6> labels = vorelim::ScreenLabels(w, h);
+  vorelim::DrawPlacedTexts(canvas, labels);
 }
 
 void TVemapa::Abrir1Click() {
@@ -339,9 +398,49 @@ void TVemapa::Sair1Click() {
   if (TFORMDI* frame = MainForm()) frame->Sair1Click();
 }
 
-void TVemapa::Imprimir1Click() {}
+void TVemapa::Imprimir1Click() {
+  // The year in the box is printed whether or not "OK" was pressed for it, and becomes the
+  // window's transit year as "OK" would make it; the box itself is left alone.
+  TransitYear = Edit1->text().left(4);
+  if (vorelim::ReadTextNumber(TransitYear.toStdString()) <
+      vorelim::ReadTextNumber(Chart.BirthYear())) {
+    TransitYear = FromChart(Chart.BirthYear());
+  }
+  // The month comes from the calendar date itself, never from a formatted date.
+  const vorelim::ChartPrintout printout =
+      vorelim::ComposeChartPrintout(Chart, TransitYear.toStdString(), vorelim::Today().month);
 
-void TVemapa::ImprimirSetup1Click() {}
+  QPrinter& printer = vorelim::ProgramPrinter();
+  if (print_dialog_) {
+    if (!print_dialog_(printer)) return;
+  } else {
+    QPrintDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("PrintDialog1"));
+    if (dialog.exec() != QDialog::Accepted) return;
+  }
+  // A printer that cannot print (none installed, an unwritable file) ends the printout silently.
+  vorelim::PrintChartPrintout(printer, printout);
+}
+
+void TVemapa::ImprimirSetup1Click() {
+  // Paper and orientation go into the program's one printer, for every later printout.
+  QPrinter& printer = vorelim::ProgramPrinter();
+  if (printer_setup_dialog_) {
+    printer_setup_dialog_(printer);
+    return;
+  }
+  QPageSetupDialog dialog(&printer, this);
+  dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+  dialog.exec();
+}
+
+void TVemapa::SetPrintDialogForTesting(std::function<bool(QPrinter&)> dialog) {
+  print_dialog_ = std::move(dialog);
+}
+
+void TVemapa::SetPrinterSetupDialogForTesting(std::function<void(QPrinter&)> dialog) {
+  printer_setup_dialog_ = std::move(dialog);
+}
 
 void TVemapa::Instrues1Click() {}
 

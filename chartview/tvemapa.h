@@ -13,6 +13,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <functional>
 
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
@@ -21,11 +22,15 @@ QT_BEGIN_NAMESPACE
 class QAction;
 class QMdiSubWindow;
 class QMenu;
+class QPainter;
+class QPrinter;
 class QPushButton;
 QT_END_NAMESPACE
 
 namespace vorelim {
 class BevelPanel;
+class PaintBox;
+class TransitGrid;
 class UpDown;
 class YearEdit;
 }  // namespace vorelim
@@ -65,6 +70,12 @@ class TVemapa : public QWidget {
   /// The message shown after the last load, empty when the file was a good chart.
   QString loadWarning() const { return load_warning_; }
 
+  /// Replaces the print dialog of "&Imprimir" (tests): it gets the program's printer and returns
+  /// true to print. An empty function restores the real dialog.
+  void SetPrintDialogForTesting(std::function<bool(QPrinter&)> dialog);
+  /// Replaces the printer setup dialog of "C&onfigurar Impressão" (tests); empty restores it.
+  void SetPrinterSetupDialogForTesting(std::function<void(QPrinter&)> dialog);
+
   // Per-window state.
   vorelim::ChartRecord Chart;            // the loaded chart record
   QString ChartName;                     // the caption
@@ -89,9 +100,9 @@ class TVemapa : public QWidget {
   vorelim::BevelPanel* Panel12 = nullptr;  // era number
   vorelim::YearEdit* Edit1 = nullptr;      // transit year
   vorelim::UpDown* UpDown1 = nullptr;
-  QPushButton* Button1 = nullptr;  // "OK"
-  QWidget* PaintBox1 = nullptr;    // element drawing (placeholder)
-  QWidget* StringGrid1 = nullptr;  // transit grid (placeholder), docked to the bottom
+  QPushButton* Button1 = nullptr;               // "OK"
+  vorelim::PaintBox* PaintBox1 = nullptr;       // element drawing, fixed at 192, -8, 361 x 281
+  vorelim::TransitGrid* StringGrid1 = nullptr;  // transit grid, docked to the bottom
 
   // Menu, named as designed. MainMenu1 holds the two top-level entries.
   QMenu* MainMenu1 = nullptr;  // container of the entries below; never shown itself
@@ -116,6 +127,8 @@ class TVemapa : public QWidget {
   void Edit1Change();
   /// "OK": computes the transits of the year in the box.
   void Button1Click();
+  /// Draws the element picture of this window's chart on the paint box.
+  void PaintBox1Paint(QPainter& canvas);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -129,6 +142,8 @@ class TVemapa : public QWidget {
   QPointer<QWidget> owner_;
   QMdiSubWindow* sub_window_ = nullptr;
   QString load_warning_;
+  std::function<bool(QPrinter&)> print_dialog_;
+  std::function<void(QPrinter&)> printer_setup_dialog_;
 };
 
 /// Opens a chart window the way every command does: constructs it with `owner`, loads the chart

@@ -1,0 +1,443 @@
+// The chart window's element drawing, year transits and printout, driven through the window.
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QImage>
+#include <QMessageBox>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/program_printer.h"
+#include "chart/chart_file.h"
+#include "chart/numerology.h"
+#include "chart/today.h"
+#include "chartview/controls.h"
+#include "chartview/paint_box.h"
+#include "chartview/recording_printer.h"
+#include "chartview/transit_grid.h"
+#include "chartview/tvemapa.h"
+#include "support/temp_folder.h"
+
+namespace {
+
+using vorelim::ChartField;
+using vorelim::ChartRecord;
+using vorelim::testing_support::RecordingPrinter;
+
+ChartRecord Chart(const char* name, int day, int month, int year) {
+  ChartRecord record;
+  record.SetText(ChartField::Name, name);
+  record.SetText(ChartField::BirthDay, std::to_string(day));
+  record.SetText(ChartField::BirthMonth, std::to_string(month));
+  record.SetText(ChartField::BirthYear, std::to_string(year));
+  vorelim::CalcChart(record, day, month, year);
+  return record;
+}
+
+int PdfPageCount(const QByteArray& pdf) {
+  return static_cast<int>(
+      QString::fromLatin1(pdf).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+}
+
+// The page size in whole points from the first page's media box.
+QSize PdfMediaBox(const QByteArray& pdf) {
+  const QRegularExpressionMatch match =
+      QRegularExpression(QStringLiteral("/MediaBox \\[0 0 (\\d+)[.\\d]* (\\d+)"))
+          .match(QString::fromLatin1(pdf));
+  if (!match.hasMatch()) return {};
+  return QSize(match.captured(1).toInt(), match.captured(2).toInt());
+}
+
+class ChartWindowDrawingTest : public ::testing::Test {
+ protected:
+  void SetUp() override { vorelim::SetTodayForTesting(vorelim::CalendarDate{2026, 12, 7}); }
+  void TearDown() override {
+    windows_.clear();
+    vorelim::SetProgramPrinterForTesting(nullptr);
+    vorelim::SetTodayForTesting(std::nullopt);
+  }
+
+  // Writes the chart to its file in the temporary folder and opens it in a stand-alone window.
+  TVemapa* Open(const ChartRecord& record) {
+    EXPECT_TRUE(vorelim::WriteChartFile(record).ok());
+    windows_.push_back(std::make_unique<TVemapa>(nullptr));
+    TVemapa* window = windows_.back().get();
+    window->LoadChart(QString::fromStdString(record.Name()));
+    return window;
+  }
+
+  vorelim::test::TempFolder folder_;
+  std::vector<std::unique_ptr<TVemapa>> windows_;
+};
+
+// ---- The element drawing ------------------------------------------------------------------
+
+// The window's picture, in paint box coordinates: pixel (x, y) of the box is (192 + x, y - 8) of
+// the window, so rows 0..7 of the box are cut off as designed.
+class BoxImage {
+ public:
+  explicit BoxImage(TVemapa* window)
+      : image_(window->grab().toImage()),
+        ground_(window->palette().color(QPalette::Window).rgb()) {}
+  QRgb at(int x, int y) const { return image_.pixel(192 + x, y - 8); }
+  bool black(int x, int y) const { return at(x, y) == qRgb(0, 0, 0); }
+  bool ground(int x, int y) const { return at(x, y) == ground_; }
+  // True when a black pixel lies in column x within two rows of the middle row of [y1, y2).
+  bool BlackNearMiddle(int x, int y1, int y2) const {
+    const int middle = (y1 + y2 - 1) / 2;
+    for (int y = middle - 2; y <= middle + 2; ++y) {
+      if (black(x, y)) return true;
+    }
+    return false;
+  }
+
+ private:
+  QImage image_;
+  QRgb ground_;
+};
+
+TEST_F(ChartWindowDrawingTest, rings_of_water_earth_and_wood_on_the_designed_pixels) {
+  const ChartRecord record = Chart("ANA", 15, 8, 1968);
+  // The chart has every ring of water, earth and wood, and none of metal or fire.
+  for (int n : {1, 2, 3}) {
+    for (int k = 0; k < 3; ++k) ASSERT_EQ(record.Element(n, k), 1) << n << "," << k;
+  }
+  TVemapa* window = Open(record);
+  const BoxImage box(window);
+
+  struct Ring {
+    const char* name;
+    int x1, y1, x2, y2;
+  };
+  // Rectangles in pixels as designed; each ring's left and right ends are black and the pixel
+  // just outside them is not.
+  const Ring rings[] = {
+      {"water 1", 67, 219, 112, 245}, {"water 2", 56, 210, 124, 254},
+      {"water 3", 45, 204, 135, 263}, {"earth 2", 282, 79, 349, 131},
+      {"earth 3", 270, 72, 361, 140}, {"wood 1", 22, 87, 67, 122},
+      {"wood 2", 11, 79, 78, 131},    {"wood 3", 5, 72, 90, 140},
+  };
+  for (const Ring& r : rings) {
+    EXPECT_TRUE(box.BlackNearMiddle(r.x1, r.y1, r.y2)) << r.name << " left end";
+    EXPECT_FALSE(box.BlackNearMiddle(r.x1 - 1, r.y1, r.y2)) << r.name << " left of it";
+    if (r.x2 < 361) {
+      EXPECT_FALSE(box.BlackNearMiddle(r.x2, r.y1, r.y2)) << r.name;
+    }
+  }
+  // Right ends that the star does not cover; earth ring 3 ends on the box's last column.
+  EXPECT_TRUE(box.BlackNearMiddle(360, 72, 140));
+  EXPECT_TRUE(box.BlackNearMiddle(89, 72, 140));
+  EXPECT_TRUE(box.BlackNearMiddle(134, 204, 263));
+  // Bottom of water ring 3 and top of wood ring 3, at their middle columns.
+  EXPECT_TRUE(box.black(90, 262) || box.black(89, 262));
+  EXPECT_TRUE(box.black(47, 72) || box.black(48, 72));
+  // No metal or fire ring: the left end of metal ring 3 and fire ring 3 stay clear.
+  EXPECT_FALSE(box.BlackNearMiddle(225, 206, 263));
+  EXPECT_FALSE(box.BlackNearMiddle(135, 10, 68));
+
+  // Star points red, the pentagon in the middle shows the window's background.
+  const QRgb red = qRgb(255, 0, 0);
+  EXPECT_EQ(box.at(180, 45), red);
+  EXPECT_EQ(box.at(262, 218), red);
+  EXPECT_EQ(box.at(60, 108), red);
+  EXPECT_EQ(box.at(98, 218), red);
+  EXPECT_TRUE(box.ground(180, 150));
+  EXPECT_TRUE(box.ground(180, 240));  // between the two lower points
+  // The fire label "FOGO 9" is written at (180, 17) in the window-text colour.
+  bool label = false;
+  for (int y = 17; y < 30; ++y) {
+    for (int x = 180; x < 230; ++x) label = label || box.black(x, y);
+  }
+  EXPECT_TRUE(label);
+}
+
+TEST_F(ChartWindowDrawingTest, only_flag_byte_one_draws_and_ring_three_may_stand_alone) {
+  ChartRecord record = Chart("RUI", 15, 8, 1968);
+  vorelim::ElementMarks marks{};
+  marks[0] = 2;  // water: flag bytes 2 draw nothing
+  marks[1] = 2;
+  marks[2] = 2;
+  marks[3 * 2 + 2] = 1;  // wood (number 3): ring 3 alone
+  record.SetElements(marks);
+  const BoxImage box(Open(record));
+  EXPECT_FALSE(box.BlackNearMiddle(67, 219, 245));
+  EXPECT_FALSE(box.BlackNearMiddle(56, 210, 254));
+  EXPECT_FALSE(box.BlackNearMiddle(45, 204, 263));
+  EXPECT_TRUE(box.BlackNearMiddle(5, 72, 140));
+  EXPECT_FALSE(box.BlackNearMiddle(11, 79, 131));
+  EXPECT_FALSE(box.BlackNearMiddle(22, 87, 122));
+}
+
+TEST_F(ChartWindowDrawingTest, resizing_moves_only_the_grid) {
+  TVemapa* window = Open(Chart("ANA", 15, 8, 1968));
+  window->resize(1000, 700);
+  EXPECT_EQ(window->PaintBox1->geometry(), QRect(192, -8, 361, 281));
+  EXPECT_EQ(window->StringGrid1->geometry(), QRect(0, 700 - 103, 1000, 103));
+}
+
+// ---- Year transits ------------------------------------------------------------------------
+
+QString Blanks(int n) {
+  return QString(n, QLatin1Char(' '));
+}
+
+TEST_F(ChartWindowDrawingTest, ok_shows_the_transits_of_the_year_in_the_box) {
+  // Born 15/8/2017: 2026 is nine years on, so the year number is 5 again.
+  const ChartRecord record = Chart("LUA", 15, 8, 2017);
+  TVemapa* window = Open(record);
+  ASSERT_EQ(window->Edit1->text(), QStringLiteral("2026"));
+  EXPECT_TRUE(window->StringGrid1->isHidden());
+  window->Button1->click();
+
+  auto* grid = window->StringGrid1;
+  EXPECT_FALSE(grid->isHidden());
+  EXPECT_FALSE(window->Panel11->isHidden());
+  EXPECT_FALSE(window->Panel12->isHidden());
+  EXPECT_TRUE(window->Button1->isHidden());
+  EXPECT_EQ(grid->Cell(0, 0), QStringLiteral("      2026  "));
+  EXPECT_EQ(grid->Cell(0, 1), QStringLiteral("         5  "));
+  EXPECT_EQ(window->YearNumber, QStringLiteral("5"));
+  EXPECT_EQ(window->TransitYear, QStringLiteral("2026"));
+  EXPECT_EQ(window->Panel12->text(),
+            QString::fromStdString(vorelim::EraNumber(record.Personality(), 2026, 2017)));
+
+  const std::array<int, 12> months = vorelim::MonthTransits(2026, record.Personality());
+  EXPECT_EQ(grid->Cell(2, 0), QStringLiteral("      JAN"));
+  EXPECT_EQ(grid->Cell(2, 1), Blanks(9) + QString::number(months[0]));
+  EXPECT_EQ(grid->Cell(4, 1), Blanks(10) + QString::number(months[2]));
+  EXPECT_EQ(grid->Cell(7, 2), QStringLiteral("      DEZ"));
+  EXPECT_EQ(grid->Cell(7, 3), Blanks(9) + QString::number(months[11]));
+  EXPECT_EQ(window->MonthNumbers[11], QString::number(months[11]));
+  for (int row = 0; row < 4; ++row) EXPECT_EQ(grid->Cell(1, row), QString()) << row;
+  for (int row = 2; row < 4; ++row) {
+    EXPECT_EQ(grid->Cell(0, row), QString()) << row;
+    EXPECT_EQ(grid->Cell(1, row), QString()) << row;
+  }
+}
+
+TEST_F(ChartWindowDrawingTest, born_in_the_current_year) {
+  const ChartRecord record = Chart("NOVO", 15, 8, 2026);
+  TVemapa* window = Open(record);
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("2026"));
+  EXPECT_EQ(window->UpDown1->minimum(), 2027);
+  window->Button1->click();
+  EXPECT_EQ(window->StringGrid1->Cell(0, 0), QStringLiteral("      2026  "));
+  EXPECT_EQ(window->Panel12->text(), QString::fromStdString(record.Personality()));
+  EXPECT_EQ(window->StringGrid1->Cell(0, 1), QStringLiteral("         5  "));
+}
+
+TEST_F(ChartWindowDrawingTest, born_after_the_current_year_uses_the_birth_year) {
+  const ChartRecord record = Chart("FUTURO", 15, 8, 2030);
+  TVemapa* window = Open(record);
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("2026"));
+  window->Button1->click();
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("2030"));
+  EXPECT_EQ(window->TransitYear, QStringLiteral("2030"));
+  EXPECT_EQ(window->StringGrid1->Cell(0, 0), QStringLiteral("      2030  "));
+  EXPECT_EQ(window->Panel12->text(), QString::fromStdString(record.Personality()));
+  // Writing the year box hid the results on the way; the end of "OK" shows them again.
+  EXPECT_FALSE(window->StringGrid1->isHidden());
+  EXPECT_FALSE(window->Panel12->isHidden());
+  EXPECT_TRUE(window->Button1->isHidden());
+}
+
+TEST_F(ChartWindowDrawingTest, a_year_change_hides_the_results_until_ok) {
+  TVemapa* window = Open(Chart("JOSE", 7, 3, 1962));
+  window->Button1->click();
+  ASSERT_FALSE(window->StringGrid1->isHidden());
+
+  window->UpDown1->StepUp();
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("2027"));
+  EXPECT_TRUE(window->StringGrid1->isHidden());
+  EXPECT_TRUE(window->Panel11->isHidden());
+  EXPECT_TRUE(window->Panel12->isHidden());
+  EXPECT_FALSE(window->Button1->isHidden());
+  // The numbers of the last "OK" stay while hidden.
+  EXPECT_EQ(window->StringGrid1->Cell(0, 0), QStringLiteral("      2026  "));
+
+  window->Button1->click();
+  EXPECT_EQ(window->StringGrid1->Cell(0, 0), QStringLiteral("      2027  "));
+  EXPECT_FALSE(window->StringGrid1->isHidden());
+}
+
+TEST_F(ChartWindowDrawingTest, up_down_range_is_birth_year_plus_one_to_3000) {
+  TVemapa* window = Open(Chart("JOSE", 7, 3, 1962));
+  window->SetYearText(QStringLiteral("1963"));
+  window->UpDown1->StepDown();
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("1963"));
+  window->SetYearText(QStringLiteral("2999"));
+  window->UpDown1->StepUp();
+  window->UpDown1->StepUp();
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("3000"));
+  window->Button1->click();
+  EXPECT_EQ(window->StringGrid1->Cell(0, 0), QStringLiteral("      3000  "));
+}
+
+TEST_F(ChartWindowDrawingTest, ok_after_a_failed_load_still_fills_the_grid) {
+  windows_.push_back(std::make_unique<TVemapa>(nullptr));
+  TVemapa* window = windows_.back().get();
+  window->LoadChart(QStringLiteral("NAOEXISTE"));
+  window->Button1->click();
+  EXPECT_EQ(window->StringGrid1->Cell(0, 0), QStringLiteral("      2026  "));
+  EXPECT_FALSE(window->StringGrid1->isHidden());
+}
+
+// ---- The printout -------------------------------------------------------------------------
+
+TEST_F(ChartWindowDrawingTest, prints_one_pdf_page_and_setup_changes_later_printouts) {
+  QTemporaryDir dir;
+  TVemapa* window = Open(Chart("ANA", 15, 8, 1968));
+  QString file;
+  window->SetPrintDialogForTesting([&file](QPrinter& printer) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    return true;
+  });
+  const auto print = [&](const QString& name) {
+    file = dir.filePath(name);
+    window->Imprimir1->trigger();
+    QFile pdf(file);
+    EXPECT_TRUE(pdf.open(QIODevice::ReadOnly)) << name.toStdString();
+    return pdf.readAll();
+  };
+  QPrinter& printer = vorelim::ProgramPrinter();
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  printer.setPageOrientation(QPageLayout::Portrait);
+
+  const QByteArray portrait = print(QStringLiteral("portrait.pdf"));
+  EXPECT_EQ(PdfPageCount(portrait), 1);
+  EXPECT_EQ(PdfMediaBox(portrait), QSize(595, 842));  // A4 in points
+
+  window->SetPrinterSetupDialogForTesting(
+      [](QPrinter& p) { p.setPageOrientation(QPageLayout::Landscape); });
+  window->ImprimirSetup1->trigger();
+  // A second window prints with the setup the first one chose.
+  TVemapa* other = Open(Chart("RUI", 1, 1, 1990));
+  other->SetPrintDialogForTesting([&file](QPrinter& p) {
+    p.setOutputFileName(file);
+    return true;
+  });
+  file = dir.filePath(QStringLiteral("landscape.pdf"));
+  other->Imprimir1->trigger();
+  QFile landscape(file);
+  ASSERT_TRUE(landscape.open(QIODevice::ReadOnly));
+  const QByteArray landscape_pdf = landscape.readAll();
+  EXPECT_EQ(PdfPageCount(landscape_pdf), 1);
+  EXPECT_EQ(PdfMediaBox(landscape_pdf), QSize(842, 595));
+  printer.setPageOrientation(QPageLayout::Portrait);
+}
+
+TEST_F(ChartWindowDrawingTest, cancel_prints_nothing_and_printer_errors_stay_silent) {
+  RecordingPrinter recorder(4660, 6716, 600);
+  vorelim::SetProgramPrinterForTesting(&recorder);
+  TVemapa* window = Open(Chart("ANA", 15, 8, 1968));
+  window->SetPrintDialogForTesting([](QPrinter&) { return false; });
+  window->Imprimir1->trigger();
+  EXPECT_EQ(recorder.record().begins, 0);
+
+  vorelim::SetProgramPrinterForTesting(nullptr);
+  QTemporaryDir dir;
+  const QString unwritable = dir.filePath(QStringLiteral("no/such/folder/chart.pdf"));
+  window->SetPrintDialogForTesting([&](QPrinter& p) {
+    p.setOutputFormat(QPrinter::PdfFormat);
+    p.setOutputFileName(unwritable);
+    return true;
+  });
+  window->Imprimir1->trigger();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(QFile::exists(unwritable));
+  EXPECT_EQ(window->findChild<QMessageBox*>(), nullptr);
+}
+
+TEST_F(ChartWindowDrawingTest, printout_places_everything_at_its_fraction) {
+  // Portrait A4 at 600 pixels per inch; every expected value below is the fraction of 4660 x 6716.
+  RecordingPrinter recorder(4660, 6716, 600);
+  vorelim::SetProgramPrinterForTesting(&recorder);
+  const ChartRecord record = Chart("LUA", 15, 8, 2017);
+  TVemapa* window = Open(record);
+  window->SetPrintDialogForTesting([](QPrinter&) { return true; });
+  window->Imprimir1->trigger();
+
+  const auto& rec = recorder.record();
+  ASSERT_EQ(rec.begins, 1);
+  ASSERT_EQ(rec.ends, 1);
+  ASSERT_EQ(rec.polygons.size(), 1u);
+  const QPolygonF star = rec.polygons[0].polygon;
+  const QPolygonF expected_star(
+      {{2330, 839}, {3495, 5456}, {582, 2518}, {4077, 2518}, {1165, 5456}});
+  EXPECT_EQ(star, expected_star);
+  EXPECT_TRUE(rec.polygons[0].odd_even);
+
+  // One ellipse per mark byte 1; each starts at its ring's top-left corner.
+  int marks = 0;
+  for (std::uint8_t m : record.Elements()) marks += m == 1;
+  EXPECT_EQ(static_cast<int>(rec.ellipses.size()), marks);
+
+  ASSERT_EQ(rec.texts.size(), 15u);
+  QFont font12(QStringLiteral("VAG Rounded Th"));
+  font12.setPointSize(12);
+  QFont font16 = font12;
+  font16.setPointSize(16);
+  const int a12 = QFontMetrics(font12, &recorder).ascent();
+  const int a16 = QFontMetrics(font16, &recorder).ascent();
+  struct Item {
+    QString text;
+    int x, y, ascent;
+  };
+  const std::array<int, 12> months = vorelim::MonthTransits(2026, record.Personality());
+  const Item items[] = {
+      {QStringLiteral("METAL 6, 7"), 3495, 5456, a12},
+      {QStringLiteral("ÁGUA 1"), 873, 5456, a12},
+      {QStringLiteral("MADEIRA 3, 4"), 291, 2308, a12},
+      {QStringLiteral("FOGO 9"), 2475, 839, a12},
+      {QStringLiteral("TERRA"), 4077, 2518, a12},
+      {QStringLiteral("2, 5, 8"), 4077, 2728, a12},
+      {QStringLiteral("ESTRELA DOS CINCO ELEMENTOS"), 145, 209, a16},
+      {QStringLiteral("NOME: LUA"), 145, 419, a12},
+      {QStringLiteral("DATA NASC: 15/8/2017"), 145, 629, a12},
+      {QStringLiteral("PERSONALIDADE: ") + QString::fromStdString(record.Personality()), 145, 839,
+       a12},
+      {QStringLiteral("CONTROLE: ") + QString::fromStdString(record.Control()), 145, 1049, a12},
+      {QStringLiteral("TENDÊNCIA: ") + QString::fromStdString(record.Tendency()), 145, 1259, a12},
+      {QStringLiteral("ERA: ") +
+           QString::fromStdString(vorelim::EraNumber(record.Personality(), 2026, 2017)),
+       145, 1469, a12},
+      {QStringLiteral("CASA 2026: 5"), 145, 1679, a12},
+      {QStringLiteral("CASA DEZEMBRO: ") + QString::number(months[11]), 145, 1888, a12},
+  };
+  for (std::size_t i = 0; i < rec.texts.size(); ++i) {
+    EXPECT_EQ(rec.texts[i].text, items[i].text) << i;
+    EXPECT_EQ(rec.texts[i].baseline, QPointF(items[i].x, items[i].y + items[i].ascent))
+        << items[i].text.toStdString();
+  }
+}
+
+TEST_F(ChartWindowDrawingTest, printout_uses_the_year_box_and_replaces_a_year_before_birth) {
+  RecordingPrinter recorder(4660, 6716, 600);
+  vorelim::SetProgramPrinterForTesting(&recorder);
+  TVemapa* future = Open(Chart("FUTURO", 15, 8, 2030));
+  future->SetPrintDialogForTesting([](QPrinter&) { return true; });
+  future->Imprimir1->trigger();
+  ASSERT_EQ(recorder.record().texts.size(), 15u);
+  EXPECT_EQ(recorder.record().texts[13].text, QStringLiteral("CASA 2030: 5"));
+  EXPECT_EQ(future->Edit1->text(), QStringLiteral("2026"));  // the box stays as it was
+
+  // A year moved with the up-down control prints without "OK".
+  RecordingPrinter second(4660, 6716, 600);
+  vorelim::SetProgramPrinterForTesting(&second);
+  TVemapa* window = Open(Chart("LUA", 15, 8, 2017));
+  window->SetPrintDialogForTesting([](QPrinter&) { return true; });
+  window->UpDown1->StepUp();
+  window->Imprimir1->trigger();
+  ASSERT_EQ(second.record().texts.size(), 15u);
+  EXPECT_EQ(second.record().texts[13].text, QStringLiteral("CASA 2027: 6"));
+  EXPECT_EQ(window->TransitYear, QStringLiteral("2027"));
+}
+
+}  // namespace
