@@ -34,18 +34,20 @@ TAboutBox::TAboutBox(QWidget* owner)
   face->setLineWidth(1);
   face->setAttribute(Qt::WA_TransparentForMouseEvents);
 
-  // The credits are centred where the designed texts were centred; the fixed texts keep the
-  // designed places.
-  Label1 = AddLabel("Label1", QStringLiteral("MAPA DO VORELIM"), 60, 24, 16);
-  Label2 = AddLabel("Label2", QStringLiteral("by"), 142, 51, 13);
-  Label3 = AddLabel("Label3", QStringLiteral("Equipe Vorelim"), 42, 78, 13, 213);
-  Label4 = AddLabel("Label4", QStringLiteral("baseado no livro"), 92, 106, 13);
-  Label5 = AddLabel("Label5", QStringLiteral("O LIVRO DO VORELIM"), 83, 133, 13, 130);
-  Label6 = AddLabel("Label6", QStringLiteral("1997"), 132, 184, 13);
-  Label7 = AddLabel("Label7", QStringLiteral("Caixa Postal 0000 - Cidade - 00000-000"), 36, 208, 13,
-                    224);
-  Label8 = AddLabel("Label8", QStringLiteral("e-mail: contato@example.org"), 30, 240, 13, 237);
-  Label9 = AddLabel("Label9", QStringLiteral("Informação liberada para reprodução"), 28, 272, 13);
+  // Each label is centred where its designed text was centred, so texts of other widths (and the
+  // substitute faces) keep the designed symmetry.
+  Label1 = AddLabel("Label1", QStringLiteral("MAPA DO VORELIM"), {60, 24, 177, 19}, 16);
+  Label2 = AddLabel("Label2", QStringLiteral("by"), {142, 51, 19, 15}, 13);
+  Label3 = AddLabel("Label3", QStringLiteral("Equipe Vorelim"), {42, 78, 213, 15}, 13);
+  Label4 = AddLabel("Label4", QStringLiteral("baseado no livro"), {92, 106, 113, 15}, 13);
+  Label5 = AddLabel("Label5", QStringLiteral("O LIVRO DO VORELIM"), {83, 133, 130, 15}, 13);
+  Label6 = AddLabel("Label6", QStringLiteral("1997"), {132, 184, 33, 15}, 13);
+  Label7 = AddLabel("Label7", QStringLiteral("Caixa Postal 0000 - Cidade - 00000-000"),
+                    {36, 208, 224, 15}, 13);
+  Label8 =
+      AddLabel("Label8", QStringLiteral("e-mail: contato@example.org"), {30, 240, 237, 15}, 13);
+  Label9 = AddLabel("Label9", QStringLiteral("Informação liberada para reprodução"),
+                    {28, 272, 241, 15}, 13);
 
   OKButton = new QPushButton(QStringLiteral("Fechar"), this);
   OKButton->setObjectName(QStringLiteral("OKButton"));
@@ -56,8 +58,8 @@ TAboutBox::TAboutBox(QWidget* owner)
 
 TAboutBox::~TAboutBox() = default;
 
-QLabel* TAboutBox::AddLabel(const char* name, const QString& text, int x, int y, int pixel_size,
-                            int centre_in_width) {
+QLabel* TAboutBox::AddLabel(const char* name, const QString& text, const QRect& designed,
+                            int pixel_size) {
   auto* label = new QLabel(text, Panel1);
   label->setObjectName(QString::fromLatin1(name));
   QFont font(QStringLiteral("VAG Rounded Th"));
@@ -68,8 +70,8 @@ QLabel* TAboutBox::AddLabel(const char* name, const QString& text, int x, int y,
   black.setColor(QPalette::WindowText, Qt::black);
   label->setPalette(black);
   label->adjustSize();
-  if (centre_in_width > 0) x += (centre_in_width - label->width()) / 2;
-  label->move(std::max(0, x), y);
+  const int x = designed.x() + (designed.width() - label->width()) / 2;
+  label->move(std::clamp(x, 0, std::max(0, Panel1->width() - label->width())), designed.y());
   return label;
 }
 

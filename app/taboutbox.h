@@ -5,6 +5,7 @@
 
 #include <QDialog>
 #include <QPoint>
+#include <QRect>
 
 QT_BEGIN_NAMESPACE
 class QFrame;
@@ -48,9 +49,8 @@ class TAboutBox : public QDialog {
   void hideEvent(QHideEvent* event) override;
 
  private:
-  // A label on Panel1 sized to its text at (x, y), or centred on the span [x, x + centre_in_width).
-  QLabel* AddLabel(const char* name, const QString& text, int x, int y, int pixel_size,
-                   int centre_in_width = 0);
+  // A label on Panel1 sized to its text, at the designed top and centred on the designed span.
+  QLabel* AddLabel(const char* name, const QString& text, const QRect& designed, int pixel_size);
 
   bool shown_before_ = false;
   QPoint hidden_at_;

@@ -206,7 +206,8 @@ TEST_F(SplashTest, activation_during_a_run_starts_again_from_the_first_frame) {
   splash->FormActivate();
   ASSERT_TRUE(WaitForEnd(splash));
   ASSERT_EQ(frames_.size(), 65u);
-  const std::vector<SplashFrame> replay(RecordedSequence().begin() + 20, RecordedSequence().end());
+  const auto recorded = RecordedSequence();
+  const std::vector<SplashFrame> replay(recorded.begin() + 20, recorded.end());
   EXPECT_EQ(replay, ExpectedSequence());
 }
 
