@@ -29,6 +29,8 @@
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
 #include "chartview/transit_texts.h"
+#include "texts/chart_page_keys.h"
+#include "texts/tform2.h"
 
 using vorelim::BevelPanel;
 using vorelim::DesignFont;
@@ -202,6 +204,17 @@ void TVemapa::CreateControls() {
   StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
   StringGrid1->hide();
   DockGrid();
+
+  // Double-clicks open texts windows; Panel1, the label panels and the drawing have none.
+  connect(Panel2, &BevelPanel::doubleClicked, this, &TVemapa::Panel2DblClick);
+  connect(Panel3, &BevelPanel::doubleClicked, this, &TVemapa::Panel3DblClick);
+  connect(Panel4, &BevelPanel::doubleClicked, this, &TVemapa::Panel4DblClick);
+  connect(Panel12, &BevelPanel::doubleClicked, this, &TVemapa::Panel12DblClick);
+  connect(StringGrid1, &vorelim::TransitGrid::selectCell, this, [this](int column, int row) {
+    bool can_select = true;
+    StringGrid1SelectCell(column, row, can_select);
+  });
+  connect(StringGrid1, &vorelim::TransitGrid::doubleClicked, this, &TVemapa::StringGrid1DblClick);
 
   // "OK" is the first control in the tab order, and the default button: Enter presses it while
   // it is visible, wherever the focus is in this window.
@@ -442,7 +455,37 @@ void TVemapa::SetPrinterSetupDialogForTesting(std::function<void(QPrinter&)> dia
   printer_setup_dialog_ = std::move(dialog);
 }
 
-void TVemapa::Instrues1Click() {}
+void TVemapa::Instrues1Click() {
+  OpenTextsWindow(this, QStringLiteral("0"));
+}
+
+void TVemapa::Panel2DblClick() {
+  OpenTextsWindow(this, Panel2->text());
+}
+
+void TVemapa::Panel3DblClick() {
+  OpenTextsWindow(this, Panel3->text());
+}
+
+void TVemapa::Panel4DblClick() {
+  OpenTextsWindow(this, Panel4->text());
+}
+
+void TVemapa::Panel12DblClick() {
+  OpenTextsWindow(this, vorelim::HousePageKey(Panel12->text()));
+}
+
+void TVemapa::StringGrid1SelectCell(int column, int row, bool& can_select) {
+  SelectedColumn = column;
+  SelectedRow = row;
+  can_select = true;
+}
+
+void TVemapa::StringGrid1DblClick() {
+  // The first click of the double-click has already selected the cell under the mouse.
+  OpenTextsWindow(this,
+                  vorelim::GridPageKey(SelectedColumn, SelectedRow, YearNumber, MonthNumbers));
+}
 
 TVemapa* OpenChartWindow(QWidget* owner, const QString& name, const QString& path) {
   auto* window = new TVemapa(owner);

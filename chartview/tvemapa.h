@@ -123,6 +123,17 @@ class TVemapa : public QWidget {
   void Imprimir1Click();
   void ImprimirSetup1Click();
   void Instrues1Click();
+  /// Double-clicks on the personality, control and tendency numbers: open the text of the number
+  /// shown.
+  void Panel2DblClick();
+  void Panel3DblClick();
+  void Panel4DblClick();
+  /// Double-click on the era number: opens the text of its house.
+  void Panel12DblClick();
+  /// The transit grid selected a cell: kept for the grid's double-click; the selection is allowed.
+  void StringGrid1SelectCell(int column, int row, bool& can_select);
+  /// Double-click on the transit grid: opens the house of the number of the selected cell.
+  void StringGrid1DblClick();
   /// The year box changed: hides the transit results and offers "OK" again.
   void Edit1Change();
   /// "OK": computes the transits of the year in the box.
