@@ -1,12 +1,25 @@
 // The commands that open texts windows: the main frame's start button and the chart window's
 // double-clicks and menu item. Each opens a new window owned by the opener.
+#include <QAction>
 #include <QApplication>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
+#include <QTest>
+#include <string>
 
 #include <gtest/gtest.h>
 
 #include "app/tformdi.h"
+#include "chart/chart_file.h"
+#include "chart/chart_record.h"
+#include "chart/numerology.h"
+#include "chart/today.h"
+#include "chartview/controls.h"
+#include "chartview/paint_box.h"
+#include "chartview/transit_grid.h"
+#include "chartview/tvemapa.h"
+#include "support/temp_folder.h"
 #include "texts/tform2.h"
 
 namespace {
@@ -32,6 +45,203 @@ TEST(text_openers_test, start_button_opens_the_introduction_and_hides_itself) {
 
   delete frame;
   EXPECT_TRUE(texts.isNull()) << "the frame takes its texts windows along";
+}
+
+// --- Chart window ----------------------------------------------------------------------------
+
+void DeletePosted() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// The caption of the one texts window that `opener` gained since `before` windows, or a note
+// saying how many there are.
+QString NewTextsCaption(QWidget* opener, qsizetype before) {
+  const QList<TForm2*> opened = TextsWindowsOf(opener);
+  if (opened.size() != before + 1)
+    return QStringLiteral("%1 new windows").arg(opened.size() - before);
+  TForm2* texts = opened.last();
+  if (!texts->isVisible() || !texts->isWindow()) return QStringLiteral("not a shown window");
+  return texts->windowTitle();
+}
+
+class chart_interactions_test : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    vorelim::SetTodayForTesting(vorelim::CalendarDate{2026, 3, 10});
+    frame_ = new TFORMDI;
+    frame_->show();
+  }
+  void TearDown() override {
+    delete frame_;
+    vorelim::SetTodayForTesting(std::nullopt);
+  }
+
+  // Writes NAME.NUM for a birth date and opens it in a chart window of the frame.
+  TVemapa* OpenChart(const std::string& name, int day, int month, int year) {
+    vorelim::ChartRecord record;
+    record.SetText(vorelim::ChartField::Name, name);
+    record.SetText(vorelim::ChartField::BirthDay, std::to_string(day));
+    record.SetText(vorelim::ChartField::BirthMonth, std::to_string(month));
+    record.SetText(vorelim::ChartField::BirthYear, std::to_string(year));
+    vorelim::CalcChart(record, day, month, year);
+    EXPECT_TRUE(vorelim::WriteChartFile(record, folder_.path()).ok());
+    return OpenChartWindow(frame_, QString::fromStdString(name));
+  }
+
+  // Presses "OK" for `year`, so the era number and the grid show.
+  static void ShowTransits(TVemapa* chart, const QString& year) {
+    chart->SetYearText(year);
+    chart->Button1->click();
+    ASSERT_TRUE(chart->StringGrid1->isVisible());
+    ASSERT_TRUE(chart->Panel12->isVisible());
+  }
+
+  // Clicks a cell (which selects it) and double-clicks it, as the user does.
+  static void DoubleClickCell(TVemapa* chart, int column, int row) {
+    const QPoint centre = chart->StringGrid1->CellRect(column, row).center();
+    QTest::mouseClick(chart->StringGrid1, Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(chart->StringGrid1, Qt::LeftButton, {}, centre);
+  }
+
+  vorelim::test::TempFolder folder_;
+  TFORMDI* frame_ = nullptr;
+};
+
+TEST_F(chart_interactions_test, number_panels_open_the_text_of_their_number) {
+  TVemapa* chart = OpenChart("MARIA", 15, 6, 1975);  // personality 7, control 4, tendency 8
+  ASSERT_EQ(chart->Panel2->text(), QStringLiteral("7"));
+  ASSERT_EQ(chart->Panel3->text(), QStringLiteral("4"));
+  ASSERT_EQ(chart->Panel4->text(), QStringLiteral("8"));
+  struct Row {
+    const char* name;
+    vorelim::BevelPanel* panel;
+    const char* caption;
+  } rows[] = {
+      {"personality", chart->Panel2, "METAL 7"},
+      {"control", chart->Panel3, "MADEIRA 4"},
+      {"tendency", chart->Panel4, "TERRA 8"},
+      {"personality again", chart->Panel2, "METAL 7"},
+  };
+  for (const Row& row : rows) {
+    const qsizetype before = TextsWindowsOf(chart).size();
+    QTest::mouseDClick(row.panel, Qt::LeftButton);
+    EXPECT_EQ(NewTextsCaption(chart, before), QString::fromUtf8(row.caption)) << row.name;
+  }
+  EXPECT_EQ(TextsWindowsOf(chart).size(), 4) << "the same number twice gives two windows";
+  EXPECT_TRUE(TextsWindowsOf(frame_).isEmpty()) << "owned by the chart window, not the frame";
+}
+
+TEST_F(chart_interactions_test, other_panels_and_the_drawing_open_nothing) {
+  TVemapa* chart = OpenChart("MARIA", 15, 6, 1975);
+  ShowTransits(chart, QStringLiteral("2026"));
+  for (QWidget* quiet : std::initializer_list<QWidget*>{chart->Panel1, chart->Panel5, chart->Panel6,
+                                                        chart->Panel7, chart->Panel8, chart->Panel9,
+                                                        chart->Panel11, chart->PaintBox1, chart}) {
+    QTest::mouseDClick(quiet, Qt::LeftButton, {}, QPoint(5, 5));
+  }
+  EXPECT_TRUE(TextsWindowsOf(chart).isEmpty());
+}
+
+TEST_F(chart_interactions_test, vorelim_menu_item_opens_the_introduction) {
+  TVemapa* chart = OpenChart("MARIA", 15, 6, 1975);
+  chart->Instrues1->trigger();
+  EXPECT_EQ(NewTextsCaption(chart, 0), QStringLiteral("FAÇA SEU MAPA"));
+  EXPECT_EQ(TextsWindowsOf(chart).first()->CurrentPage(), 0);
+}
+
+TEST_F(chart_interactions_test, era_number_opens_its_house) {
+  TVemapa* chart = OpenChart("MARIA", 15, 6, 1975);
+  ShowTransits(chart, QStringLiteral("2026"));
+  const QString era = chart->Panel12->text();
+  ASSERT_EQ(era.size(), 1);
+  QTest::mouseDClick(chart->Panel12, Qt::LeftButton);
+  EXPECT_EQ(NewTextsCaption(chart, 0), QStringLiteral("CASA ") + era);
+}
+
+TEST_F(chart_interactions_test, each_grid_cell_opens_the_house_shown_for_it) {
+  TVemapa* chart = OpenChart("MARIA", 15, 6, 1975);
+  ShowTransits(chart, QStringLiteral("2026"));
+  vorelim::TransitGrid* grid = chart->StringGrid1;
+  const QString year_house = grid->Cell(0, 1).trimmed();
+  for (int row = 0; row < 4; ++row) {
+    for (int column = 0; column < 8; ++column) {
+      SCOPED_TRACE(testing::Message() << "column " << column << ", row " << row);
+      // A month's name cell and its number cell both mean the number shown under the name.
+      const bool month = column >= 2;
+      const QString house = month ? grid->Cell(column, row | 1).trimmed() : year_house;
+      ASSERT_EQ(house.size(), 1);
+      const qsizetype before = TextsWindowsOf(chart).size();
+      DoubleClickCell(chart, column, row);
+      EXPECT_EQ(chart->SelectedColumn, column);
+      EXPECT_EQ(chart->SelectedRow, row);
+      EXPECT_EQ(NewTextsCaption(chart, before), QStringLiteral("CASA ") + house);
+    }
+  }
+}
+
+TEST_F(chart_interactions_test, grid_double_click_uses_the_selected_cell) {
+  TVemapa* chart = OpenChart("MARIA", 15, 6, 1975);
+  ShowTransits(chart, QStringLiteral("2026"));
+  vorelim::TransitGrid* grid = chart->StringGrid1;
+  const QString march = grid->Cell(4, 1).trimmed();
+  ASSERT_NE(march, grid->Cell(0, 1).trimmed()) << "pick a year whose March differs from it";
+  QTest::mouseClick(grid, Qt::LeftButton, {}, grid->CellRect(4, 0).center());
+  // A double-click event over the year cell without a press before it: the house is still the
+  // one of the selected cell (March), not of the cell under the mouse.
+  const QPointF over_year = grid->CellRect(0, 0).center();
+  QMouseEvent double_click(QEvent::MouseButtonDblClick, over_year, grid->mapToGlobal(over_year),
+                           Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(grid, &double_click);
+  EXPECT_EQ(NewTextsCaption(chart, 0), QStringLiteral("CASA ") + march);
+}
+
+TEST_F(chart_interactions_test, selected_cell_survives_a_new_year) {
+  TVemapa* chart = OpenChart("MARIA", 15, 6, 1975);
+  ShowTransits(chart, QStringLiteral("2026"));
+  QTest::mouseClick(chart->StringGrid1, Qt::LeftButton, {},
+                    chart->StringGrid1->CellRect(6, 3).center());  // November
+  ShowTransits(chart, QStringLiteral("2031"));
+  emit chart->StringGrid1->doubleClicked();
+  EXPECT_EQ(NewTextsCaption(chart, 0),
+            QStringLiteral("CASA ") + chart->StringGrid1->Cell(6, 3).trimmed());
+}
+
+TEST_F(chart_interactions_test, two_chart_windows_open_their_own_houses) {
+  TVemapa* first = OpenChart("MARIA", 15, 6, 1975);
+  TVemapa* second = OpenChart("JOAO", 7, 3, 1962);
+  ShowTransits(first, QStringLiteral("2026"));
+  ShowTransits(second, QStringLiteral("2029"));
+  const QString first_march = first->StringGrid1->Cell(4, 1).trimmed();
+  const QString second_march = second->StringGrid1->Cell(4, 1).trimmed();
+  ASSERT_NE(first_march, second_march) << "the two windows must show different March houses";
+
+  DoubleClickCell(second, 4, 0);
+  DoubleClickCell(first, 4, 1);
+  DoubleClickCell(second, 4, 1);
+  ASSERT_EQ(TextsWindowsOf(first).size(), 1);
+  ASSERT_EQ(TextsWindowsOf(second).size(), 2);
+  EXPECT_EQ(TextsWindowsOf(first)[0]->windowTitle(), QStringLiteral("CASA ") + first_march);
+  EXPECT_EQ(TextsWindowsOf(second)[0]->windowTitle(), QStringLiteral("CASA ") + second_march);
+  EXPECT_EQ(TextsWindowsOf(second)[1]->windowTitle(), QStringLiteral("CASA ") + second_march);
+}
+
+TEST_F(chart_interactions_test, fechar_destroys_the_texts_windows_of_the_chart) {
+  QPointer<TVemapa> chart = OpenChart("MARIA", 15, 6, 1975);
+  chart->Instrues1->trigger();
+  QTest::mouseDClick(chart->Panel2, Qt::LeftButton);
+  QList<QPointer<TForm2>> opened;
+  for (TForm2* texts : TextsWindowsOf(chart)) opened.append(texts);
+  ASSERT_EQ(opened.size(), 2);
+  // A texts window of the frame is not the chart window's to close.
+  frame_->Button1->click();
+  QPointer<TForm2> frames_own = TextsWindowsOf(frame_).value(0);
+  ASSERT_FALSE(frames_own.isNull());
+
+  chart->Fechar1->trigger();
+  DeletePosted();
+  EXPECT_TRUE(chart.isNull());
+  for (const QPointer<TForm2>& texts : opened) EXPECT_TRUE(texts.isNull());
+  EXPECT_FALSE(frames_own.isNull());
 }
 
 }  // namespace
