@@ -1,8 +1,14 @@
 // Entry point of the chart program: sets up the application, creates the main frame and runs the
 // event loop until the frame closes.
 
+#include <QIcon>
+#include <QMdiArea>
+
 #include "app/application.h"
 #include "app/fonts.h"
+#include "app/help_viewer.h"
+#include "app/taboutbox.h"
+#include "app/tform1.h"
 #include "app/tformdi.h"
 
 int main(int argc, char** argv) {
@@ -11,16 +17,23 @@ int main(int argc, char** argv) {
   vorelim::RegisterFontSubstitutes();
   QApplication::setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
 
-  // 1. The help file.
-  vorelim::Application::SetHelpFile(QString::fromLatin1(vorelim::kHelpFilePath));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/vorelim.ico")));
+
+  // 1. The help file, in the data folder of the installation (or beside the program in a build).
+  const QString help_file = HelpViewer::DefaultHelpFile();
+  vorelim::Application::SetHelpFile(help_file);
+  HelpViewer::Application().SetHelpFile(help_file);
 
   // 2. The main frame, shown as designed.
   TFORMDI frame;
   frame.show();
 
-  // 3. The about box (TAboutBox), created hidden, and
-  // 4. the splash window (TForm1), a child of the frame that shows at once as its active child,
-  //    are created here.
+  // 3. The about box, hidden until "&Sobre"; the frame owns it.
+  frame.AboutBox = new TAboutBox(&frame);
+
+  // 4. The splash window, a child of the frame: it shows at once as the active child and plays
+  //    its animation. The frame's MDI area owns it.
+  new TForm1(frame.mdiArea());
 
   // 5. The event loop, until the main frame closes.
   return QApplication::exec();

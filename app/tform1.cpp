@@ -83,8 +83,13 @@ TForm1::TForm1(QMdiArea* area) : area_(area) {
 
   subwindow_ = area_->addSubWindow(this, Qt::FramelessWindowHint);
   subwindow_->setObjectName(QStringLiteral("Form1SubWindow"));
+  // The area reports no active child while another top-level window has the focus, and the same
+  // child again when the frame gets it back; only a change of the active child is an activation.
   connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-    if (window != nullptr && window == subwindow_) FormActivate();
+    if (window == nullptr) return;
+    const bool changed = window != last_active_;
+    last_active_ = window;
+    if (changed && window == subwindow_) FormActivate();
   });
   subwindow_->show();
   area_->setActiveSubWindow(subwindow_);

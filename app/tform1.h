@@ -7,6 +7,7 @@
 // refuses to close; it lives as long as the frame.
 
 #include <QImage>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 #include <QWidget>
@@ -84,6 +85,8 @@ class TForm1 : public QWidget {
 
   QMdiArea* area_ = nullptr;
   QMdiSubWindow* subwindow_ = nullptr;
+  // The child that was active last; the frame losing and regaining the focus is no activation.
+  QPointer<QMdiSubWindow> last_active_;
   QTimer timer_;
   std::vector<SplashFrame> frames_;
   std::size_t next_frame_ = 0;

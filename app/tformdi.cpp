@@ -15,6 +15,8 @@
 #include <QScreen>
 
 #include "app/fonts.h"
+#include "app/help_viewer.h"
+#include "app/taboutbox.h"
 #include "chart/tcriacao.h"
 #include "chartview/tvemapa.h"
 #include "texts/tform2.h"
@@ -166,9 +168,13 @@ void TFORMDI::Button1Click() {
   Button1->hide();
 }
 
-void TFORMDI::HELP1Click() {}
+void TFORMDI::HELP1Click() {
+  HelpViewer::Application().ShowContents(this);
+}
 
-void TFORMDI::Sobre1Click() {}
+void TFORMDI::Sobre1Click() {
+  if (AboutBox != nullptr) AboutBox->ShowModeless();
+}
 
 void TFORMDI::CloseAllChildren() {
   // The children present now, each asked once; a closed chart window is destroyed only after

@@ -21,6 +21,8 @@ class QMenu;
 class QPushButton;
 QT_END_NAMESPACE
 
+class TAboutBox;
+
 /// The chart name of a chosen file: the part after the last "/", "\" or ":", cut to 15
 /// characters, without the 4 characters from its first dot ("MARIA.NUM" gives "MARIA").
 QString ChartNameFromPath(const QString& path);
@@ -47,6 +49,8 @@ class TFORMDI : public QMainWindow {
   QMenu* Ajuda1 = nullptr;
   QAction* HELP1 = nullptr;
   QAction* Sobre1 = nullptr;
+  /// The program's about box, created hidden at start-up with the frame as its owner.
+  TAboutBox* AboutBox = nullptr;
 
  public slots:
   /// Asks the user for a chart file and opens it in a new chart window.
@@ -57,7 +61,9 @@ class TFORMDI : public QMainWindow {
   void Sair1Click();
   /// The start button.
   void Button1Click();
+  /// Shows the contents of the program's help file.
   void HELP1Click();
+  /// Shows the about box, modeless; an about box already open is left as it is.
   void Sobre1Click();
   /// Asks every child window present now to close, each once.
   void CloseAllChildren();

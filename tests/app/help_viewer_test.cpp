@@ -1,6 +1,7 @@
 // The help layer: which file it opens, how, and what the user is told when it cannot.
 #include "app/help_viewer.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QUrl>
@@ -9,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/tformdi.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
@@ -118,6 +120,39 @@ TEST(help_viewer_test, the_default_file_is_an_absolute_path_named_vorelim_hlp) {
   const QString path = HelpViewer::DefaultHelpFile();
   EXPECT_TRUE(QDir::isAbsolutePath(path)) << path.toStdString();
   EXPECT_TRUE(path.endsWith(QStringLiteral("/Vorelim.hlp"))) << path.toStdString();
+}
+
+// The frame's "&Help" goes through the program's help layer, with the file fixed at start-up.
+TEST(help_in_frame_test, help_opens_the_fixed_file_or_names_the_missing_one) {
+  vorelim::test::TempFolder folder;
+  const QString help_file = Q(folder.path() / "Vorelim.hlp");
+  Recorder recorder;
+  HelpViewer& program_help = HelpViewer::Application();
+  program_help.SetHelpFile(help_file);
+  program_help.SetLauncher([&](const QUrl& url) {
+    recorder.launched.push_back(url);
+    return true;
+  });
+  program_help.SetMessageSink([&](QWidget* owner, const QString&, const QString& text) {
+    EXPECT_NE(owner, nullptr) << "the message belongs to the frame";
+    recorder.messages.push_back(text);
+  });
+  TFORMDI frame;
+
+  frame.HELP1->trigger();
+  EXPECT_TRUE(recorder.launched.empty());
+  ASSERT_EQ(recorder.messages.size(), 1u);
+  EXPECT_TRUE(recorder.messages[0].contains(QDir::toNativeSeparators(help_file)));
+
+  Touch(folder.path() / "Vorelim.hlp");
+  frame.HELP1->trigger();
+  ASSERT_EQ(recorder.launched.size(), 1u);
+  EXPECT_EQ(recorder.launched[0], QUrl::fromLocalFile(help_file));
+  EXPECT_EQ(recorder.messages.size(), 1u);
+
+  program_help.SetLauncher({});
+  program_help.SetMessageSink({});
+  program_help.SetHelpFile(QString());
 }
 
 }  // namespace

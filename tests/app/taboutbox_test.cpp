@@ -2,6 +2,7 @@
 // reopened where it was.
 #include "app/taboutbox.h"
 
+#include <QAction>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPointer>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "app/fonts.h"
+#include "app/tformdi.h"
 
 namespace {
 
@@ -112,6 +114,32 @@ TEST(about_box_test, closing_in_any_way_hides_and_the_next_open_is_where_it_was)
     EXPECT_TRUE(box->isVisible()) << way.name;
     EXPECT_EQ(box->pos(), place) << way.name;
   }
+}
+
+// The frame's "Aju&da" > "&Sobre" with the about box start-up makes.
+TEST(about_box_in_frame_test, sobre_shows_the_hidden_box_and_a_second_sobre_leaves_it_alone) {
+  TFORMDI frame;
+  frame.show();
+  frame.AboutBox = new TAboutBox(&frame);
+  TAboutBox* box = frame.AboutBox;
+  EXPECT_FALSE(box->isVisible()) << "hidden at start";
+  EXPECT_TRUE(box->isWindow()) << "a top-level window, not a child of the frame";
+
+  frame.Sobre1->trigger();
+  ASSERT_TRUE(box->isVisible());
+  box->move(120, 90);
+  const QPoint place = box->pos();
+  frame.activateWindow();  // the box now lies behind the active frame
+  frame.Sobre1->trigger();
+  EXPECT_TRUE(box->isVisible());
+  EXPECT_EQ(box->pos(), place);
+
+  QTest::mouseClick(box->OKButton, Qt::LeftButton);
+  EXPECT_FALSE(box->isVisible());
+  EXPECT_EQ(frame.findChildren<TAboutBox*>().size(), 1) << "hidden, not destroyed";
+  frame.Sobre1->trigger();
+  EXPECT_TRUE(box->isVisible());
+  EXPECT_EQ(box->pos(), place);
 }
 
 }  // namespace

@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/tformdi.h"
+#include "chartview/tvemapa.h"
 #include "support/temp_folder.h"
 
 using namespace std::chrono_literals;
@@ -194,6 +196,17 @@ TEST_F(SplashTest, reactivation_replays_the_sequence) {
   EXPECT_EQ(RecordedSequence(), ExpectedSequence());
 }
 
+TEST_F(SplashTest, the_frame_regaining_the_focus_is_no_new_activation) {
+  TForm1* splash = MakeSplash();
+  ASSERT_TRUE(WaitForEnd(splash));
+  frames_.clear();
+  // What the area reports when another top-level window takes the focus and gives it back.
+  emit area_->subWindowActivated(nullptr);
+  emit area_->subWindowActivated(splash->SubWindow());
+  EXPECT_FALSE(splash->IsAnimating());
+  EXPECT_TRUE(frames_.empty());
+}
+
 TEST_F(SplashTest, activation_during_a_run_starts_again_from_the_first_frame) {
   TForm1* splash = MakeSplash(5ms);
   QEventLoop loop;
@@ -234,6 +247,47 @@ TEST_F(SplashTest, refuses_every_request_to_close) {
   ASSERT_FALSE(alive.isNull());
   EXPECT_TRUE(sub->isVisible());
   EXPECT_EQ(area_->subWindowList(), QList<QMdiSubWindow*>{sub.data()});
+}
+
+// The splash window in the main frame, next to real chart windows, as start-up makes it.
+TEST(splash_in_frame_test, survives_close_all_children_and_replays_when_the_active_chart_closes) {
+  vorelim::test::TempFolder folder;
+  TFORMDI frame;
+  frame.show();
+  auto* splash = new TForm1(frame.mdiArea());
+  splash->SetFrameInterval(0ms);
+  QPointer<TForm1> alive = splash;
+  std::vector<SplashFrame> recorded;
+  QObject::connect(splash, &TForm1::FrameDrawn, splash, [&](const QString& picture, int x, bool) {
+    recorded.push_back({picture, x});
+  });
+  auto wait = [&] {
+    QEventLoop loop;
+    QObject::connect(splash, &TForm1::AnimationFinished, &loop, &QEventLoop::quit);
+    QTimer::singleShot(5000, &loop, &QEventLoop::quit);
+    if (splash->IsAnimating()) loop.exec();
+  };
+  wait();
+  EXPECT_EQ(recorded, ExpectedSequence()) << "the run started by creation";
+  EXPECT_EQ(frame.mdiArea()->activeSubWindow(), splash->SubWindow());
+
+  // Three chart windows (of charts that do not exist: empty windows), then "&Fechar".
+  for (const char* name : {"UM", "DOIS", "TRES"}) {
+    OpenChartWindow(&frame, QString::fromLatin1(name));
+  }
+  QCoreApplication::processEvents();
+  ASSERT_EQ(frame.mdiArea()->subWindowList().size(), 4);
+  recorded.clear();
+  frame.CloseAllChildren();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+  ASSERT_FALSE(alive.isNull());
+  ASSERT_EQ(frame.mdiArea()->subWindowList().size(), 1);
+  EXPECT_EQ(frame.mdiArea()->subWindowList().front(), splash->SubWindow());
+  EXPECT_TRUE(splash->isVisible());
+  // The closed chart windows leave the splash as the active child: it plays again.
+  wait();
+  EXPECT_EQ(recorded, ExpectedSequence()) << "the run after the chart windows closed";
 }
 
 // The colour of the bar's face, read from the middle of the bar.
