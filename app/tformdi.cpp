@@ -134,8 +134,9 @@ void TFORMDI::MergeMenus(QMdiSubWindow* active) {
 void TFORMDI::Abrir1Click() {
   Button1->hide();
   if (FileOpenDialog == nullptr) {
-    // Created at the first use, so that it starts in the current folder.
-    FileOpenDialog = new QFileDialog(this, QStringLiteral("Abrir"));
+    // Created at the first use, in the current folder (not the folder Qt remembers from other
+    // file dialogs of this process).
+    FileOpenDialog = new QFileDialog(this, QStringLiteral("Abrir"), QDir::currentPath());
     FileOpenDialog->setObjectName(QStringLiteral("FileOpenDialog"));
     FileOpenDialog->setAcceptMode(QFileDialog::AcceptOpen);
     FileOpenDialog->setFileMode(QFileDialog::ExistingFile);
@@ -157,6 +158,12 @@ void TFORMDI::Abrir1Click() {
 
 void TFORMDI::Novo1Click() {
   Button1->hide();
+  // A new dialog every time; several may be open at once. Closing it only hides it, and it lives
+  // until the frame is destroyed.
+  auto* dialog = new TCriacao(this);
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
 }
 
 void TFORMDI::Sair1Click() {

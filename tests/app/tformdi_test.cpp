@@ -1,0 +1,548 @@
+// The main frame: chart name derivation, the menu bar with and without an active chart window,
+// the shortcuts in both states, the start button, opening chart files through the reused file
+// dialog, closing all children, and the whole "&Novo" flow.
+
+#include "app/tformdi.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileSystemModel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <ostream>
+
+#include <gtest/gtest.h>
+
+#include "chart/chart_record.h"
+#include "chart/tcriacao.h"
+#include "chart/today.h"
+#include "chartview/controls.h"
+#include "chartview/tvemapa.h"
+#include "support/temp_folder.h"
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+using vorelim::ChartField;
+using vorelim::ChartRecord;
+
+TEST(ChartNameFromPathTest, DerivesTheNameAsTheOriginalDid) {
+  const struct {
+    const char* row;
+    const char* path;
+    const char* name;
+  } rows[] = {
+      {"plain chart", "/home/ana/MARIA.NUM", "MARIA"},
+      {"14 characters: the cut ends at the dot", "ABCDEFGHIJKLMN.NUM", "ABCDEFGHIJKLMN"},
+      {"15 characters: no dot in the first 15", "ABCDEFGHIJKLMNO.NUM", "ABCDEFGHIJKLMNO"},
+      {"16 characters", "ABCDEFGHIJKLMNOP.NUM", "ABCDEFGHIJKLMNO"},
+      {"dot inside loses 4 characters", "A.B.NUM", "AUM"},
+      {"other extension", "/tmp/NOTAS.TXT", "NOTAS"},
+      {"dot near the end removes fewer", "AB.C", "AB"},
+      {"no dot", "SEMPONTO", "SEMPONTO"},
+      {"dots in folders do not count", "/tmp/pasta.d/MARIA.NUM", "MARIA"},
+      {"backslash separator", "C:\\MAPAS\\maria.num", "maria"},
+      {"drive colon", "C:JOSE.NUM", "JOSE"},
+      {"letter case kept", "/x/Maria.Num", "Maria"},
+      {"accented name", "/x/JOÃO.NUM", "JOÃO"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ChartNameFromPath(QString::fromUtf8(row.path)), QString::fromUtf8(row.name))
+        << row.row;
+  }
+}
+
+QByteArray ChartBytes(const char* name, const char* personality) {
+  ChartRecord record;
+  record.SetText(ChartField::Name, name);
+  record.SetText(ChartField::BirthDay, "15");
+  record.SetText(ChartField::BirthMonth, "6");
+  record.SetText(ChartField::BirthYear, "1975");
+  record.SetText(ChartField::Personality, personality);
+  record.SetText(ChartField::Control, "4");
+  record.SetText(ChartField::Tendency, "8");
+  return QByteArray(reinterpret_cast<const char*>(record.bytes().data()),
+                    static_cast<qsizetype>(record.bytes().size()));
+}
+
+void WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
+  file.write(bytes);
+}
+
+QStringList MenuBarTitles(const TFORMDI& frame) {
+  QStringList titles;
+  for (QAction* action : frame.menuBar()->actions()) titles << action->text();
+  return titles;
+}
+
+// Answers the frame's file-open dialog once it shows, from inside its event loop.
+class FileDialogAnswer {
+ public:
+  FileDialogAnswer(TFORMDI& frame, std::function<void(QFileDialog&)> answer)
+      : frame_(frame), answer_(std::move(answer)) {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+      QFileDialog* dialog = frame_.findChild<QFileDialog*>(QStringLiteral("FileOpenDialog"));
+      if (dialog == nullptr || !dialog->isVisible()) return;
+      timer_.stop();
+      ++answered_;
+      answer_(*dialog);
+    });
+    timer_.start();
+  }
+  int answered() const { return answered_; }
+
+ private:
+  TFORMDI& frame_;
+  std::function<void(QFileDialog&)> answer_;
+  QTimer timer_;
+  int answered_ = 0;
+};
+
+// Types the path into the dialog's file name box and presses "Open".
+void Choose(QFileDialog& dialog, const QString& path) {
+  auto* name_box = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  ASSERT_NE(name_box, nullptr);
+  // The dialog selects the previous choice once its folder is listed, in the background; type
+  // after that, as a user would.
+  QTest::qWait(30);
+  name_box->setText(path);
+  EXPECT_EQ(dialog.selectedFiles(), QStringList{path});
+  // accept() is protected; the dialog's own "Open" path is what a user's Enter takes.
+  QMetaObject::invokeMethod(&dialog, "accept");
+}
+
+class TFORMDITest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    vorelim::SetTodayForTesting(vorelim::CalendarDate{2026, 12, 7});
+    frame_ = std::make_unique<TFORMDI>();
+    frame_->show();
+    Activate();
+  }
+  void TearDown() override {
+    CloseWarnings();
+    frame_.reset();
+    vorelim::SetTodayForTesting(std::nullopt);
+  }
+
+  void Activate() {
+    frame_->activateWindow();
+    // The offscreen platform leaves a closed dialog the active window; a desktop's window
+    // manager gives the activation back to the frame.
+    if (QApplication::activeWindow() != frame_.get()) QApplication::setActiveWindow(frame_.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
+  }
+
+  // Runs deferred deletions, as the event loop would after the current command.
+  static void FinishCommand() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  }
+
+  // Closes the boxes that tell about unreadable charts, so they do not pile up.
+  static void CloseWarnings() {
+    QCoreApplication::processEvents();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) box->close();
+    }
+  }
+
+  QList<TVemapa*> ChartWindows() const {
+    QList<TVemapa*> charts;
+    for (QMdiSubWindow* sub : frame_->mdiArea()->subWindowList()) {
+      if (auto* chart = qobject_cast<TVemapa*>(sub->widget())) charts << chart;
+    }
+    return charts;
+  }
+
+  TVemapa* OpenChart(const QString& name) {
+    TVemapa* window = OpenChartWindow(frame_.get(), name);
+    CloseWarnings();
+    Activate();
+    return window;
+  }
+
+  // Sends a key to whatever has the focus in the active frame.
+  void Press(QKeyCombination key) {
+    Activate();
+    QWidget* target = frame_->focusWidget() ? frame_->focusWidget() : frame_.get();
+    QTest::keyClick(target, key.key(), key.keyboardModifiers());
+  }
+
+  vorelim::test::TempFolder folder_;
+  std::unique_ptr<TFORMDI> frame_;
+};
+
+TEST_F(TFORMDITest, FrameStartsAsDesigned) {
+  EXPECT_EQ(frame_->windowTitle(), QStringLiteral("MAPA DO VORELIM"));
+  EXPECT_EQ(MainForm(), frame_.get());
+  EXPECT_EQ(frame_->font().pixelSize(), 11);
+  QPushButton* button = frame_->findChild<QPushButton*>(QStringLiteral("Button1"));
+  ASSERT_NE(button, nullptr);
+  EXPECT_TRUE(button->isVisible());
+  EXPECT_EQ(button->text(), QStringLiteral("FAÇA SEU MAPA"));
+  EXPECT_EQ(button->mapTo(frame_->mdiArea(), QPoint(0, 0)), QPoint(208, 272));
+  EXPECT_EQ(button->size(), QSize(185, 25));
+  EXPECT_TRUE(button->font().bold());
+}
+
+TEST_F(TFORMDITest, FrameMenuIsTheDesignedOne) {
+  EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "Aju&da"}));
+  const struct {
+    QAction* action;
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+  } rows[] = {
+      {frame_->Abrir1, "Abrir1", "A&brir", QKeySequence(QStringLiteral("Ctrl+A"))},
+      {frame_->Novo1, "Novo1", "&Novo", QKeySequence(QStringLiteral("Ctrl+N"))},
+      {frame_->Sair1, "Sair1", "&Sair", QKeySequence(QStringLiteral("Ctrl+X"))},
+      {frame_->HELP1, "HELP1", "&Help", QKeySequence(QStringLiteral("F1"))},
+      {frame_->Sobre1, "Sobre1", "&Sobre", QKeySequence()},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(row.action->objectName(), QString::fromLatin1(row.name));
+    EXPECT_EQ(row.action->text(), QString::fromUtf8(row.caption)) << row.name;
+    EXPECT_EQ(row.action->shortcut(), row.shortcut) << row.name;
+  }
+  EXPECT_EQ(frame_->Arquivo1->actions(),
+            (QList<QAction*>{frame_->Abrir1, frame_->Novo1, frame_->Sair1}));
+  EXPECT_EQ(frame_->Ajuda1->actions(), (QList<QAction*>{frame_->HELP1, frame_->Sobre1}));
+}
+
+TEST_F(TFORMDITest, ActiveChartWindowMergesItsMenusAndClosingRestoresTheFrames) {
+  TVemapa* first = OpenChart(QStringLiteral("UM"));
+  EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Vorelim", "Aju&da"}));
+  EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), first->Arquivo1);
+  EXPECT_EQ(frame_->menuBar()->actions().last(), frame_->Ajuda1->menuAction());
+
+  // The bar follows the active chart window.
+  TVemapa* second = OpenChart(QStringLiteral("DOIS"));
+  EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), second->Arquivo1);
+  frame_->mdiArea()->setActiveSubWindow(first->subWindow());
+  EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), first->Arquivo1);
+
+  // Another top-level window taking the focus leaves the active child's menus in place.
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), first->Arquivo1);
+  other.close();
+
+  frame_->CloseAllChildren();
+  FinishCommand();
+  EXPECT_TRUE(ChartWindows().isEmpty());
+  EXPECT_EQ(frame_->menuBar()->actions(),
+            (QList<QAction*>{frame_->Arquivo1->menuAction(), frame_->Ajuda1->menuAction()}));
+}
+
+TEST_F(TFORMDITest, FrameShortcutsWithoutAChartWindow) {
+  QSignalSpy help(frame_->HELP1, &QAction::triggered);
+  {
+    FileDialogAnswer cancel(*frame_, [](QFileDialog& dialog) { dialog.reject(); });
+    Press(Qt::CTRL | Qt::Key_A);
+    EXPECT_EQ(cancel.answered(), 1);
+  }
+  const qsizetype dialogs = frame_->findChildren<TCriacao*>().size();
+  Press(Qt::CTRL | Qt::Key_N);
+  EXPECT_EQ(frame_->findChildren<TCriacao*>().size(), dialogs + 1);
+  Press(Qt::Key_F1);
+  EXPECT_EQ(help.count(), 1);
+  Press(Qt::CTRL | Qt::Key_X);
+  EXPECT_FALSE(frame_->isVisible());
+}
+
+TEST_F(TFORMDITest, ChartShortcutsWhileAChartWindowIsActive) {
+  TVemapa* chart = OpenChart(QStringLiteral("UM"));
+  OpenChart(QStringLiteral("DOIS"));
+  frame_->mdiArea()->setActiveSubWindow(chart->subWindow());
+  chart->FocusFirstControl();
+
+  QSignalSpy frame_open(frame_->Abrir1, &QAction::triggered);
+  QSignalSpy frame_new(frame_->Novo1, &QAction::triggered);
+  QSignalSpy frame_exit(frame_->Sair1, &QAction::triggered);
+  QSignalSpy chart_open(chart->Abrir1, &QAction::triggered);
+  QSignalSpy chart_new(chart->Novo1, &QAction::triggered);
+  QSignalSpy chart_exit(chart->Sair1, &QAction::triggered);
+  QSignalSpy help(frame_->HELP1, &QAction::triggered);
+
+  {
+    // Also with the focus in the year box, which must not take Ctrl+A as "select all".
+    chart->Edit1->setFocus();
+    FileDialogAnswer cancel(*frame_, [](QFileDialog& dialog) { dialog.reject(); });
+    Press(Qt::CTRL | Qt::Key_A);
+    EXPECT_EQ(cancel.answered(), 1);
+  }
+  EXPECT_EQ(chart_open.count(), 1);
+  EXPECT_EQ(frame_open.count(), 0);
+
+  frame_->mdiArea()->setActiveSubWindow(chart->subWindow());
+  const qsizetype dialogs = frame_->findChildren<TCriacao*>().size();
+  Press(Qt::CTRL | Qt::Key_N);
+  EXPECT_EQ(chart_new.count(), 1);
+  EXPECT_EQ(frame_new.count(), 0);
+  EXPECT_EQ(frame_->findChildren<TCriacao*>().size(), dialogs + 1);
+
+  Activate();
+  Press(Qt::Key_F1);
+  EXPECT_EQ(help.count(), 1);
+
+  Press(Qt::CTRL | Qt::Key_Z);
+  FinishCommand();
+  EXPECT_TRUE(ChartWindows().isEmpty());
+
+  // With the charts gone, Ctrl+X is the frame's again.
+  Press(Qt::CTRL | Qt::Key_X);
+  EXPECT_EQ(frame_exit.count(), 1);
+  EXPECT_EQ(chart_exit.count(), 0);
+  EXPECT_FALSE(frame_->isVisible());
+}
+
+TEST_F(TFORMDITest, ChartSairClosesTheFrame) {
+  TVemapa* chart = OpenChart(QStringLiteral("UM"));
+  chart->FocusFirstControl();
+  QSignalSpy chart_exit(chart->Sair1, &QAction::triggered);
+  Press(Qt::CTRL | Qt::Key_X);
+  EXPECT_EQ(chart_exit.count(), 1);
+  EXPECT_FALSE(frame_->isVisible());
+}
+
+TEST_F(TFORMDITest, StartButtonHidesForGood) {
+  const struct {
+    const char* row;
+    std::function<void(TFORMDI&)> command;
+  } rows[] = {
+      {"the button itself", [](TFORMDI& frame) { frame.Button1->click(); }},
+      {"Novo", [](TFORMDI& frame) { frame.Novo1->trigger(); }},
+      {"Abrir cancelled",
+       [](TFORMDI& frame) {
+         FileDialogAnswer cancel(frame, [](QFileDialog& dialog) { dialog.reject(); });
+         frame.Abrir1->trigger();
+       }},
+  };
+  for (const auto& row : rows) {
+    TFORMDI frame;
+    frame.show();
+    ASSERT_TRUE(frame.Button1->isVisible()) << row.row;
+    row.command(frame);
+    EXPECT_FALSE(frame.Button1->isVisible()) << row.row;
+    // Closing every child does not bring it back.
+    frame.CloseAllChildren();
+    FinishCommand();
+    EXPECT_FALSE(frame.Button1->isVisible()) << row.row;
+  }
+}
+
+TEST_F(TFORMDITest, CancelledOpenOpensNothing) {
+  FileDialogAnswer cancel(*frame_, [](QFileDialog& dialog) { dialog.reject(); });
+  frame_->Abrir1Click();
+  EXPECT_EQ(cancel.answered(), 1);
+  EXPECT_TRUE(ChartWindows().isEmpty());
+}
+
+TEST_F(TFORMDITest, OpensAChartFromAnotherFolderAndOffersItAgain) {
+  const QString other = QDir::current().absoluteFilePath(QStringLiteral("outros"));
+  ASSERT_TRUE(QDir().mkpath(other));
+  const QString chosen = other + QStringLiteral("/MARIA.NUM");
+  WriteFile(chosen, ChartBytes("MARIA", "7"));
+
+  FileDialogAnswer answer(*frame_, [&](QFileDialog& dialog) { Choose(dialog, chosen); });
+  frame_->Abrir1Click();
+  ASSERT_EQ(ChartWindows().size(), 1);
+  TVemapa* chart = ChartWindows().first();
+  EXPECT_EQ(chart->windowTitle(), QStringLiteral("MARIA"));
+  EXPECT_EQ(chart->subWindow()->windowTitle(), QStringLiteral("MARIA"));
+  EXPECT_EQ(chart->Panel1->text(), QStringLiteral("15/6/1975"));
+  EXPECT_EQ(chart->Panel2->text(), QStringLiteral("7"));
+  EXPECT_TRUE(chart->loadWarning().isEmpty());
+  EXPECT_TRUE(chart->subWindow()->isMaximized());
+  EXPECT_EQ(frame_->mdiArea()->activeSubWindow(), chart->subWindow());
+  // The chosen folder is now the current one: new charts are written there.
+  EXPECT_EQ(QDir::current().canonicalPath(), QDir(other).canonicalPath());
+
+  // The same dialog comes back offering the previous choice.
+  QString offered;
+  QFileDialog* first_dialog = frame_->fileOpenDialog();
+  FileDialogAnswer again(*frame_, [&](QFileDialog& dialog) {
+    offered = dialog.selectedFiles().value(0);
+    dialog.reject();
+  });
+  frame_->Abrir1Click();
+  EXPECT_EQ(frame_->fileOpenDialog(), first_dialog);
+  EXPECT_EQ(QFileInfo(offered).canonicalFilePath(), QFileInfo(chosen).canonicalFilePath());
+}
+
+TEST_F(TFORMDITest, ChosenFileIsReadEvenWhenItsNameDerivesAnother) {
+  // Each row: the file chosen, the caption, and the personality that proves which file was read.
+  WriteFile(QStringLiteral("AUM.NUM"), ChartBytes("AUM", "1"));
+  WriteFile(QStringLiteral("A.B.NUM"), ChartBytes("A.B", "5"));
+  WriteFile(QStringLiteral("NOTAS.NUM"), ChartBytes("NOTAS", "1"));
+  WriteFile(QStringLiteral("NOTAS.TXT"), ChartBytes("NOTAS", "6"));
+  WriteFile(QStringLiteral("ABCDEFGHIJKLMNO.NUM"), ChartBytes("ABCDEFGHIJKLMNO", "1"));
+  WriteFile(QStringLiteral("ABCDEFGHIJKLMNOP.NUM"), ChartBytes("ABCDEFGHIJKLMNO", "3"));
+  WriteFile(QStringLiteral("minusc.num"), ChartBytes("minusc", "9"));
+  const struct {
+    const char* file;
+    const char* caption;
+    const char* personality;
+  } rows[] = {
+      {"A.B.NUM", "AUM", "5"},
+      {"NOTAS.TXT", "NOTAS", "6"},
+      {"ABCDEFGHIJKLMNOP.NUM", "ABCDEFGHIJKLMNO", "3"},
+      {"minusc.num", "minusc", "9"},
+  };
+  for (const auto& row : rows) {
+    const QString path = QDir::current().absoluteFilePath(QString::fromLatin1(row.file));
+    FileDialogAnswer answer(*frame_, [&](QFileDialog& dialog) { Choose(dialog, path); });
+    frame_->Abrir1Click();
+    TVemapa* chart = ChartWindows().last();
+    EXPECT_EQ(chart->windowTitle(), QString::fromLatin1(row.caption)) << row.file;
+    EXPECT_EQ(chart->Panel2->text(), QString::fromLatin1(row.personality)) << row.file;
+  }
+}
+
+TEST_F(TFORMDITest, FileFilterMatchesNumInAnyLetterCase) {
+  for (const char* name : {"a.NUM", "b.num", "c.Num", "d.txt", "e.numx"}) {
+    WriteFile(QString::fromLatin1(name), ChartBytes("X", "1"));
+  }
+  QStringList shown;
+  FileDialogAnswer look(*frame_, [&](QFileDialog& dialog) {
+    auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+    auto* model = dialog.findChild<QFileSystemModel*>();
+    ASSERT_NE(view, nullptr);
+    ASSERT_NE(model, nullptr);
+    // The folder is listed in the background.
+    EXPECT_EQ(QDir(model->filePath(view->rootIndex())).canonicalPath(),
+              QDir::current().canonicalPath());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return model->rowCount(view->rootIndex()) >= 3; }, 3000));
+    QTest::qWait(50);
+    for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
+      const QModelIndex index = model->index(row, 0, view->rootIndex());
+      if (!model->isDir(index)) shown << index.data().toString();
+    }
+    dialog.reject();
+  });
+  frame_->Abrir1Click();
+  shown.sort();
+  EXPECT_EQ(shown, (QStringList{"a.NUM", "b.num", "c.Num"}));
+}
+
+// A child window that refuses to close, as the splash window does.
+class StubbornChild : public QWidget {
+ protected:
+  void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+TEST_F(TFORMDITest, CloseAllChildrenClosesEveryChartWindowOnce) {
+  QMdiSubWindow* stubborn = frame_->mdiArea()->addSubWindow(new StubbornChild);
+  stubborn->show();
+  QList<QPointer<TVemapa>> charts;
+  for (const char* name : {"UM", "DOIS", "TRES"}) charts << OpenChart(QString::fromLatin1(name));
+  ASSERT_EQ(ChartWindows().size(), 3);
+
+  charts[1]->Fechar1->trigger();
+  // Destruction waits for the end of the command.
+  EXPECT_FALSE(charts[0].isNull());
+  FinishCommand();
+  for (const QPointer<TVemapa>& chart : charts) EXPECT_TRUE(chart.isNull());
+  EXPECT_EQ(frame_->mdiArea()->subWindowList(), QList<QMdiSubWindow*>{stubborn});
+}
+
+TEST_F(TFORMDITest, ChartWindowsFollowTheirOwner) {
+  auto owner = std::make_unique<QWidget>(frame_.get(), Qt::Dialog);
+  QPointer<TVemapa> owned = OpenChartWindow(owner.get(), QStringLiteral("UM"));
+  QPointer<TVemapa> framed = OpenChart(QStringLiteral("DOIS"));
+  CloseWarnings();
+  ASSERT_FALSE(owned.isNull());
+  EXPECT_EQ(owned->subWindow()->mdiArea(), frame_->mdiArea());
+  owner.reset();
+  EXPECT_TRUE(owned.isNull());
+  EXPECT_FALSE(framed.isNull());
+  frame_.reset();
+  EXPECT_TRUE(framed.isNull());
+  EXPECT_EQ(MainForm(), nullptr);
+}
+
+TEST_F(TFORMDITest, ChartWindowsHaveNoTitleBarButtons) {
+  TVemapa* chart = OpenChart(QStringLiteral("UM"));
+  QMdiSubWindow* sub = chart->subWindow();
+  EXPECT_TRUE(sub->windowFlags().testFlag(Qt::FramelessWindowHint));
+  EXPECT_TRUE(sub->testAttribute(Qt::WA_DeleteOnClose));
+  EXPECT_TRUE(sub->isMaximized());
+  EXPECT_EQ(chart->size(), frame_->mdiArea()->viewport()->size());
+}
+
+TEST_F(TFORMDITest, TwoWindowsOnTheSameFileAreIndependent) {
+  WriteFile(QStringLiteral("MARIA.NUM"), ChartBytes("MARIA", "7"));
+  TVemapa* first = OpenChart(QStringLiteral("MARIA"));
+  TVemapa* second = OpenChart(QStringLiteral("MARIA"));
+  ASSERT_NE(first, second);
+  EXPECT_EQ(first->windowTitle(), second->windowTitle());
+  first->UpDown1->StepDown();
+  EXPECT_EQ(first->Edit1->text(), QStringLiteral("2025"));
+  EXPECT_EQ(second->Edit1->text(), QStringLiteral("2026"));
+  first->subWindow()->close();
+  FinishCommand();
+  EXPECT_EQ(ChartWindows(), QList<TVemapa*>{second});
+  EXPECT_EQ(second->Panel2->text(), QStringLiteral("7"));
+}
+
+TEST_F(TFORMDITest, NovoWithTheInitialValuesWritesAndOpensTheChart) {
+  frame_->Novo1Click();
+  const QList<TCriacao*> dialogs = frame_->findChildren<TCriacao*>();
+  ASSERT_EQ(dialogs.size(), 1);
+  TCriacao* dialog = dialogs.first();
+  ASSERT_TRUE(dialog->isVisible());
+  dialog->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
+  QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
+
+  QFile file(QStringLiteral("NovoNome.NUM"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray bytes = file.readAll();
+  ASSERT_EQ(bytes.size(), 66);
+  ChartRecord written;
+  std::copy(bytes.begin(), bytes.end(), written.bytes().begin());
+  EXPECT_EQ(written.Name(), "NovoNome");
+  EXPECT_EQ(written.Personality(), "2");
+  EXPECT_EQ(written.Control(), "9");
+  EXPECT_EQ(written.Tendency(), "7");
+  EXPECT_FALSE(dialog->isVisible());
+
+  QCoreApplication::processEvents();
+  const QList<TVemapa*> charts = ChartWindows();
+  ASSERT_EQ(charts.size(), 1);
+  TVemapa* chart = charts.first();
+  EXPECT_EQ(chart->windowTitle(), QStringLiteral("NovoNome"));
+  EXPECT_EQ(chart->Panel1->text(), QStringLiteral("2/2/1990"));
+  EXPECT_EQ(chart->Panel2->text(), QStringLiteral("2"));
+  EXPECT_EQ(chart->Panel3->text(), QStringLiteral("9"));
+  EXPECT_EQ(chart->Panel4->text(), QStringLiteral("7"));
+  EXPECT_EQ(chart->owner(), dialog);
+  EXPECT_TRUE(chart->loadWarning().isEmpty());
+  EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Vorelim", "Aju&da"}));
+}
+
+}  // namespace

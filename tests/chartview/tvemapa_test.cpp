@@ -1,0 +1,441 @@
+// The chart window on its own (no main frame): layout, loading a chart file, the year box and its
+// up-down control, and the warnings about files that do not give a chart.
+
+#include "chartview/tvemapa.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QFile>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "chart/chart_record.h"
+#include "chart/today.h"
+#include "chartview/controls.h"
+#include "chartview/transit_grid.h"
+#include "support/temp_folder.h"
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace {
+
+using vorelim::BevelPanel;
+using vorelim::ChartField;
+using vorelim::ChartRecord;
+
+struct ChartFields {
+  std::string name = "MARIA";
+  std::string day = "15";
+  std::string month = "6";
+  std::string year = "1975";
+  std::string personality = "7";
+  std::string control = "4";
+  std::string tendency = "8";
+};
+
+ChartRecord MakeChart(const ChartFields& fields) {
+  ChartRecord record;
+  record.SetText(ChartField::Name, fields.name);
+  record.SetText(ChartField::BirthDay, fields.day);
+  record.SetText(ChartField::BirthMonth, fields.month);
+  record.SetText(ChartField::BirthYear, fields.year);
+  record.SetText(ChartField::Personality, fields.personality);
+  record.SetText(ChartField::Control, fields.control);
+  record.SetText(ChartField::Tendency, fields.tendency);
+  return record;
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray Bytes(const ChartRecord& record) {
+  return QByteArray(reinterpret_cast<const char*>(record.bytes().data()),
+                    static_cast<qsizetype>(record.bytes().size()));
+}
+
+// The load warning box of `window`, once the event loop has shown it.
+QMessageBox* WarningOf(TVemapa* window) {
+  QCoreApplication::processEvents();
+  return window->findChild<QMessageBox*>(QStringLiteral("LoadWarning"));
+}
+
+class TVemapaTest : public ::testing::Test {
+ protected:
+  void SetUp() override { vorelim::SetTodayForTesting(vorelim::CalendarDate{2026, 12, 7}); }
+  void TearDown() override {
+    windows_.clear();
+    vorelim::SetTodayForTesting(std::nullopt);
+  }
+
+  // A stand-alone chart window (there is no main frame in these tests), destroyed by the test.
+  TVemapa* NewWindow() {
+    windows_.push_back(std::make_unique<TVemapa>(nullptr));
+    TVemapa* window = windows_.back().get();
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    return window;
+  }
+
+  vorelim::test::TempFolder folder_;
+  std::vector<std::unique_ptr<TVemapa>> windows_;
+};
+
+TEST_F(TVemapaTest, ControlsSitAtTheirDesignedPlaces) {
+  TVemapa* window = NewWindow();
+  struct Row {
+    const char* name;
+    QRect geometry;
+  };
+  const Row rows[] = {
+      {"Panel5", {0, 0, 98, 25}},         {"Panel1", {0, 24, 98, 17}},
+      {"Panel6", {0, 40, 98, 25}},        {"Panel2", {0, 64, 98, 17}},
+      {"Panel7", {0, 80, 98, 25}},        {"Panel3", {0, 104, 98, 17}},
+      {"Panel8", {0, 120, 98, 25}},       {"Panel4", {0, 144, 98, 17}},
+      {"Panel11", {-5, 161, 103, 22}},    {"Panel12", {0, 183, 97, 19}},
+      {"Panel9", {0, 211, 105, 19}},      {"Edit1", {106, 210, 42, 26}},
+      {"UpDown1", {148, 210, 12, 26}},    {"Button1", {173, 208, 26, 25}},
+      {"PaintBox1", {192, -8, 361, 281}},
+  };
+  for (const Row& row : rows) {
+    auto* control = window->findChild<QWidget*>(QString::fromLatin1(row.name));
+    ASSERT_NE(control, nullptr) << row.name;
+    EXPECT_EQ(control->geometry(), row.geometry) << row.name;
+  }
+  // The grid follows the bottom edge over the full width.
+  window->resize(700, 500);
+  QWidget* grid = window->findChild<QWidget*>(QStringLiteral("StringGrid1"));
+  ASSERT_NE(grid, nullptr);
+  EXPECT_EQ(grid->geometry(), QRect(0, 500 - 103, 700, 103));
+  EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("Panel2"))->geometry(),
+            QRect(0, 64, 98, 17));
+}
+
+TEST_F(TVemapaTest, PanelsHaveTheLabelAndValueStyles) {
+  TVemapa* window = NewWindow();
+  const std::pair<BevelPanel*, const char*> labels[] = {{window->Panel5, "NASCEU EM :"},
+                                                        {window->Panel6, "PERSONALIDADE"},
+                                                        {window->Panel7, "CONTROLE"},
+                                                        {window->Panel8, "TENDÊNCIA"},
+                                                        {window->Panel11, "ERA ATUAL"}};
+  for (const auto& [panel, caption] : labels) {
+    EXPECT_EQ(panel->text(), QString::fromUtf8(caption));
+    EXPECT_EQ(panel->innerBevel(), BevelPanel::Bevel::Raised) << caption;
+    EXPECT_EQ(panel->palette().color(QPalette::Window), panel->palette().color(QPalette::Button));
+    EXPECT_EQ(panel->font().pixelSize(), 11);
+    EXPECT_TRUE(panel->font().bold());
+  }
+  for (BevelPanel* panel :
+       {window->Panel1, window->Panel2, window->Panel3, window->Panel4, window->Panel12}) {
+    EXPECT_EQ(panel->outerBevel(), BevelPanel::Bevel::Raised) << panel->objectName().toStdString();
+    EXPECT_EQ(panel->innerBevel(), BevelPanel::Bevel::None);
+    EXPECT_EQ(panel->palette().color(QPalette::Window), QColor(255, 0, 0));
+    EXPECT_EQ(panel->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(panel->font().pixelSize(), 15);
+    EXPECT_EQ(panel->cursor().shape(), Qt::DragMoveCursor);
+  }
+  EXPECT_EQ(window->Panel9->text(), QStringLiteral("TRÂNSITOS DO ANO"));
+  EXPECT_EQ(window->Panel9->outerBevel(), BevelPanel::Bevel::None);
+  EXPECT_EQ(window->palette().color(QPalette::Window),
+            window->palette().color(QPalette::ToolTipBase));
+  EXPECT_TRUE(window->Edit1->isReadOnly());
+  EXPECT_EQ(window->Edit1->palette().color(QPalette::Base), QColor(255, 0, 0));
+  EXPECT_EQ(window->Button1->text(), QStringLiteral("OK"));
+  EXPECT_EQ(window->Button1->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+}
+
+TEST_F(TVemapaTest, FreshWindowKeepsItsDesignedStateUntilLoaded) {
+  TVemapa* window = NewWindow();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Mapa Individual"));
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("100"));
+  EXPECT_EQ(window->UpDown1->minimum(), 0);
+  EXPECT_EQ(window->UpDown1->maximum(), 3000);
+  EXPECT_EQ(window->Chart, ChartRecord());
+  EXPECT_EQ(window->SelectedColumn, 0);
+  EXPECT_EQ(window->SelectedRow, 0);
+  EXPECT_TRUE(window->YearNumber.isEmpty());
+  for (const QString& month : window->MonthNumbers) EXPECT_TRUE(month.isEmpty());
+}
+
+TEST_F(TVemapaTest, LoadingAGoodChartFillsThePanelsAndHidesTheResults) {
+  WriteBytes(QStringLiteral("MARIA.NUM"), Bytes(MakeChart({})));
+  TVemapa* window = NewWindow();
+  window->StringGrid1->show();
+  window->Panel11->show();
+  window->Panel12->show();
+  window->Button1->hide();
+
+  window->LoadChart(QStringLiteral("MARIA"));
+
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("MARIA"));
+  EXPECT_EQ(window->ChartName, QStringLiteral("MARIA"));
+  EXPECT_EQ(window->Panel1->text(), QStringLiteral("15/6/1975"));
+  EXPECT_EQ(window->Panel2->text(), QStringLiteral("7"));
+  EXPECT_EQ(window->Panel3->text(), QStringLiteral("4"));
+  EXPECT_EQ(window->Panel4->text(), QStringLiteral("8"));
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("2026"));
+  EXPECT_EQ(window->TransitYear, QStringLiteral("2026"));
+  EXPECT_EQ(window->UpDown1->minimum(), 1976);
+  EXPECT_TRUE(window->Button1->isVisible());
+  EXPECT_TRUE(window->StringGrid1->isHidden());
+  EXPECT_TRUE(window->Panel11->isHidden());
+  EXPECT_TRUE(window->Panel12->isHidden());
+  EXPECT_TRUE(window->loadWarning().isEmpty());
+  EXPECT_EQ(WarningOf(window), nullptr);
+}
+
+TEST_F(TVemapaTest, BirthDateShowsTheStoredTextsWithoutLeadingZeros) {
+  WriteBytes(QStringLiteral("ANA.NUM"),
+             Bytes(MakeChart({.name = "ANA", .day = "7", .month = "3", .year = "1962"})));
+  TVemapa* window = NewWindow();
+  window->LoadChart(QStringLiteral("ANA"));
+  EXPECT_EQ(window->Panel1->text(), QStringLiteral("7/3/1962"));
+}
+
+TEST_F(TVemapaTest, YearBoxShowsTheCalendarYear) {
+  // The year comes from the date itself, whatever the date's written form would be.
+  const struct {
+    const char* name;
+    vorelim::CalendarDate today;
+    const char* year;
+  } rows[] = {
+      {"december 2026", {2026, 12, 7}, "2026"},
+      {"1999", {1999, 1, 1}, "1999"},
+      {"2070 (not 1970)", {2070, 6, 15}, "2070"},
+      {"2020", {2020, 2, 29}, "2020"},
+  };
+  WriteBytes(QStringLiteral("MARIA.NUM"), Bytes(MakeChart({})));
+  for (const auto& row : rows) {
+    vorelim::SetTodayForTesting(row.today);
+    TVemapa* window = NewWindow();
+    window->LoadChart(QStringLiteral("MARIA"));
+    EXPECT_EQ(window->Edit1->text(), QString::fromLatin1(row.year)) << row.name;
+  }
+}
+
+TEST_F(TVemapaTest, FilesThatGiveNoChartStillOpenAndAreReported) {
+  const ChartRecord good = MakeChart({});
+  ChartRecord oversized_length = good;
+  oversized_length.bytes()[vorelim::LayoutOf(ChartField::Name).offset] = 200;
+  const struct {
+    const char* name;
+    QByteArray bytes;  // empty: no file at all
+    const char* panel1;
+    const char* panel2;
+    int minimum;
+    const char* reason;  // part of the warning; empty: no warning
+  } rows[] = {
+      {"missing file", QByteArray(), "//", "", 1, "não foi encontrado"},
+      {"short file", Bytes(good).left(19), "15//", "", 1, "tem 19 bytes, um mapa tem 66"},
+      {"empty file", QByteArray(""), "//", "", 1, "tem 0 bytes"},
+      {"longer file loads its first record", Bytes(good) + QByteArray(30, 'x'), "15/6/1975", "7",
+       1976, ""},
+      {"number that is not a digit", Bytes(MakeChart({.personality = "X"})), "15/6/1975", "X", 1976,
+       "não parece ser"},
+      {"number zero", Bytes(MakeChart({.control = "0"})), "15/6/1975", "7", 1976, "não parece ser"},
+      {"length byte above capacity", Bytes(oversized_length), "15/6/1975", "7", 1976,
+       "não parece ser"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    QFile::remove(QStringLiteral("CASO.NUM"));
+    // A missing file is one that is never written; an empty QByteArray("") is an empty file.
+    if (!row.bytes.isNull()) WriteBytes(QStringLiteral("CASO.NUM"), row.bytes);
+    TVemapa* window = NewWindow();
+    window->LoadChart(QStringLiteral("CASO"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("CASO"));
+    EXPECT_EQ(window->Edit1->text(), QStringLiteral("2026"));
+    EXPECT_EQ(window->Panel1->text(), QString::fromUtf8(row.panel1));
+    EXPECT_EQ(window->Panel2->text(), QString::fromUtf8(row.panel2));
+    EXPECT_EQ(window->UpDown1->minimum(), row.minimum);
+    QMessageBox* box = WarningOf(window);
+    if (*row.reason == '\0') {
+      EXPECT_EQ(box, nullptr);
+    } else {
+      ASSERT_NE(box, nullptr);
+      EXPECT_TRUE(box->text().contains(QStringLiteral("CASO.NUM"))) << box->text().toStdString();
+      EXPECT_TRUE(box->text().contains(QString::fromUtf8(row.reason))) << box->text().toStdString();
+      box->close();
+    }
+  }
+}
+
+TEST_F(TVemapaTest, UnreadableChartIsReportedWithTheReason) {
+  // A folder where the chart file should be cannot be read as a file.
+  std::filesystem::create_directory("PASTA.NUM");
+  TVemapa* window = NewWindow();
+  window->LoadChart(QStringLiteral("PASTA"));
+  EXPECT_EQ(window->Panel1->text(), QStringLiteral("//"));
+  QMessageBox* box = WarningOf(window);
+  ASSERT_NE(box, nullptr);
+  EXPECT_TRUE(box->text().startsWith(QStringLiteral("Não foi possível ler o arquivo")));
+  EXPECT_TRUE(box->text().contains(QStringLiteral("PASTA.NUM")));
+}
+
+TEST_F(TVemapaTest, ChosenPathIsReadWhileTheNameIsTheCaption) {
+  // Another chart lies under the derived name; the window must read the chosen file.
+  WriteBytes(QStringLiteral("AUM.NUM"), Bytes(MakeChart({.name = "AUM", .personality = "1"})));
+  WriteBytes(QStringLiteral("A.B.NUM"), Bytes(MakeChart({.name = "A.B", .personality = "5"})));
+  TVemapa* window = NewWindow();
+  window->LoadChart(QStringLiteral("AUM"), QDir::current().absoluteFilePath("A.B.NUM"));
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("AUM"));
+  EXPECT_EQ(window->Panel2->text(), QStringLiteral("5"));
+  EXPECT_TRUE(window->ChartPath.endsWith(QStringLiteral("A.B.NUM")));
+}
+
+TEST_F(TVemapaTest, UpDownRangeFollowsTheBirthYearAndStaysValid) {
+  const struct {
+    const char* year;
+    int minimum;
+  } rows[] = {{"1975", 1976}, {"2999", 3000}, {"3000", 3000}, {"9999", 3000}, {"", 1}, {"abc", 1}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.year);
+    WriteBytes(QStringLiteral("ANO.NUM"), Bytes(MakeChart({.year = row.year})));
+    TVemapa* window = NewWindow();
+    window->LoadChart(QStringLiteral("ANO"));
+    EXPECT_EQ(window->UpDown1->minimum(), row.minimum);
+    EXPECT_EQ(window->UpDown1->maximum(), 3000);
+    window->UpDown1->StepUp();
+    EXPECT_LE(window->Edit1->text().toInt(), 3000);
+    EXPECT_GE(window->Edit1->text().toInt(), row.minimum);
+  }
+}
+
+TEST_F(TVemapaTest, UpDownStepsOneYearWithinTheRangeWithoutWrapping) {
+  const struct {
+    const char* name;
+    const char* birth_year;
+    const char* start;
+    bool up;
+    const char* expected;
+  } rows[] = {
+      {"up one year", "1975", "2026", true, "2027"},
+      {"down one year", "1975", "2026", false, "2025"},
+      {"no wrap at the top", "1975", "3000", true, "3000"},
+      {"no wrap at the bottom", "1975", "1976", false, "1976"},
+      {"no thousands separator", "500", "999", true, "1000"},
+      {"below the range moves up to the minimum", "2026", "2026", true, "2027"},
+      {"below the range moves down to the minimum", "2026", "2026", false, "2027"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    WriteBytes(QStringLiteral("P.NUM"), Bytes(MakeChart({.year = row.birth_year})));
+    TVemapa* window = NewWindow();
+    window->LoadChart(QStringLiteral("P"));
+    window->SetYearText(QString::fromLatin1(row.start));
+    QToolButton* arrow = row.up ? window->UpDown1->upButton() : window->UpDown1->downButton();
+    QTest::mouseClick(arrow, Qt::LeftButton);
+    EXPECT_EQ(window->Edit1->text(), QString::fromLatin1(row.expected));
+  }
+}
+
+TEST_F(TVemapaTest, ChangingTheYearHidesTheResultsAndOffersOk) {
+  WriteBytes(QStringLiteral("MARIA.NUM"), Bytes(MakeChart({})));
+  TVemapa* window = NewWindow();
+  window->LoadChart(QStringLiteral("MARIA"));
+  window->StringGrid1->show();
+  window->Panel11->show();
+  window->Panel12->show();
+  window->Button1->hide();
+  window->UpDown1->StepUp();
+  EXPECT_EQ(window->Edit1->text(), QStringLiteral("2027"));
+  EXPECT_TRUE(window->StringGrid1->isHidden());
+  EXPECT_TRUE(window->Panel11->isHidden());
+  EXPECT_TRUE(window->Panel12->isHidden());
+  EXPECT_FALSE(window->Button1->isHidden());
+
+  // Writing the same year again still counts as a change.
+  window->Button1->hide();
+  window->SetYearText(QStringLiteral("2027"));
+  EXPECT_FALSE(window->Button1->isHidden());
+}
+
+TEST_F(TVemapaTest, EnterPressesOkOnlyWhileItIsVisible) {
+  WriteBytes(QStringLiteral("MARIA.NUM"), Bytes(MakeChart({})));
+  TVemapa* window = NewWindow();
+  window->LoadChart(QStringLiteral("MARIA"));
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QSignalSpy clicks(window->Button1, &QPushButton::clicked);
+  window->Edit1->setFocus();
+  QTest::keyClick(window->Edit1, Qt::Key_Return);
+  EXPECT_EQ(clicks.count(), 1);
+  window->Button1->hide();
+  QTest::keyClick(window->Edit1, Qt::Key_Return);
+  EXPECT_EQ(clicks.count(), 1);
+}
+
+TEST_F(TVemapaTest, TwoWindowsOnOneFileKeepTheirOwnState) {
+  WriteBytes(QStringLiteral("MARIA.NUM"), Bytes(MakeChart({})));
+  TVemapa* first = NewWindow();
+  TVemapa* second = NewWindow();
+  first->LoadChart(QStringLiteral("MARIA"));
+  second->LoadChart(QStringLiteral("MARIA"));
+  EXPECT_EQ(first->windowTitle(), second->windowTitle());
+
+  first->UpDown1->StepUp();
+  first->Chart.SetText(ChartField::Personality, "1");
+  first->SelectedColumn = 3;
+  EXPECT_EQ(first->Edit1->text(), QStringLiteral("2027"));
+  EXPECT_EQ(second->Edit1->text(), QStringLiteral("2026"));
+  EXPECT_EQ(second->Chart.Personality(), "7");
+  EXPECT_EQ(second->SelectedColumn, 0);
+}
+
+TEST_F(TVemapaTest, WindowGoesWithItsOwner) {
+  auto owner = std::make_unique<QWidget>();
+  QPointer<TVemapa> window = OpenChartWindow(owner.get(), QStringLiteral("NADA"));
+  ASSERT_FALSE(window.isNull());
+  EXPECT_EQ(window->owner(), owner.get());
+  EXPECT_TRUE(window->isVisible());
+  if (QMessageBox* box = WarningOf(window)) box->close();
+  owner.reset();
+  EXPECT_TRUE(window.isNull());
+}
+
+TEST_F(TVemapaTest, MenuHasTheDesignedItems) {
+  TVemapa* window = NewWindow();
+  const QList<QAction*> top = window->MenuBarActions();
+  ASSERT_EQ(top.size(), 2);
+  EXPECT_EQ(top[0]->text(), QStringLiteral("&Arquivo"));
+  EXPECT_EQ(top[1]->text(), QStringLiteral("&Vorelim"));
+  EXPECT_EQ(top[1]->menu(), nullptr);
+  const struct {
+    QAction* action;
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+  } rows[] = {
+      {window->Abrir1, "Abrir1", "A&brir", QKeySequence(QStringLiteral("Ctrl+A"))},
+      {window->Novo1, "Novo1", "&Novo", QKeySequence(QStringLiteral("Ctrl+N"))},
+      {window->Fechar1, "Fechar1", "&Fechar", QKeySequence(QStringLiteral("Ctrl+Z"))},
+      {window->Imprimir1, "Imprimir1", "&Imprimir", QKeySequence(QStringLiteral("Ctrl+P"))},
+      {window->ImprimirSetup1, "ImprimirSetup1", "C&onfigurar Impressão", QKeySequence()},
+      {window->Sair1, "Sair1", "&Sair", QKeySequence(QStringLiteral("Ctrl+X"))},
+  };
+  const QList<QAction*> items = top[0]->menu()->actions();
+  ASSERT_EQ(items.size(), 6);
+  for (int i = 0; i < 6; ++i) {
+    EXPECT_EQ(items[i], rows[i].action) << rows[i].name;
+    EXPECT_EQ(items[i]->objectName(), QString::fromLatin1(rows[i].name));
+    EXPECT_EQ(items[i]->text(), QString::fromUtf8(rows[i].caption));
+    EXPECT_EQ(items[i]->shortcut(), rows[i].shortcut) << rows[i].name;
+  }
+}
+
+}  // namespace
