@@ -78,6 +78,7 @@ TForm1::TForm1(QMdiArea* area) : area_(area) {
   Panel1->setAutoFillBackground(true);
   Panel1->setGeometry(0, kClientHeight - kBarHeight, kClientWidth, kBarHeight);
 
+  timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(kFrameInterval);
   connect(&timer_, &QTimer::timeout, this, &TForm1::DrawNextFrame);
 

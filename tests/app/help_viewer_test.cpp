@@ -128,6 +128,15 @@ TEST(help_in_frame_test, help_opens_the_fixed_file_or_names_the_missing_one) {
   const QString help_file = Q(folder.path() / "Vorelim.hlp");
   Recorder recorder;
   HelpViewer& program_help = HelpViewer::Application();
+  // The program-wide layer goes back to the desktop and the message box however the test ends.
+  struct Restore {
+    HelpViewer& help;
+    ~Restore() {
+      help.SetLauncher({});
+      help.SetMessageSink({});
+      help.SetHelpFile(QString());
+    }
+  } restore{program_help};
   program_help.SetHelpFile(help_file);
   program_help.SetLauncher([&](const QUrl& url) {
     recorder.launched.push_back(url);
@@ -149,10 +158,6 @@ TEST(help_in_frame_test, help_opens_the_fixed_file_or_names_the_missing_one) {
   ASSERT_EQ(recorder.launched.size(), 1u);
   EXPECT_EQ(recorder.launched[0], QUrl::fromLocalFile(help_file));
   EXPECT_EQ(recorder.messages.size(), 1u);
-
-  program_help.SetLauncher({});
-  program_help.SetMessageSink({});
-  program_help.SetHelpFile(QString());
 }
 
 }  // namespace
