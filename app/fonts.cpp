@@ -3,6 +3,9 @@
 #include <QStringList>
 
 namespace vorelim {
+namespace {
+constexpr int kRoundedStretch = 85;
+}  // namespace
 
 void RegisterFontSubstitutes() {
   static const bool registered = [] {
@@ -23,6 +26,11 @@ QFont DesignFont(const QString& family, int pixel_height, bool bold) {
   QFont font(family);
   font.setPixelSize(pixel_height);
   font.setBold(bold);
+  // The rounded substitute is wider than the designed face; condensed to 85 % it keeps the
+  // designed captions ("PERSONALIDADE", "TRÂNSITOS DO ANO") inside their controls.
+  if (family.compare(QStringLiteral("VAG Rounded Th"), Qt::CaseInsensitive) == 0) {
+    font.setStretch(kRoundedStretch);
+  }
   return font;
 }
 

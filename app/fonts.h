@@ -12,7 +12,8 @@ namespace vorelim {
 void RegisterFontSubstitutes();
 
 /// A font of the face `family` whose characters are `pixel_height` pixels high, as the windows'
-/// designed fonts are given (8 pt at 96 pixels per inch is 11 px).
+/// designed fonts are given (8 pt at 96 pixels per inch is 11 px). The rounded face is condensed
+/// so that its substitute takes the designed face's width.
 QFont DesignFont(const QString& family, int pixel_height, bool bold = false);
 
 }  // namespace vorelim

@@ -2,7 +2,10 @@
 // event loop until the frame closes.
 
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMdiArea>
+#include <QTranslator>
 
 #include "app/application.h"
 #include "app/fonts.h"
@@ -16,6 +19,13 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("vorelim"));
   vorelim::RegisterFontSubstitutes();
   QApplication::setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
+
+  // Qt's own dialogs (file open, print, message box buttons) speak Portuguese too.
+  QTranslator qt_texts;
+  if (qt_texts.load(QLocale(QLocale::Portuguese, QLocale::Brazil), QStringLiteral("qtbase"),
+                    QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qt_texts);
+  }
 
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/vorelim.ico")));
 

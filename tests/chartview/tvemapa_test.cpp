@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QFile>
+#include <QFontMetrics>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
@@ -19,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/fonts.h"
 #include "chart/chart_record.h"
 #include "chart/today.h"
 #include "chartview/controls.h"
@@ -156,6 +158,22 @@ TEST_F(TVemapaTest, PanelsHaveTheLabelAndValueStyles) {
   EXPECT_EQ(window->Edit1->palette().color(QPalette::Base), QColor(255, 0, 0));
   EXPECT_EQ(window->Button1->text(), QStringLiteral("OK"));
   EXPECT_EQ(window->Button1->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
+}
+
+TEST_F(TVemapaTest, CaptionsFitInsideTheirControls) {
+  // The substitute faces must not cut the designed captions.
+  vorelim::RegisterFontSubstitutes();
+  TVemapa* window = NewWindow();
+  window->Panel1->setText(QStringLiteral("30/12/1999"));
+  window->Edit1->setText(QStringLiteral("2026"));
+  for (BevelPanel* panel : window->findChildren<BevelPanel*>()) {
+    if (panel->text().startsWith(QStringLiteral("Panel"))) continue;
+    EXPECT_LE(QFontMetrics(panel->font()).horizontalAdvance(panel->text()),
+              panel->contentsRect().width())
+        << panel->objectName().toStdString();
+  }
+  EXPECT_LE(QFontMetrics(window->Edit1->font()).horizontalAdvance(window->Edit1->text()),
+            window->Edit1->width() - 4);
 }
 
 TEST_F(TVemapaTest, FreshWindowKeepsItsDesignedStateUntilLoaded) {
