@@ -10,6 +10,7 @@
 #include "app/application.h"
 #include "app/fonts.h"
 #include "app/help_viewer.h"
+#include "app/startup_probe.h"
 #include "app/taboutbox.h"
 #include "app/tform1.h"
 #include "app/tformdi.h"
@@ -44,6 +45,9 @@ int main(int argc, char** argv) {
   // 4. The splash window, a child of the frame: it shows at once as the active child and plays
   //    its animation. The frame's MDI area owns it.
   new TForm1(frame.mdiArea());
+
+  // Only for the start-up benchmark: VORELIM_EXIT_WHEN_IDLE=1 (see app/startup_probe.h).
+  vorelim::ExitWhenIdleIfAsked(frame);
 
   // 5. The event loop, until the main frame closes.
   return QApplication::exec();
