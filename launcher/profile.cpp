@@ -125,7 +125,11 @@ std::optional<std::string> SetProfileValue(std::string_view text, std::string_vi
                                            std::string_view key, std::string_view value) {
   if (!IsStorableKey(key) || !IsStorableValue(value)) return std::nullopt;
   const std::string_view eol = text.find("\r\n") != std::string_view::npos ? "\r\n" : "\n";
-  std::string written = NeedsQuotes(value) ? "\"" + std::string(value) + "\"" : std::string(value);
+  // Appended piece by piece: GCC 12 reports a false -Wrestrict for "literal" + std::string&&.
+  std::string written;
+  if (NeedsQuotes(value)) written += '"';
+  written += value;
+  if (NeedsQuotes(value)) written += '"';
 
   const auto lines = SplitLines(text);
   const auto range = FindSection(lines, section);
@@ -134,7 +138,10 @@ std::optional<std::string> SetProfileValue(std::string_view text, std::string_vi
     out = std::string(text);
     if (!out.empty() && out.back() != '\n') out += eol;
     if (!out.empty()) out += eol;
-    out += "[" + std::string(section) + "]" + std::string(eol);
+    out += '[';
+    out += section;
+    out += ']';
+    out += eol;
     out += std::string(key) + "=" + written + std::string(eol);
     return out;
   }
