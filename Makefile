@@ -3,7 +3,7 @@ PRESET ?= release
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench asan clean
+.PHONY: all deps configure build run test bench package package-test asan clean
 
 all: build
 
@@ -31,7 +31,14 @@ test: build
 	ctest --preset $(PRESET) -j $(JOBS)
 
 bench: build
-	@for b in $(BUILD_DIR)/bench/bench_*; do [ -x "$$b" ] && echo "== $$b" && "$$b"; done
+	@for b in $(BUILD_DIR)/bench/bench_*; do if [ -f "$$b" ] && [ -x "$$b" ]; then echo "== $$b" && "$$b" || exit 1; fi; done
+
+# The Debian package, in $(BUILD_DIR)/package; package-test also unpacks and starts it.
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB -B "$(CURDIR)/$(BUILD_DIR)/package"
+
+package-test: deps
+	bash scripts/package-test.sh $(BUILD_DIR)
 
 asan:
 	$(MAKE) test PRESET=asan

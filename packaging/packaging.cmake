@@ -23,7 +23,7 @@ set(CPACK_PACKAGE_VENDOR "Mapa do Vorelim")
 set(CPACK_PACKAGE_CONTACT "Mapa do Vorelim developers <vorelim@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Numerology chart program (Portuguese) and its CD launcher")
 set(CPACK_PACKAGE_DESCRIPTION
-    "vorelim, \"MAPA DO VORELIM\", makes numerology charts from a name and a birth date: the \
+    "vorelim (MAPA DO VORELIM) makes numerology charts from a name and a birth date: the \
 three numbers, the element star and the year transits, with interpretation texts and printing. \
 korvex is the small launcher that the product CD's help system starts.")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

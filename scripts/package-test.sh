@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Builds the Debian package, unpacks it into a scratch root (dpkg -x, nothing is installed on the
+# system) and starts both installed programs from there:
+#   - vorelim offscreen, twice: once with VORELIM_EXIT_WHEN_IDLE=1, which must report its main frame
+#     shown and idle and exit 0; once plainly, which must still be running after a few seconds and
+#     print nothing but Qt's offscreen notices;
+#   - korvex with a command line whose files all exist: it must exit 0 and start the program named.
+# Also checks the package's dependencies and file list, and that the installed programs hold no
+# path of the build tree.
+#
+# Usage: scripts/package-test.sh [build folder]   (default build/release, the release preset)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root_dir=$PWD
+build_dir=${1:-build/release}
+
+fail() {
+  echo "package-test: FAIL: $*" >&2
+  exit 1
+}
+
+# 1. Build the programs and the package.
+if [ ! -f "$build_dir/build.ninja" ]; then
+  if [ "$build_dir" = build/release ]; then
+    cmake --preset release
+  else
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release
+  fi
+fi
+cmake --build "$build_dir" --target vorelim korvex
+rm -rf "$build_dir/package"
+(cd "$build_dir" && cpack -G DEB -B "$PWD/package" >/dev/null)
+deb=$(ls "$build_dir"/package/vorelim_*.deb)
+[ -f "$deb" ] || fail "no .deb in $build_dir/package"
+echo "package-test: built $deb"
+
+# 2. Dependencies: the Qt libraries and the fonts, each a package this system knows.
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "package-test: Depends: $depends"
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2 \
+  fonts-comfortaa; do
+  grep -Eq "(^|[ ,|])$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
+done
+for name in $(tr ',|' '\n\n' <<<"$depends" | sed -e 's/(.*)//' -e 's/:.*//' | tr -d ' '); do
+  dpkg-query -W -f='${Status}' "$name" 2>/dev/null | grep -q 'install ok installed' ||
+    fail "dependency $name is not an installed package here"
+done
+
+# 3. The files.
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for file in ./usr/bin/vorelim ./usr/bin/korvex ./usr/share/vorelim/ \
+  ./usr/share/applications/vorelim.desktop ./usr/share/icons/hicolor/32x32/apps/vorelim.png; do
+  grep -qxF "$file" <<<"$contents" || fail "package lacks $file"
+done
+
+scratch=$(mktemp -d /tmp/vorelim-package.XXXXXX)
+trap 'rm -rf "$scratch"' EXIT
+dpkg -x "$deb" "$scratch/root"
+bin=$scratch/root/usr/bin
+for program in vorelim korvex; do
+  [ -x "$bin/$program" ] || fail "$program is not executable in the package"
+  if grep -qaF "$root_dir/build" "$bin/$program"; then
+    fail "$program holds a path of the build tree"
+  fi
+done
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$scratch/root/usr/share/applications/vorelim.desktop"
+fi
+
+# 4. The chart program, offscreen, in an empty folder (its charts folder).
+mkdir -p "$scratch/charts" "$scratch/runtime"
+chmod 700 "$scratch/runtime"
+run_env=(env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$scratch/runtime")
+cd "$scratch/charts"
+# Qt's offscreen platform says it cannot pass size hints to a window manager; nothing else may show.
+offscreen_notice='^This plugin does not support propagateSizeHints\(\)$'
+
+status=0
+"${run_env[@]}" VORELIM_EXIT_WHEN_IDLE=1 timeout 30 "$bin/vorelim" >"$scratch/idle.out" \
+  2>"$scratch/idle.err" || status=$?
+[ "$status" -eq 0 ] || fail "vorelim ended with $status before its frame was idle: $(cat "$scratch/idle.err")"
+grep -q '^startup-idle monotonic_ns=[0-9]* rss_kb=[0-9]*$' "$scratch/idle.out" ||
+  fail "vorelim did not report its frame shown and idle"
+echo "package-test: vorelim showed its frame: $(cat "$scratch/idle.out")"
+
+status=0
+"${run_env[@]}" timeout 5 "$bin/vorelim" >"$scratch/run.out" 2>"$scratch/run.err" || status=$?
+[ "$status" -eq 124 ] || fail "vorelim ended on its own with $status: $(cat "$scratch/run.err")"
+if grep -Ev "$offscreen_notice" "$scratch/run.err" "$scratch/run.out" | grep -q .; then
+  fail "vorelim printed: $(cat "$scratch/run.out" "$scratch/run.err")"
+fi
+echo "package-test: vorelim ran 5 s offscreen without a message"
+
+# 5. The launcher: every file present, so it starts the program and exits 0 at once.
+cat >"$scratch/started.sh" <<SCRIPT
+touch "$scratch/started"
+SCRIPT
+status=0
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$bin/korvex" sh "$scratch/started.sh" \
+  >"$scratch/korvex.out" 2>&1 || status=$?
+[ "$status" -eq 0 ] || fail "korvex ended with $status: $(cat "$scratch/korvex.out")"
+for _ in $(seq 50); do
+  [ -f "$scratch/started" ] && break
+  sleep 0.1
+done
+[ -f "$scratch/started" ] || fail "korvex exited 0 but the program did not start"
+[ ! -e "$bin/korvex.INI" ] || fail "korvex wrote a settings file though every file was present"
+echo "package-test: korvex started the program and exited 0"
+echo "package-test: OK"
