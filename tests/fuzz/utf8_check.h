@@ -1,0 +1,44 @@
+#pragma once
+// A strict UTF-8 check for the fuzz targets' properties: shortest forms only, no surrogates,
+// nothing above U+10FFFF.
+
+#include <cstddef>
+#include <string_view>
+
+namespace vorelim::fuzz {
+
+inline bool IsValidUtf8(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = 0;
+    char32_t code = 0;
+    if (lead < 0x80) {
+      ++i;
+      continue;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+      length = 2;
+      code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+      length = 3;
+      code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+      length = 4;
+      code = lead & 0x07;
+    } else {
+      return false;
+    }
+    if (i + length > text.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + k]);
+      if ((next & 0xC0) != 0x80) return false;
+      code = (code << 6) | (next & 0x3F);
+    }
+    if ((length == 3 && code < 0x800) || (length == 4 && code < 0x10000)) return false;
+    if ((code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return false;
+    i += length;
+  }
+  return true;
+}
+
+}  // namespace vorelim::fuzz
