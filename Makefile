@@ -3,7 +3,7 @@ PRESET ?= release
 BUILD_DIR := build/$(PRESET)
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench package package-test asan clean
+.PHONY: all deps configure build run test bench package package-test asan fuzz clean
 
 all: build
 
@@ -42,6 +42,11 @@ package-test: deps
 
 asan:
 	$(MAKE) test PRESET=asan
+
+# Every libFuzzer target for FUZZ_SECONDS each (clang; see README "Fuzzing").
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	bash scripts/run-fuzzers.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf build

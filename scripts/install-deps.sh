@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-comfortaa
   xvfb xauth xdotool imagemagick poppler-utils
+  clang libclang-rt-14-dev
 )
 
 missing=()
