@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <memory>
 
 namespace vorelim {
 
@@ -28,20 +29,21 @@ bool ExitWhenIdleIfAsked(QWidget& window) {
   if (value == nullptr || std::strcmp(value, "1") != 0) return false;
   QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
   if (dispatcher == nullptr) return false;
-  // aboutToBlock: the loop has handled every pending event and is going to wait for more.
-  QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, &window, [&window] {
-    static bool reported = false;
-    if (reported) return;
-    const QWindow* handle = window.windowHandle();
-    if (!window.isVisible() || handle == nullptr || !handle->isExposed()) return;
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    const long long ns = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-    std::printf("startup-idle monotonic_ns=%lld rss_kb=%ld\n", ns, ResidentKib());
-    std::fflush(stdout);
-    reported = true;
-    QCoreApplication::exit(0);
-  });
+  // aboutToBlock: the loop has handled every pending event and is going to wait for more. The
+  // connection is dropped after the one report.
+  auto connection = std::make_shared<QMetaObject::Connection>();
+  *connection = QObject::connect(
+      dispatcher, &QAbstractEventDispatcher::aboutToBlock, &window, [&window, connection] {
+        const QWindow* handle = window.windowHandle();
+        if (!window.isVisible() || handle == nullptr || !handle->isExposed()) return;
+        QObject::disconnect(*connection);
+        timespec now{};
+        clock_gettime(CLOCK_MONOTONIC, &now);
+        const long long ns = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+        std::printf("startup-idle monotonic_ns=%lld rss_kb=%ld\n", ns, ResidentKib());
+        std::fflush(stdout);
+        QCoreApplication::exit(0);
+      });
   return true;
 }
 
