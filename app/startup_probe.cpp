@@ -29,14 +29,14 @@ bool ExitWhenIdleIfAsked(QWidget& window) {
   if (value == nullptr || std::strcmp(value, "1") != 0) return false;
   QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance();
   if (dispatcher == nullptr) return false;
-  // aboutToBlock: the loop has handled every pending event and is going to wait for more. The
-  // connection is dropped after the one report.
-  auto connection = std::make_shared<QMetaObject::Connection>();
-  *connection = QObject::connect(
-      dispatcher, &QAbstractEventDispatcher::aboutToBlock, &window, [&window, connection] {
+  // aboutToBlock: the loop has handled every pending event and is going to wait for more. Each
+  // arming reports once.
+  auto reported = std::make_shared<bool>(false);
+  QObject::connect(
+      dispatcher, &QAbstractEventDispatcher::aboutToBlock, &window, [&window, reported] {
         const QWindow* handle = window.windowHandle();
-        if (!window.isVisible() || handle == nullptr || !handle->isExposed()) return;
-        QObject::disconnect(*connection);
+        if (*reported || !window.isVisible() || handle == nullptr || !handle->isExposed()) return;
+        *reported = true;
         timespec now{};
         clock_gettime(CLOCK_MONOTONIC, &now);
         const long long ns = static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
