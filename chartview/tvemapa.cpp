@@ -305,6 +305,8 @@ void TVemapa::LoadChart(const QString& name, const QString& path) {
                                          ? vorelim::ReadChartFile(name.toStdString(), Chart)
                                          : vorelim::ReadChartPath(path.toStdString(), Chart);
   ChartPath = QString::fromStdString(result.path.string());
+  // The drawing shows the elements of the record just read.
+  PaintBox1->update();
 
   Panel2->setText(FromChart(Chart.Personality()));
   Panel3->setText(FromChart(Chart.Control()));
