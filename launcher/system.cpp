@@ -52,11 +52,14 @@ bool WriteAll(int fd, std::string_view data) {
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
-  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  // Without blocking: a named pipe in place of the file must not hold the launcher up.
+  Descriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
   if (fd.get() < 0) {
     if (errno == ENOENT || errno == ENOTDIR) return std::string();
     return std::nullopt;
   }
+  struct stat st {};
+  if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
   std::string content;
   char buffer[8192];
   while (true) {

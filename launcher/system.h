@@ -12,7 +12,7 @@
 namespace korvex {
 
 /// The whole content of the file at `path`; "" for a missing file, nothing when it exists but
-/// cannot be read.
+/// cannot be read or is not a regular file.
 std::optional<std::string> ReadWholeFile(const std::string& path);
 
 /// The value of `key` in `section` of the settings file, or "" when the file, the section or the

@@ -48,6 +48,13 @@ TEST_F(SettingsFileTest, missing_file_section_or_key_reads_empty) {
   EXPECT_EQ(ReadSettingsValue(ini_, "qxlaunch", "a"), "/a/");
 }
 
+TEST_F(SettingsFileTest, named_pipe_in_place_of_the_file_is_neither_waited_on_nor_replaced) {
+  ASSERT_EQ(::mkfifo(ini_.c_str(), 0600), 0);
+  EXPECT_EQ(ReadSettingsValue(ini_, "QxLaunch", "CD"), "");
+  EXPECT_FALSE(WriteSettingsValue(ini_, "QxLaunch", "CD", "/x/"));
+  EXPECT_TRUE(fs::is_fifo(ini_));
+}
+
 TEST_F(SettingsFileTest, write_creates_then_updates_keeping_the_rest_and_the_mode) {
   ASSERT_TRUE(WriteSettingsValue(ini_, "QxLaunch", "CD", "/x/"));
   EXPECT_EQ(Slurp(ini_), "[QxLaunch]\nCD=/x/\n");

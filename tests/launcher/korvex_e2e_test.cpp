@@ -1,0 +1,253 @@
+// The real korvex binary, copied beside its own korvex.INI, starting the recorder program. The
+// dialog cases run under a private Xvfb server and are answered with real key presses.
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "launcher/launcher_support.h"
+#include "support/temp_folder.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using ::testing::ElementsAre;
+
+using Environment = std::map<std::string, std::string>;
+
+// This process's environment without anything that points at a display.
+Environment CleanEnvironment() {
+  Environment env;
+  for (char** e = environ; *e != nullptr; ++e) {
+    const std::string entry = *e;
+    const auto eq = entry.find('=');
+    if (eq != std::string::npos) env[entry.substr(0, eq)] = entry.substr(eq + 1);
+  }
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.erase(name);
+  return env;
+}
+
+// Starts `argv` with `env`; `extra_fd` (if not -1) becomes descriptor 3 of the child, whose
+// messages are then discarded.
+pid_t Spawn(const std::vector<std::string>& argv, const Environment& env, int extra_fd = -1) {
+  std::vector<std::string> env_entries;
+  for (const auto& [name, value] : env) env_entries.push_back(name + "=" + value);
+  std::vector<char*> args, envp;
+  for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  for (const auto& e : env_entries) envp.push_back(const_cast<char*>(e.c_str()));
+  args.push_back(nullptr);
+  envp.push_back(nullptr);
+  posix_spawn_file_actions_t actions;
+  posix_spawn_file_actions_init(&actions);
+  if (extra_fd >= 0) {
+    posix_spawn_file_actions_adddup2(&actions, extra_fd, 3);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  }
+  pid_t pid = -1;
+  if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0) pid = -1;
+  posix_spawn_file_actions_destroy(&actions);
+  return pid;
+}
+
+// The exit status of `pid`, or -1 when it does not end within `timeout` (it is then killed).
+int WaitForExit(pid_t pid, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      return -1;
+    }
+    std::this_thread::sleep_for(5ms);
+  }
+  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+bool OnPath(const std::string& name) {
+  std::istringstream path(std::getenv("PATH") ? std::getenv("PATH") : "");
+  for (std::string dir; std::getline(path, dir, ':');) {
+    if (access((fs::path(dir) / name).c_str(), X_OK) == 0) return true;
+  }
+  return false;
+}
+
+std::string Slurp(const fs::path& path) {
+  std::ifstream in(path);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+// A copy of korvex in a temporary folder with its settings file and a CD folder.
+class KorvexTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::copy_file(KORVEX_BINARY, korvex_);
+    fs::create_directories(root_ / "cd" / "DEMO");
+    std::ofstream(root_ / "cd" / "DEMO" / "FILE.AVI") << "x";
+    env_["KORVEX_RECORD"] = record_.string();
+  }
+
+  void WriteIni(const std::string& text) { std::ofstream(ini_) << text; }
+
+  // Runs korvex to its end and returns its exit status.
+  int Run(const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv{korvex_.string()};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    pid_t pid = Spawn(argv, env_);
+    return pid < 0 ? -1 : WaitForExit(pid, 20s);
+  }
+
+  vorelim::test::TempFolder folder_{false};
+  fs::path root_ = folder_.path();
+  fs::path korvex_ = root_ / "korvex";
+  fs::path ini_ = root_ / "korvex.INI";
+  fs::path record_ = root_ / "record";
+  std::string recorder_dir_ = fs::path(KORVEX_RECORDER).parent_path().string() + "/";
+  Environment env_ = CleanEnvironment();
+};
+
+TEST_F(KorvexTest, files_present_start_the_program_without_any_display) {
+  fs::create_directory(root_ / "cd" / "my docs");
+  std::ofstream(root_ / "cd" / "my docs" / "B.TXT") << "x";
+  const std::string ini = "[QxLaunch]\nBIN=" + recorder_dir_ + "\ncd=" + root_.string() +
+                          "/cd/\nDocs=\"" + root_.string() + "/cd/my docs/\"\n";
+  WriteIni(ini);
+
+  EXPECT_EQ(Run({"%BIN%\\korvex_recorder\t%CD%\\DEMO\\FILE.AVI ", " /play", "$docs$B.TXT"}), 0);
+  const auto record = korvex::test::WaitForRecord(record_, 5s);
+  ASSERT_TRUE(record) << "the program was not started";
+  EXPECT_THAT(*record,
+              ElementsAre(recorder_dir_ + "korvex_recorder", root_.string() + "/cd/DEMO/FILE.AVI",
+                          "/play", root_.string() + "/cd/my docs/B.TXT"));
+  EXPECT_EQ(Slurp(ini_), ini);
+}
+
+TEST_F(KorvexTest, missing_file_without_a_display_ends_like_cancel) {
+  WriteIni("[QxLaunch]\nBIN=" + recorder_dir_ + "\n");
+  EXPECT_EQ(Run({"%BIN%korvex_recorder", "/nowhere/FILE.AVI"}), 255);
+  std::this_thread::sleep_for(300ms);
+  EXPECT_FALSE(fs::exists(record_));
+}
+
+// Runs korvex under a private Xvfb server; each test answers its dialog with xdotool.
+class KorvexDialogTest : public KorvexTest {
+ protected:
+  void SetUp() override {
+    if (!OnPath("Xvfb") || !OnPath("xdotool")) GTEST_SKIP() << "Xvfb or xdotool is not installed";
+    KorvexTest::SetUp();
+    // Display 16 is this suite's; when it is taken (a parallel run), try the next free ones.
+    for (int display = 16; display < 16 + 20 && xvfb_ < 0; ++display) StartXvfb(display);
+    ASSERT_GE(xvfb_, 0) << "Xvfb did not start";
+    env_["DISPLAY"] = display_;
+    env_["QT_QPA_PLATFORM"] = "xcb";
+    // Qt's and the font libraries' caches outlive the process; they are not the launcher's leaks.
+    env_["ASAN_OPTIONS"] = env_["ASAN_OPTIONS"] + ":detect_leaks=0";
+  }
+
+  void TearDown() override {
+    if (xvfb_ > 0) {
+      kill(xvfb_, SIGTERM);
+      WaitForExit(xvfb_, 5s);
+    }
+  }
+
+  void StartXvfb(int display) {
+    int ready[2];
+    if (pipe(ready) != 0) return;
+    const std::string name = ":" + std::to_string(display);
+    const pid_t pid =
+        Spawn({"Xvfb", name, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-displayfd", "3"},
+              CleanEnvironment(), ready[1]);
+    close(ready[1]);
+    // Xvfb writes its display number and a newline once it accepts clients, or exits when the
+    // display is taken. Read up to the newline: closing the pipe earlier would make it fail.
+    std::string answer;
+    pollfd fd{ready[0], POLLIN, 0};
+    char c = 0;
+    while (pid > 0 && poll(&fd, 1, 10000) == 1 && read(ready[0], &c, 1) == 1 && c != '\n') {
+      answer += c;
+    }
+    const bool up = c == '\n' && answer == std::to_string(display);
+    close(ready[0]);
+    if (up) {
+      xvfb_ = pid;
+      display_ = name;
+    } else if (pid > 0) {
+      kill(pid, SIGTERM);
+      WaitForExit(pid, 5s);
+    }
+  }
+
+  pid_t StartKorvex(const std::vector<std::string>& arguments) {
+    std::vector<std::string> argv{korvex_.string()};
+    argv.insert(argv.end(), arguments.begin(), arguments.end());
+    return Spawn(argv, env_);
+  }
+
+  // Waits for the window titled `title`, gives it the keyboard and types `keys` (xdotool words).
+  void Answer(const std::string& title, const std::vector<std::vector<std::string>>& commands) {
+    Environment env = CleanEnvironment();
+    env["DISPLAY"] = display_;
+    const pid_t find = Spawn({"xdotool", "search", "--sync", "--onlyvisible", "--name",
+                              "^" + title + "$", "windowfocus", "--sync"},
+                             env);
+    ASSERT_EQ(WaitForExit(find, 15s), 0) << "no window " << title;
+    for (auto command : commands) {
+      command.insert(command.begin(), "xdotool");
+      ASSERT_EQ(WaitForExit(Spawn(command, env), 10s), 0) << command[1];
+    }
+  }
+
+  pid_t xvfb_ = -1;
+  std::string display_;
+};
+
+TEST_F(KorvexDialogTest, no_arguments_shows_the_notice_until_enter) {
+  const pid_t korvex = StartKorvex({});
+  Answer("Tavrel Application Launcher", {{"key", "Return"}});
+  EXPECT_EQ(WaitForExit(korvex, 15s), 255);
+  EXPECT_FALSE(fs::exists(ini_));
+}
+
+TEST_F(KorvexDialogTest, folder_typed_for_a_missing_file_is_used_and_remembered) {
+  WriteIni("; CD settings\n[QxLaunch]\nBIN=" + recorder_dir_ + "\nCD=/media/nocd/\n");
+  const pid_t korvex = StartKorvex({"%BIN%korvex_recorder", "%CD%\\FILE.AVI", "%CD%\\FILE.AVI"});
+  Answer("File Not Found",
+         {{"type", "--delay", "1", root_.string() + "/cd/DEMO"}, {"key", "Return"}});
+  EXPECT_EQ(WaitForExit(korvex, 15s), 0);
+  const auto record = korvex::test::WaitForRecord(record_, 5s);
+  ASSERT_TRUE(record) << "the program was not started";
+  const std::string found = root_.string() + "/cd/DEMO/FILE.AVI";
+  EXPECT_THAT(*record, ElementsAre(recorder_dir_ + "korvex_recorder", found, found));
+  EXPECT_EQ(Slurp(ini_), "; CD settings\n[QxLaunch]\nBIN=" + recorder_dir_ +
+                             "\nCD=" + root_.string() + "/cd/DEMO/\n");
+}
+
+TEST_F(KorvexDialogTest, escape_in_the_file_dialog_starts_nothing) {
+  const std::string ini = "[QxLaunch]\nBIN=" + recorder_dir_ + "\nCD=/media/nocd/\n";
+  WriteIni(ini);
+  const pid_t korvex = StartKorvex({"%BIN%korvex_recorder", "%CD%\\FILE.AVI"});
+  Answer("File Not Found", {{"key", "Escape"}});
+  EXPECT_EQ(WaitForExit(korvex, 15s), 255);
+  std::this_thread::sleep_for(300ms);
+  EXPECT_FALSE(fs::exists(record_));
+  EXPECT_EQ(Slurp(ini_), ini);
+}
+
+}  // namespace
