@@ -92,6 +92,17 @@ bool NeedsQuotes(std::string_view value) {
   return blank_edge || quoted;
 }
 
+// Ends the text's last line when it is open; a lone CR there is completed to CR LF rather than
+// followed by another ending, which would leave the CR inside the line.
+void EndLastLine(std::string& out, std::string_view eol) {
+  if (out.empty() || out.back() == '\n') return;
+  if (out.back() == '\r') {
+    out += '\n';
+  } else {
+    out += eol;
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
@@ -136,7 +147,7 @@ std::optional<std::string> SetProfileValue(std::string_view text, std::string_vi
   std::string out;
   if (!range) {
     out = std::string(text);
-    if (!out.empty() && out.back() != '\n') out += eol;
+    EndLastLine(out, eol);
     if (!out.empty()) out += eol;
     out += '[';
     out += section;
@@ -166,7 +177,7 @@ std::optional<std::string> SetProfileValue(std::string_view text, std::string_vi
   }
   const Line& anchor = lines[after];
   out.append(text.substr(0, anchor.end));
-  if (anchor.end == text.size() && (text.empty() || text.back() != '\n')) out.append(eol);
+  EndLastLine(out, eol);
   out.append(key).append("=").append(written).append(eol);
   out.append(text.substr(anchor.end));
   return out;

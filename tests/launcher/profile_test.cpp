@@ -60,6 +60,8 @@ TEST(profile_test, adds_missing_keys_and_sections) {
       {"section appended", "; note\n[B]\nk=v", "; note\n[B]\nk=v\n\n[QxLaunch]\nCD=/x/\n"},
       {"section without lines", "[qxlaunch]", "[qxlaunch]\nCD=/x/\n"},
       {"line ending of the file", "[QxLaunch]\r\nA=1\r\n", "[QxLaunch]\r\nA=1\r\nCD=/x/\r\n"},
+      {"lone CR at the end", "[QxLaunch]\r\nk=1\r", "[QxLaunch]\r\nk=1\r\nCD=/x/\r\n"},
+      {"lone CR before a new section", "[B]\nk=1\r", "[B]\nk=1\r\n\n[QxLaunch]\nCD=/x/\n"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(SetProfileValue(row.text, "QxLaunch", "CD", "/x/"), row.result) << row.name;
