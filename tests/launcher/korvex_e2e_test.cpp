@@ -93,11 +93,13 @@ std::string Slurp(const fs::path& path) {
   return out.str();
 }
 
-// A copy of korvex in a temporary folder with its settings file and a CD folder.
+// A copy of korvex and its dialog module in a temporary folder with its settings file and a CD
+// folder.
 class KorvexTest : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::copy_file(KORVEX_BINARY, korvex_);
+    fs::copy_file(KORVEX_DIALOG_MODULE, root_ / fs::path(KORVEX_DIALOG_MODULE).filename());
     fs::create_directories(root_ / "cd" / "DEMO");
     std::ofstream(root_ / "cd" / "DEMO" / "FILE.AVI") << "x";
     env_["KORVEX_RECORD"] = record_.string();
@@ -248,6 +250,15 @@ TEST_F(KorvexDialogTest, escape_in_the_file_dialog_starts_nothing) {
   std::this_thread::sleep_for(300ms);
   EXPECT_FALSE(fs::exists(record_));
   EXPECT_EQ(Slurp(ini_), ini);
+}
+
+TEST_F(KorvexDialogTest, missing_dialog_module_ends_like_cancel) {
+  fs::remove(root_ / fs::path(KORVEX_DIALOG_MODULE).filename());
+  WriteIni("[QxLaunch]\nBIN=" + recorder_dir_ + "\n");
+  EXPECT_EQ(Run({"%BIN%korvex_recorder", "/nowhere/FILE.AVI"}), 255);
+  EXPECT_EQ(Run({}), 255);
+  std::this_thread::sleep_for(300ms);
+  EXPECT_FALSE(fs::exists(record_));
 }
 
 }  // namespace
