@@ -1,10 +1,11 @@
 #include "app/help_viewer.h"
 
+#include "app/messages.h"
+
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QUrl>
 #include <utility>
 
@@ -16,10 +17,6 @@ namespace {
 
 bool OpenWithDesktop(const QUrl& url) {
   return QDesktopServices::openUrl(url);
-}
-
-void ShowMessageBox(QWidget* owner, const QString& title, const QString& text) {
-  QMessageBox::warning(owner, title, text);
 }
 
 }  // namespace
@@ -50,33 +47,28 @@ HelpViewer& HelpViewer::Application() {
   return viewer;
 }
 
-HelpViewer::HelpViewer(QString help_file, Launcher launcher, MessageSink sink)
-    : help_file_(std::move(help_file)) {
+HelpViewer::HelpViewer(QString help_file, Launcher launcher) : help_file_(std::move(help_file)) {
   SetLauncher(std::move(launcher));
-  SetMessageSink(std::move(sink));
 }
 
 void HelpViewer::SetLauncher(Launcher launcher) {
   launcher_ = launcher ? std::move(launcher) : Launcher(OpenWithDesktop);
 }
 
-void HelpViewer::SetMessageSink(MessageSink sink) {
-  sink_ = sink ? std::move(sink) : MessageSink(ShowMessageBox);
-}
-
 bool HelpViewer::ShowContents(QWidget* owner) const {
   if (help_file_.isEmpty()) return false;
   const QString shown = QDir::toNativeSeparators(help_file_);
   if (!QFileInfo(help_file_).isFile()) {
-    sink_(owner, QStringLiteral("Ajuda"),
-          QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1").arg(shown));
+    vorelim::ShowWarning(owner, QStringLiteral("Ajuda"),
+                         QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1").arg(shown));
     return false;
   }
   if (!launcher_(QUrl::fromLocalFile(QFileInfo(help_file_).absoluteFilePath()))) {
-    sink_(owner, QStringLiteral("Ajuda"),
-          QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nNenhum programa deste "
-                         "computador abre arquivos deste tipo.")
-              .arg(shown));
+    vorelim::ShowWarning(
+        owner, QStringLiteral("Ajuda"),
+        QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nNenhum programa deste "
+                       "computador abre arquivos deste tipo.")
+            .arg(shown));
     return false;
   }
   return true;

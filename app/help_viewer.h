@@ -2,7 +2,7 @@
 // The program's help layer. This platform has no viewer for the compiled help format, so showing
 // the help contents means opening the help file with the desktop's default handler for it. The
 // help file is fixed once at start-up; a missing file, or one the desktop cannot open, is reported
-// to the user in a message box naming the file.
+// to the user in a warning naming the file (vorelim::ShowWarning).
 
 #include <QString>
 #include <functional>
@@ -16,9 +16,6 @@ class HelpViewer {
  public:
   /// Opens a URL with the desktop's handler; true when a handler took it.
   using Launcher = std::function<bool(const QUrl& url)>;
-  /// Tells the user about a problem (a message box unless a test replaces it).
-  using MessageSink =
-      std::function<void(QWidget* owner, const QString& title, const QString& text)>;
 
   /// The help file's name, the same wherever it is installed.
   static const QString& FileName();
@@ -35,16 +32,14 @@ class HelpViewer {
   /// The help layer used by the whole program.
   static HelpViewer& Application();
 
-  /// A help layer for `help_file` that opens it with `launcher` and reports through `sink`;
-  /// empty functions select the desktop and the message box.
-  explicit HelpViewer(QString help_file = {}, Launcher launcher = {}, MessageSink sink = {});
+  /// A help layer for `help_file` that opens it with `launcher`; an empty function selects the
+  /// desktop.
+  explicit HelpViewer(QString help_file = {}, Launcher launcher = {});
 
   void SetHelpFile(const QString& path) { help_file_ = path; }
   const QString& HelpFile() const { return help_file_; }
   /// Replaces the launcher; an empty function restores the desktop's.
   void SetLauncher(Launcher launcher);
-  /// Replaces the message box; an empty function restores it.
-  void SetMessageSink(MessageSink sink);
 
   /// Shows the contents of the help file, with `owner` as the parent of any message. Returns true
   /// when the file was handed to the viewer. Does nothing when no help file is set.
@@ -53,5 +48,4 @@ class HelpViewer {
  private:
   QString help_file_;
   Launcher launcher_;
-  MessageSink sink_;
 };

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -19,6 +18,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/messages.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/numerology.h"
@@ -31,8 +31,6 @@ namespace {
 constexpr int kDefaultYear = 1990;
 const char* const kWarningLine1 = "JÁ EXISTE UM ARQUIVO COM ESTE NOME !";
 const char* const kWarningLine2 = "DESEJA CONTINUAR ?";
-
-TCriacao::MessageSink message_sink = nullptr;
 
 // The warning panel: a single dark border line, a raised bevel six pixels wide, then the teal face.
 class WarningPanel : public QFrame {
@@ -305,7 +303,8 @@ void TCriacao::BuildControls() {
 }
 
 void TCriacao::SetMessageSinkForTesting(MessageSink sink) {
-  message_sink = sink;
+  vorelim::SetWarningSinkForTesting(sink != nullptr ? vorelim::MessageSink(sink)
+                                                    : vorelim::MessageSink());
 }
 
 int TCriacao::BirthYearFromText(const QString& text, int current_year) {
@@ -419,12 +418,7 @@ void TCriacao::reject() {
 }
 
 void TCriacao::ShowProblem(const QString& text) {
-  const QString title = QStringLiteral("Criação de Arquivo");
-  if (message_sink != nullptr) {
-    message_sink(this, title, text);
-  } else {
-    QMessageBox::warning(this, title, text);
-  }
+  vorelim::ShowWarning(this, QStringLiteral("Criação de Arquivo"), text);
 }
 
 void TCriacao::SelectName() {

@@ -25,9 +25,9 @@ class TCriacao : public QDialog {
   explicit TCriacao(QWidget* owner);
   ~TCriacao() override;
 
-  /// Shows a problem to the user. Replaceable so tests can read the text without a modal box.
+  /// Problems go to vorelim::ShowWarning. Kept for tests written before it: sets its sink;
+  /// nullptr restores the message box.
   using MessageSink = void (*)(QWidget* parent, const QString& title, const QString& text);
-  /// Sets the function that shows problems; nullptr restores the message box.
   static void SetMessageSinkForTesting(MessageSink sink);
 
   /// The year typed in the year box after the rules for bad or two-digit years: a text that is not

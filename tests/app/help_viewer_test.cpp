@@ -11,26 +11,26 @@
 #include <gtest/gtest.h>
 
 #include "app/tformdi.h"
+#include "support/qt_support.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
+// Keeps what the help layer hands to the desktop and the warnings it shows.
 struct Recorder {
   std::vector<QUrl> launched;
-  std::vector<QString> messages;
+  vorelim::test::WarningCapture warnings;
   bool launcher_succeeds = true;
 
   HelpViewer Viewer(const QString& help_file) {
-    return HelpViewer(
-        help_file,
-        [this](const QUrl& url) {
-          launched.push_back(url);
-          return launcher_succeeds;
-        },
-        [this](QWidget*, const QString&, const QString& text) { messages.push_back(text); });
+    return HelpViewer(help_file, [this](const QUrl& url) {
+      launched.push_back(url);
+      return launcher_succeeds;
+    });
   }
+  QStringList messages() const { return warnings.texts(); }
 };
 
 QString Q(const fs::path& path) {
@@ -51,7 +51,7 @@ TEST(help_viewer_test, a_present_file_goes_to_the_desktop_as_a_file_url) {
   ASSERT_EQ(recorder.launched.size(), 1u);
   EXPECT_EQ(recorder.launched[0], QUrl::fromLocalFile(help_file));
   EXPECT_TRUE(recorder.launched[0].isLocalFile());
-  EXPECT_TRUE(recorder.messages.empty());
+  EXPECT_TRUE(recorder.messages().isEmpty());
 }
 
 TEST(help_viewer_test, a_missing_file_is_named_to_the_user_and_nothing_is_launched) {
@@ -60,10 +60,10 @@ TEST(help_viewer_test, a_missing_file_is_named_to_the_user_and_nothing_is_launch
   const QString help_file = Q(folder.path() / "Vorelim.hlp");
   EXPECT_FALSE(recorder.Viewer(help_file).ShowContents(nullptr));
   EXPECT_TRUE(recorder.launched.empty());
-  ASSERT_EQ(recorder.messages.size(), 1u);
-  EXPECT_TRUE(recorder.messages[0].contains(QDir::toNativeSeparators(help_file)))
-      << recorder.messages[0].toStdString();
-  EXPECT_TRUE(recorder.messages[0].contains(QStringLiteral("não foi encontrado")));
+  ASSERT_EQ(recorder.messages().size(), 1);
+  EXPECT_TRUE(recorder.messages()[0].contains(QDir::toNativeSeparators(help_file)))
+      << recorder.messages()[0].toStdString();
+  EXPECT_TRUE(recorder.messages()[0].contains(QStringLiteral("não foi encontrado")));
 }
 
 TEST(help_viewer_test, a_folder_of_that_name_counts_as_missing) {
@@ -72,7 +72,7 @@ TEST(help_viewer_test, a_folder_of_that_name_counts_as_missing) {
   Recorder recorder;
   EXPECT_FALSE(recorder.Viewer(Q(folder.path() / "Vorelim.hlp")).ShowContents(nullptr));
   EXPECT_TRUE(recorder.launched.empty());
-  EXPECT_EQ(recorder.messages.size(), 1u);
+  EXPECT_EQ(recorder.messages().size(), 1);
 }
 
 TEST(help_viewer_test, a_file_no_program_opens_is_reported_not_taken_as_shown) {
@@ -83,15 +83,15 @@ TEST(help_viewer_test, a_file_no_program_opens_is_reported_not_taken_as_shown) {
   const QString help_file = Q(folder.path() / "Vorelim.hlp");
   EXPECT_FALSE(recorder.Viewer(help_file).ShowContents(nullptr));
   EXPECT_EQ(recorder.launched.size(), 1u);
-  ASSERT_EQ(recorder.messages.size(), 1u);
-  EXPECT_TRUE(recorder.messages[0].contains(QDir::toNativeSeparators(help_file)));
+  ASSERT_EQ(recorder.messages().size(), 1);
+  EXPECT_TRUE(recorder.messages()[0].contains(QDir::toNativeSeparators(help_file)));
 }
 
 TEST(help_viewer_test, without_a_help_file_nothing_happens) {
   Recorder recorder;
   EXPECT_FALSE(recorder.Viewer(QString()).ShowContents(nullptr));
   EXPECT_TRUE(recorder.launched.empty());
-  EXPECT_TRUE(recorder.messages.empty());
+  EXPECT_TRUE(recorder.messages().isEmpty());
 }
 
 TEST(help_viewer_test,
@@ -128,12 +128,11 @@ TEST(help_in_frame_test, help_opens_the_fixed_file_or_names_the_missing_one) {
   const QString help_file = Q(folder.path() / "Vorelim.hlp");
   Recorder recorder;
   HelpViewer& program_help = HelpViewer::Application();
-  // The program-wide layer goes back to the desktop and the message box however the test ends.
+  // The program-wide layer goes back to the desktop however the test ends.
   struct Restore {
     HelpViewer& help;
     ~Restore() {
       help.SetLauncher({});
-      help.SetMessageSink({});
       help.SetHelpFile(QString());
     }
   } restore{program_help};
@@ -142,22 +141,19 @@ TEST(help_in_frame_test, help_opens_the_fixed_file_or_names_the_missing_one) {
     recorder.launched.push_back(url);
     return true;
   });
-  program_help.SetMessageSink([&](QWidget* owner, const QString&, const QString& text) {
-    EXPECT_NE(owner, nullptr) << "the message belongs to the frame";
-    recorder.messages.push_back(text);
-  });
   TFORMDI frame;
 
   frame.HELP1->trigger();
   EXPECT_TRUE(recorder.launched.empty());
-  ASSERT_EQ(recorder.messages.size(), 1u);
-  EXPECT_TRUE(recorder.messages[0].contains(QDir::toNativeSeparators(help_file)));
+  ASSERT_EQ(recorder.messages().size(), 1);
+  EXPECT_TRUE(recorder.messages()[0].contains(QDir::toNativeSeparators(help_file)));
+  EXPECT_EQ(recorder.warnings.warnings()[0].owner, &frame) << "the message belongs to the frame";
 
   Touch(folder.path() / "Vorelim.hlp");
   frame.HELP1->trigger();
   ASSERT_EQ(recorder.launched.size(), 1u);
   EXPECT_EQ(recorder.launched[0], QUrl::fromLocalFile(help_file));
-  EXPECT_EQ(recorder.messages.size(), 1u);
+  EXPECT_EQ(recorder.messages().size(), 1);
 }
 
 }  // namespace

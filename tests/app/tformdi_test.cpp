@@ -23,7 +23,6 @@
 #include <QTimer>
 #include <functional>
 #include <memory>
-#include <ostream>
 
 #include <gtest/gtest.h>
 
@@ -32,17 +31,16 @@
 #include "chart/today.h"
 #include "chartview/controls.h"
 #include "chartview/tvemapa.h"
+#include "support/charts.h"
+#include "support/qt_support.h"
 #include "support/temp_folder.h"
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
 using vorelim::ChartField;
 using vorelim::ChartRecord;
+using vorelim::test::ChartOf;
+using vorelim::test::WriteChart;
 
 TEST(ChartNameFromPathTest, DerivesTheNameAsTheOriginalDid) {
   const struct {
@@ -68,25 +66,6 @@ TEST(ChartNameFromPathTest, DerivesTheNameAsTheOriginalDid) {
     EXPECT_EQ(ChartNameFromPath(QString::fromUtf8(row.path)), QString::fromUtf8(row.name))
         << row.row;
   }
-}
-
-QByteArray ChartBytes(const char* name, const char* personality) {
-  ChartRecord record;
-  record.SetText(ChartField::Name, name);
-  record.SetText(ChartField::BirthDay, "15");
-  record.SetText(ChartField::BirthMonth, "6");
-  record.SetText(ChartField::BirthYear, "1975");
-  record.SetText(ChartField::Personality, personality);
-  record.SetText(ChartField::Control, "4");
-  record.SetText(ChartField::Tendency, "8");
-  return QByteArray(reinterpret_cast<const char*>(record.bytes().data()),
-                    static_cast<qsizetype>(record.bytes().size()));
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-  file.write(bytes);
 }
 
 QStringList MenuBarTitles(const TFORMDI& frame) {
@@ -135,15 +114,13 @@ void Choose(QFileDialog& dialog, const QString& path) {
 class TFORMDITest : public ::testing::Test {
  protected:
   void SetUp() override {
-    vorelim::SetTodayForTesting(vorelim::CalendarDate{2026, 12, 7});
     frame_ = std::make_unique<TFORMDI>();
     frame_->show();
     Activate();
   }
   void TearDown() override {
-    CloseWarnings();
+    vorelim::test::CloseMessageBoxes();
     frame_.reset();
-    vorelim::SetTodayForTesting(std::nullopt);
   }
 
   void Activate() {
@@ -156,16 +133,8 @@ class TFORMDITest : public ::testing::Test {
 
   // Runs deferred deletions, as the event loop would after the current command.
   static void FinishCommand() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    vorelim::test::RunDeferredDeletes();
     QCoreApplication::processEvents();
-  }
-
-  // Closes the boxes that tell about unreadable charts, so they do not pile up.
-  static void CloseWarnings() {
-    QCoreApplication::processEvents();
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) box->close();
-    }
   }
 
   QList<TVemapa*> ChartWindows() const {
@@ -178,7 +147,7 @@ class TFORMDITest : public ::testing::Test {
 
   TVemapa* OpenChart(const QString& name) {
     TVemapa* window = OpenChartWindow(frame_.get(), name);
-    CloseWarnings();
+    vorelim::test::CloseMessageBoxes();  // about the unreadable charts
     Activate();
     return window;
   }
@@ -190,6 +159,7 @@ class TFORMDITest : public ::testing::Test {
     QTest::keyClick(target, key.key(), key.keyboardModifiers());
   }
 
+  vorelim::test::FixedToday today_{{2026, 12, 7}};
   vorelim::test::TempFolder folder_;
   std::unique_ptr<TFORMDI> frame_;
 };
@@ -198,8 +168,7 @@ TEST_F(TFORMDITest, FrameStartsAsDesigned) {
   EXPECT_EQ(frame_->windowTitle(), QStringLiteral("MAPA DO VORELIM"));
   EXPECT_EQ(MainForm(), frame_.get());
   EXPECT_EQ(frame_->font().pixelSize(), 11);
-  QPushButton* button = frame_->findChild<QPushButton*>(QStringLiteral("Button1"));
-  ASSERT_NE(button, nullptr);
+  auto* button = vorelim::test::Named<QPushButton>(*frame_, "Button1");
   EXPECT_TRUE(button->isVisible());
   EXPECT_EQ(button->text(), QStringLiteral("FAÇA SEU MAPA"));
   EXPECT_EQ(button->mapTo(frame_->mdiArea(), QPoint(0, 0)), QPoint(208, 272));
@@ -366,7 +335,7 @@ TEST_F(TFORMDITest, OpensAChartFromAnotherFolderAndOffersItAgain) {
   const QString other = QDir::current().absoluteFilePath(QStringLiteral("outros"));
   ASSERT_TRUE(QDir().mkpath(other));
   const QString chosen = other + QStringLiteral("/MARIA.NUM");
-  WriteFile(chosen, ChartBytes("MARIA", "7"));
+  WriteChart(chosen.toStdString(), ChartOf({}));
 
   FileDialogAnswer answer(*frame_, [&](QFileDialog& dialog) { Choose(dialog, chosen); });
   frame_->Abrir1Click();
@@ -396,13 +365,13 @@ TEST_F(TFORMDITest, OpensAChartFromAnotherFolderAndOffersItAgain) {
 
 TEST_F(TFORMDITest, ChosenFileIsReadEvenWhenItsNameDerivesAnother) {
   // Each row: the file chosen, the caption, and the personality that proves which file was read.
-  WriteFile(QStringLiteral("AUM.NUM"), ChartBytes("AUM", "1"));
-  WriteFile(QStringLiteral("A.B.NUM"), ChartBytes("A.B", "5"));
-  WriteFile(QStringLiteral("NOTAS.NUM"), ChartBytes("NOTAS", "1"));
-  WriteFile(QStringLiteral("NOTAS.TXT"), ChartBytes("NOTAS", "6"));
-  WriteFile(QStringLiteral("ABCDEFGHIJKLMNO.NUM"), ChartBytes("ABCDEFGHIJKLMNO", "1"));
-  WriteFile(QStringLiteral("ABCDEFGHIJKLMNOP.NUM"), ChartBytes("ABCDEFGHIJKLMNO", "3"));
-  WriteFile(QStringLiteral("minusc.num"), ChartBytes("minusc", "9"));
+  WriteChart("AUM.NUM", ChartOf({.name = "AUM", .personality = "1"}));
+  WriteChart("A.B.NUM", ChartOf({.name = "A.B", .personality = "5"}));
+  WriteChart("NOTAS.NUM", ChartOf({.name = "NOTAS", .personality = "1"}));
+  WriteChart("NOTAS.TXT", ChartOf({.name = "NOTAS", .personality = "6"}));
+  WriteChart("ABCDEFGHIJKLMNO.NUM", ChartOf({.name = "ABCDEFGHIJKLMNO", .personality = "1"}));
+  WriteChart("ABCDEFGHIJKLMNOP.NUM", ChartOf({.name = "ABCDEFGHIJKLMNO", .personality = "3"}));
+  WriteChart("minusc.num", ChartOf({.name = "minusc", .personality = "9"}));
   const struct {
     const char* file;
     const char* caption;
@@ -420,12 +389,13 @@ TEST_F(TFORMDITest, ChosenFileIsReadEvenWhenItsNameDerivesAnother) {
     TVemapa* chart = ChartWindows().last();
     EXPECT_EQ(chart->windowTitle(), QString::fromLatin1(row.caption)) << row.file;
     EXPECT_EQ(chart->Panel2->text(), QString::fromLatin1(row.personality)) << row.file;
+    EXPECT_TRUE(chart->ChartPath.endsWith(QLatin1Char('/') + QString::fromLatin1(row.file)));
   }
 }
 
 TEST_F(TFORMDITest, FileFilterMatchesNumInAnyLetterCase) {
   for (const char* name : {"a.NUM", "b.num", "c.Num", "d.txt", "e.numx"}) {
-    WriteFile(QString::fromLatin1(name), ChartBytes("X", "1"));
+    WriteChart(name, ChartOf({.name = "X", .personality = "1"}));
   }
   QStringList shown;
   FileDialogAnswer look(*frame_, [&](QFileDialog& dialog) {
@@ -474,7 +444,7 @@ TEST_F(TFORMDITest, ChartWindowsFollowTheirOwner) {
   auto owner = std::make_unique<QWidget>(frame_.get(), Qt::Dialog);
   QPointer<TVemapa> owned = OpenChartWindow(owner.get(), QStringLiteral("UM"));
   QPointer<TVemapa> framed = OpenChart(QStringLiteral("DOIS"));
-  CloseWarnings();
+  vorelim::test::CloseMessageBoxes();  // about the unreadable charts
   ASSERT_FALSE(owned.isNull());
   EXPECT_EQ(owned->subWindow()->mdiArea(), frame_->mdiArea());
   owner.reset();
@@ -495,14 +465,18 @@ TEST_F(TFORMDITest, ChartWindowsHaveNoTitleBarButtons) {
 }
 
 TEST_F(TFORMDITest, TwoWindowsOnTheSameFileAreIndependent) {
-  WriteFile(QStringLiteral("MARIA.NUM"), ChartBytes("MARIA", "7"));
+  WriteChart("MARIA.NUM", ChartOf({}));
   TVemapa* first = OpenChart(QStringLiteral("MARIA"));
   TVemapa* second = OpenChart(QStringLiteral("MARIA"));
   ASSERT_NE(first, second);
   EXPECT_EQ(first->windowTitle(), second->windowTitle());
   first->UpDown1->StepDown();
+  first->Chart.SetText(ChartField::Personality, "1");
+  first->SelectedColumn = 3;
   EXPECT_EQ(first->Edit1->text(), QStringLiteral("2025"));
   EXPECT_EQ(second->Edit1->text(), QStringLiteral("2026"));
+  EXPECT_EQ(second->Chart.Personality(), "7");
+  EXPECT_EQ(second->SelectedColumn, 0);
   first->subWindow()->close();
   FinishCommand();
   EXPECT_EQ(ChartWindows(), QList<TVemapa*>{second});

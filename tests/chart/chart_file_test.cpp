@@ -1,7 +1,6 @@
 #include "chart/chart_file.h"
 
 #include <fcntl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,57 +9,29 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <random>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "chart/numerology.h"
 #include "chart/text_number.h"
 #include "chart/windows1252.h"
+#include "support/charts.h"
 #include "support/temp_folder.h"
+#include "support/tmpfs_mount.h"
 
 namespace fs = std::filesystem;
 
 namespace vorelim {
 namespace {
 
+using test::BytesOf;
+using test::ChartFor;
+using test::FilesIn;
+using test::ReadFileBytes;
 using test::TempFolder;
-
-std::string ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  ASSERT_TRUE(out.good()) << file;
-}
-
-std::string BytesOf(const ChartRecord& record) {
-  return {record.bytes().begin(), record.bytes().end()};
-}
-
-std::set<std::string> FilesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) {
-    names.insert(entry.path().filename().string());
-  }
-  return names;
-}
-
-// A chart as the new chart dialog makes it.
-ChartRecord MakeChart(std::string_view name, int day, int month, int year) {
-  ChartRecord record;
-  EXPECT_EQ(record.SetText(ChartField::Name, name), SetTextError::None) << name;
-  record.SetRaw(ChartField::BirthDay, std::to_string(day));
-  record.SetRaw(ChartField::BirthMonth, std::to_string(month));
-  record.SetRaw(ChartField::BirthYear, std::to_string(year));
-  CalcChart(record, day, month, year);
-  return record;
-}
+using test::TmpfsMount;
+using test::WriteFileBytes;
 
 ChartRecord Garbage(unsigned seed) {
   ChartRecord record;
@@ -69,56 +40,13 @@ ChartRecord Garbage(unsigned seed) {
   return record;
 }
 
-// A small tmpfs mounted for one test and unmounted however the test ends. Mounting needs root;
-// without it the tests that need a full or read-only file system are skipped.
-class TmpfsMount {
- public:
-  explicit TmpfsMount(const std::string& size) {
-    char pattern[] = "/tmp/vorelim-mount-XXXXXX";
-    if (::mkdtemp(pattern) == nullptr) {
-      error_ = errno;
-      return;
-    }
-    path_ = pattern;
-    const std::string options = "size=" + size + ",mode=0755";
-    if (::mount("tmpfs", pattern, "tmpfs", MS_NOSUID | MS_NODEV, options.c_str()) != 0) {
-      error_ = errno;
-      return;
-    }
-    mounted_ = true;
-  }
-  ~TmpfsMount() {
-    if (mounted_) ::umount2(path_.c_str(), MNT_DETACH);
-    if (!path_.empty()) ::rmdir(path_.c_str());
-  }
-  TmpfsMount(const TmpfsMount&) = delete;
-  TmpfsMount& operator=(const TmpfsMount&) = delete;
-
-  bool mounted() const { return mounted_; }
-  std::string why() const { return std::strerror(error_); }
-  const fs::path& path() const { return path_; }
-  bool MakeReadOnly() {
-    return ::mount("tmpfs", path_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr) == 0;
-  }
-
- private:
-  fs::path path_;
-  bool mounted_ = false;
-  int error_ = 0;
-};
-
-#define SKIP_UNLESS_MOUNTED(mount)                                                         \
-  if (!(mount).mounted())                                                                  \
-  GTEST_SKIP() << "cannot mount a tmpfs (" << (mount).why() << "); run the tests as root " \
-               << "to check full and read-only file systems"
-
 TEST(chart_file_test, write_then_read_gives_the_same_66_bytes) {
   TempFolder folder;
-  const ChartRecord chart = MakeChart("MARIA", 15, 6, 1975);
+  const ChartRecord chart = ChartFor("MARIA", 15, 6, 1975);
   const WriteResult written = WriteChartFile(chart);
   ASSERT_TRUE(written.ok()) << std::strerror(written.error);
   EXPECT_EQ(written.path.filename(), "MARIA.NUM");
-  EXPECT_EQ(ReadBytes("MARIA.NUM"), BytesOf(chart));
+  EXPECT_EQ(ReadFileBytes("MARIA.NUM"), BytesOf(chart));
   EXPECT_EQ(FilesIn("."), std::set<std::string>{"MARIA.NUM"});
 
   ChartRecord read = Garbage(1);
@@ -130,23 +58,23 @@ TEST(chart_file_test, write_then_read_gives_the_same_66_bytes) {
 
 TEST(chart_file_test, file_name_is_the_name_followed_by_num) {
   TempFolder folder;
-  ASSERT_TRUE(WriteChartFile(MakeChart("", 1, 1, 2000)).ok());
-  ASSERT_TRUE(WriteChartFile(MakeChart("ABCDEFGHIJKLMNO", 1, 1, 2000)).ok());
+  ASSERT_TRUE(WriteChartFile(ChartFor("", 1, 1, 2000)).ok());
+  ASSERT_TRUE(WriteChartFile(ChartFor("ABCDEFGHIJKLMNO", 1, 1, 2000)).ok());
   EXPECT_EQ(FilesIn("."), (std::set<std::string>{".NUM", "ABCDEFGHIJKLMNO.NUM"}));
   EXPECT_EQ(ChartFileName("ABCDEFGHIJKLMNO").size(), 19u);
   // Names travel as UTF-8 on this system; the record keeps Windows-1252.
-  ASSERT_TRUE(WriteChartFile(MakeChart("JOÃO", 1, 1, 2000)).ok());
+  ASSERT_TRUE(WriteChartFile(ChartFor("JOÃO", 1, 1, 2000)).ok());
   EXPECT_TRUE(fs::exists("JOÃO.NUM"));
-  EXPECT_EQ(ReadBytes("JOÃO.NUM")[3], '\xc3');
+  EXPECT_EQ(ReadFileBytes("JOÃO.NUM")[3], '\xc3');
 }
 
 TEST(chart_file_test, writing_replaces_an_existing_chart) {
   TempFolder folder;
-  WriteBytes("ANA.NUM", std::string(100, 'z'));
+  WriteFileBytes("ANA.NUM", std::string(100, 'z'));
   ::chmod("ANA.NUM", 0640);
-  const ChartRecord chart = MakeChart("ANA", 2, 2, 1990);
+  const ChartRecord chart = ChartFor("ANA", 2, 2, 1990);
   ASSERT_TRUE(WriteChartFile(chart).ok());
-  EXPECT_EQ(ReadBytes("ANA.NUM"), BytesOf(chart));
+  EXPECT_EQ(ReadFileBytes("ANA.NUM"), BytesOf(chart));
   EXPECT_EQ(fs::file_size("ANA.NUM"), 66u);
   EXPECT_EQ(fs::status("ANA.NUM").permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -156,7 +84,7 @@ TEST(chart_file_test, writing_replaces_an_existing_chart) {
 TEST(chart_file_test, new_chart_file_gets_the_usual_permissions) {
   TempFolder folder;
   const mode_t previous = ::umask(022);
-  const bool ok = WriteChartFile(MakeChart("ANA", 2, 2, 1990)).ok();
+  const bool ok = WriteChartFile(ChartFor("ANA", 2, 2, 1990)).ok();
   ::umask(previous);
   ASSERT_TRUE(ok);
   EXPECT_EQ(fs::status("ANA.NUM").permissions() & fs::perms::all,
@@ -195,7 +123,7 @@ TEST(chart_file_test, every_date_round_trips) {
   for (int month = 1; month <= 12; ++month) {
     for (int day = 1; day <= 31; ++day) {
       const int year = years[(day + month) % 6];
-      const ChartRecord chart = MakeChart("ANA", day, month, year);
+      const ChartRecord chart = ChartFor("ANA", day, month, year);
       ASSERT_TRUE(WriteChartFile(chart, where).ok());
       ChartRecord read = Garbage(static_cast<unsigned>(day));
       ASSERT_EQ(ReadChartFile("ANA", read, where).status, ReadStatus::Whole);
@@ -213,7 +141,7 @@ TEST(chart_file_test, reader_takes_what_a_file_of_any_length_holds) {
       SCOPED_TRACE("length " + std::to_string(length));
       std::string contents(length, '\0');
       for (char& c : contents) c = static_cast<char>(random());
-      WriteBytes("X.NUM", contents);
+      WriteFileBytes("X.NUM", contents);
 
       const ChartRecord before = Garbage(static_cast<unsigned>(length));
       ChartRecord record = before;
@@ -256,12 +184,12 @@ TEST(chart_file_test, missing_or_unreadable_file_leaves_record_untouched) {
 
 TEST(chart_file_test, finds_the_file_ignoring_case) {
   TempFolder folder;
-  const ChartRecord maria = MakeChart("MARIA", 15, 6, 1975);
-  const ChartRecord joao = MakeChart("JOÃO", 2, 2, 1990);
-  WriteBytes("maria.num", BytesOf(maria));
-  WriteBytes("Joã.NUM", "x");  // shorter name, must not match
-  WriteBytes("joão.Num", BytesOf(joao));
-  WriteBytes("MARIA.NUMX", "x");  // longer extension, must not match
+  const ChartRecord maria = ChartFor("MARIA", 15, 6, 1975);
+  const ChartRecord joao = ChartFor("JOÃO", 2, 2, 1990);
+  WriteFileBytes("maria.num", BytesOf(maria));
+  WriteFileBytes("Joã.NUM", "x");  // shorter name, must not match
+  WriteFileBytes("joão.Num", BytesOf(joao));
+  WriteFileBytes("MARIA.NUMX", "x");  // longer extension, must not match
 
   const struct {
     const char* name;
@@ -284,9 +212,9 @@ TEST(chart_file_test, finds_the_file_ignoring_case) {
 
 TEST(chart_file_test, exact_name_wins_over_a_case_variant) {
   TempFolder folder;
-  const ChartRecord upper = MakeChart("MARIA", 15, 6, 1975);
-  WriteBytes("maria.num", BytesOf(MakeChart("maria", 1, 1, 1950)));
-  WriteBytes("MARIA.NUM", BytesOf(upper));
+  const ChartRecord upper = ChartFor("MARIA", 15, 6, 1975);
+  WriteFileBytes("maria.num", BytesOf(ChartFor("maria", 1, 1, 1950)));
+  WriteFileBytes("MARIA.NUM", BytesOf(upper));
   ChartRecord read;
   EXPECT_EQ(ReadChartFile("MARIA", read).status, ReadStatus::Whole);
   EXPECT_EQ(read, upper);
@@ -295,21 +223,21 @@ TEST(chart_file_test, exact_name_wins_over_a_case_variant) {
 
 TEST(chart_file_test, writing_replaces_a_case_variant_instead_of_adding_a_file) {
   TempFolder folder;
-  WriteBytes("maria.num", BytesOf(MakeChart("maria", 1, 1, 1950)));
-  const ChartRecord chart = MakeChart("MARIA", 15, 6, 1975);
+  WriteFileBytes("maria.num", BytesOf(ChartFor("maria", 1, 1, 1950)));
+  const ChartRecord chart = ChartFor("MARIA", 15, 6, 1975);
   const WriteResult result = WriteChartFile(chart);
   ASSERT_TRUE(result.ok());
   EXPECT_EQ(result.path.filename(), "maria.num");
   EXPECT_EQ(FilesIn("."), std::set<std::string>{"maria.num"});
-  EXPECT_EQ(ReadBytes("maria.num"), BytesOf(chart));
+  EXPECT_EQ(ReadFileBytes("maria.num"), BytesOf(chart));
 }
 
 TEST(chart_file_test, refused_names_write_and_read_nothing) {
   TempFolder outer;
   const fs::path inner = outer.path() / "charts";
   fs::create_directory(inner);
-  WriteBytes(outer.path() / "ESCAPE.NUM", BytesOf(MakeChart("ESCAPE", 1, 1, 2000)));
-  const std::string outside_before = ReadBytes(outer.path() / "ESCAPE.NUM");
+  WriteFileBytes(outer.path() / "ESCAPE.NUM", BytesOf(ChartFor("ESCAPE", 1, 1, 2000)));
+  const std::string outside_before = ReadFileBytes(outer.path() / "ESCAPE.NUM");
 
   const struct {
     const char* label;
@@ -335,7 +263,7 @@ TEST(chart_file_test, refused_names_write_and_read_nothing) {
       {"undefined byte", "A\x81", NameProblem::NotWindows1252},
   };
   for (const auto& row : rows) {
-    ChartRecord chart = MakeChart("X", 1, 1, 2000);
+    ChartRecord chart = ChartFor("X", 1, 1, 2000);
     chart.SetRaw(ChartField::Name, row.raw_name);
     const WriteResult written = WriteChartFile(chart, inner);
     EXPECT_EQ(written.status, WriteStatus::InvalidName) << row.label;
@@ -349,7 +277,7 @@ TEST(chart_file_test, refused_names_write_and_read_nothing) {
   }
   EXPECT_TRUE(FilesIn(inner).empty());
   EXPECT_EQ(FilesIn(outer.path()), (std::set<std::string>{"ESCAPE.NUM", "charts"}));
-  EXPECT_EQ(ReadBytes(outer.path() / "ESCAPE.NUM"), outside_before);
+  EXPECT_EQ(ReadFileBytes(outer.path() / "ESCAPE.NUM"), outside_before);
 
   EXPECT_EQ(CheckChartName("ABCDEFGHIJKLMNOP"), NameProblem::TooLong);
   EXPECT_EQ(CheckChartName("ΩMEGA"), NameProblem::NotWindows1252);
@@ -360,7 +288,7 @@ TEST(chart_file_test, refused_names_write_and_read_nothing) {
 TEST(chart_file_test, failed_rename_leaves_no_temporary_file) {
   TempFolder folder;
   fs::create_directories("ANA.NUM/inside");
-  const WriteResult result = WriteChartFile(MakeChart("ANA", 1, 1, 2000));
+  const WriteResult result = WriteChartFile(ChartFor("ANA", 1, 1, 2000));
   EXPECT_EQ(result.status, WriteStatus::CannotReplace);
   EXPECT_NE(result.error, 0);
   EXPECT_EQ(FilesIn("."), std::set<std::string>{"ANA.NUM"});
@@ -370,7 +298,7 @@ TEST(chart_file_test, failed_rename_leaves_no_temporary_file) {
 TEST(chart_file_test, full_disk_leaves_the_old_chart_intact) {
   TmpfsMount mount("64k");
   SKIP_UNLESS_MOUNTED(mount);
-  const ChartRecord old_chart = MakeChart("ANA", 15, 6, 1975);
+  const ChartRecord old_chart = ChartFor("ANA", 15, 6, 1975);
   ASSERT_TRUE(WriteChartFile(old_chart, mount.path()).ok());
 
   // Fill the file system to the last byte.
@@ -387,24 +315,24 @@ TEST(chart_file_test, full_disk_leaves_the_old_chart_intact) {
     ::close(fd);
   }
 
-  const WriteResult result = WriteChartFile(MakeChart("ANA", 2, 2, 1990), mount.path());
+  const WriteResult result = WriteChartFile(ChartFor("ANA", 2, 2, 1990), mount.path());
   EXPECT_FALSE(result.ok());
   EXPECT_EQ(result.status, WriteStatus::WriteFailed);
   EXPECT_EQ(result.error, ENOSPC);
-  EXPECT_EQ(ReadBytes(mount.path() / "ANA.NUM"), BytesOf(old_chart));
+  EXPECT_EQ(ReadFileBytes(mount.path() / "ANA.NUM"), BytesOf(old_chart));
   EXPECT_EQ(FilesIn(mount.path()), (std::set<std::string>{"ANA.NUM", "filler"}));
 
   // With room again the same write succeeds.
   fs::remove(mount.path() / "filler");
-  const ChartRecord new_chart = MakeChart("ANA", 2, 2, 1990);
+  const ChartRecord new_chart = ChartFor("ANA", 2, 2, 1990);
   ASSERT_TRUE(WriteChartFile(new_chart, mount.path()).ok());
-  EXPECT_EQ(ReadBytes(mount.path() / "ANA.NUM"), BytesOf(new_chart));
+  EXPECT_EQ(ReadFileBytes(mount.path() / "ANA.NUM"), BytesOf(new_chart));
 }
 
 TEST(chart_file_test, read_only_file_system_reads_but_refuses_writes) {
   TmpfsMount mount("64k");
   SKIP_UNLESS_MOUNTED(mount);
-  const ChartRecord chart = MakeChart("MARIA", 15, 6, 1975);
+  const ChartRecord chart = ChartFor("MARIA", 15, 6, 1975);
   ASSERT_TRUE(WriteChartFile(chart, mount.path()).ok());
   if (!mount.MakeReadOnly()) GTEST_SKIP() << "cannot remount read-only: " << std::strerror(errno);
 
@@ -417,10 +345,10 @@ TEST(chart_file_test, read_only_file_system_reads_but_refuses_writes) {
   EXPECT_EQ(ReadChartFile("MARIA", read, mount.path()).status, ReadStatus::Whole);
   EXPECT_EQ(read, chart);
 
-  const WriteResult result = WriteChartFile(MakeChart("MARIA", 2, 2, 1990), mount.path());
+  const WriteResult result = WriteChartFile(ChartFor("MARIA", 2, 2, 1990), mount.path());
   EXPECT_EQ(result.status, WriteStatus::CannotCreate);
   EXPECT_EQ(result.error, EROFS);
-  EXPECT_EQ(ReadBytes(file), BytesOf(chart));
+  EXPECT_EQ(ReadFileBytes(file), BytesOf(chart));
   EXPECT_EQ(FilesIn(mount.path()), std::set<std::string>{"MARIA.NUM"});
 }
 
@@ -430,7 +358,7 @@ TEST(chart_file_test, read_only_file_by_permission_loads) {
                     "covers this";
   }
   TempFolder folder;
-  const ChartRecord chart = MakeChart("MARIA", 15, 6, 1975);
+  const ChartRecord chart = ChartFor("MARIA", 15, 6, 1975);
   ASSERT_TRUE(WriteChartFile(chart).ok());
   ASSERT_EQ(::chmod("MARIA.NUM", 0444), 0);
   ChartRecord read;

@@ -11,14 +11,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include <sys/mount.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -30,33 +25,18 @@
 #include "chart/chart_record.h"
 #include "chart/today.h"
 #include "chartview/tvemapa.h"
+#include "support/charts.h"
+#include "support/qt_support.h"
 #include "support/temp_folder.h"
+#include "support/tmpfs_mount.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::vector<QString> shown_messages;
-
-void CaptureMessage(QWidget*, const QString&, const QString& text) {
-  shown_messages.push_back(text);
-}
-
-std::vector<char> ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void WriteBytes(const fs::path& file, const std::vector<char>& bytes) {
-  std::ofstream out(file, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
-
-std::vector<fs::path> FilesIn(const fs::path& folder) {
-  std::vector<fs::path> files;
-  for (const auto& entry : fs::directory_iterator(folder)) files.push_back(entry.path());
-  return files;
-}
+using vorelim::test::FilesIn;
+using vorelim::test::ReadFileBytes;
+using vorelim::test::WriteFileBytes;
 
 /// The chart windows open now, each a window of its own since no main frame exists here.
 std::vector<TVemapa*> ChartWindows() {
@@ -77,16 +57,7 @@ vorelim::ChartRecord ReadChart(const fs::path& file) {
 
 class DialogTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    shown_messages.clear();
-    TCriacao::SetMessageSinkForTesting(&CaptureMessage);
-    vorelim::SetTodayForTesting(vorelim::CalendarDate{2026, 3, 15});
-  }
-  void TearDown() override {
-    dialog_.reset();
-    TCriacao::SetMessageSinkForTesting(nullptr);
-    vorelim::SetTodayForTesting(std::nullopt);
-  }
+  void TearDown() override { dialog_.reset(); }
 
   /// A dialog shown and active, as "&Novo" leaves it: the name box has the focus.
   TCriacao& Open() {
@@ -103,6 +74,8 @@ class DialogTest : public ::testing::Test {
     QApplication::processEvents();
   }
 
+  vorelim::test::FixedToday today_{{2026, 3, 15}};
+  vorelim::test::WarningCapture warnings_;
   vorelim::test::TempFolder folder_;
   std::unique_ptr<TCriacao> dialog_;
 };
@@ -138,12 +111,10 @@ TEST_F(DialogTest, BuildsTheDesignedWindow) {
       {"Button1", {104, 64, 49, 25}},   {"Button2", {200, 64, 49, 25}},
   };
   for (const Placed& p : placed) {
-    auto* widget = d.findChild<QWidget*>(QString::fromLatin1(p.name));
-    ASSERT_NE(widget, nullptr) << p.name;
-    EXPECT_EQ(widget->geometry(), p.rect) << p.name;
+    EXPECT_EQ(vorelim::test::Named<QWidget>(d, p.name)->geometry(), p.rect) << p.name;
   }
   for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
-    EXPECT_NE(d.findChild<QLabel*>(QString::fromLatin1(name)), nullptr) << name;
+    EXPECT_NO_THROW(vorelim::test::Named<QLabel>(d, name));
   }
   EXPECT_EQ(d.Button1->parentWidget(), d.Panel1);
   EXPECT_EQ(d.Label5->parentWidget(), d.Panel1);
@@ -209,7 +180,7 @@ TEST_F(DialogTest, ChosenDateAndYearAreWritten) {
 }
 
 TEST_F(DialogTest, LeavingTheNameOfAnExistingChartShowsTheWarning) {
-  WriteBytes("Maria.NUM", std::vector<char>(66, 0));
+  WriteFileBytes("Maria.NUM", std::string(66, '\0'));
   TCriacao& d = Open();
   d.Edit1->setText(QStringLiteral("MARIA"));  // found whatever the letter case
   Focus(d.Edit2);
@@ -231,7 +202,7 @@ TEST_F(DialogTest, LeavingTheNameOfAnExistingChartShowsTheWarning) {
 }
 
 TEST_F(DialogTest, AnswerNoRenamesToNovonome) {
-  WriteBytes("MARIA.NUM", std::vector<char>(66, 0));
+  WriteFileBytes("MARIA.NUM", std::string(66, '\0'));
   TCriacao& d = Open();
   d.Edit1->setText(QStringLiteral("MARIA"));
   Focus(d.Edit2);
@@ -240,11 +211,11 @@ TEST_F(DialogTest, AnswerNoRenamesToNovonome) {
   EXPECT_EQ(d.Edit1->text(), QStringLiteral("NOVONOME"));
   EXPECT_TRUE(d.Panel1->isHidden());
   EXPECT_TRUE(d.Button2->isHidden());
-  EXPECT_EQ(ReadBytes("MARIA.NUM"), std::vector<char>(66, 0));
+  EXPECT_EQ(ReadFileBytes("MARIA.NUM"), std::string(66, '\0'));
 }
 
 TEST_F(DialogTest, AnswerYesKeepsTheNameAndOkReplacesTheFile) {
-  WriteBytes("NovoNome.NUM", std::vector<char>(80, 'A'));
+  WriteFileBytes("NovoNome.NUM", std::string(80, 'A'));
   TCriacao& d = Open();
   Focus(d.Edit2);
   ASSERT_TRUE(d.Panel1->isVisible());
@@ -253,7 +224,7 @@ TEST_F(DialogTest, AnswerYesKeepsTheNameAndOkReplacesTheFile) {
   EXPECT_TRUE(d.Panel1->isHidden());
   d.OKBtn->click();
 
-  std::vector<char> expected(66, 0);
+  std::string expected(66, '\0');
   const auto put = [&expected](std::size_t offset, const std::string& text) {
     expected[offset] = static_cast<char>(text.size());
     std::copy(text.begin(), text.end(), expected.begin() + offset + 1);
@@ -265,14 +236,14 @@ TEST_F(DialogTest, AnswerYesKeepsTheNameAndOkReplacesTheFile) {
   put(33, "2");
   put(35, "9");
   put(37, "7");
-  const auto written = ReadBytes("NovoNome.NUM");
+  const auto written = ReadFileBytes("NovoNome.NUM");
   ASSERT_EQ(written.size(), 66u);
   EXPECT_TRUE(std::equal(expected.begin(), expected.begin() + 39, written.begin()));
   EXPECT_EQ(FilesIn(".").size(), 1u);
 }
 
 TEST_F(DialogTest, ClickingOkFromTheNameBoxLeavesItFirst) {
-  WriteBytes("NovoNome.NUM", std::vector<char>(66, 'A'));
+  WriteFileBytes("NovoNome.NUM", std::string(66, 'A'));
   TCriacao& d = Open();
   QTest::mouseClick(d.OKBtn, Qt::LeftButton);
   EXPECT_FALSE(d.Panel1->isHidden()) << "Edit1Exit showed the warning before OK ran";
@@ -281,7 +252,7 @@ TEST_F(DialogTest, ClickingOkFromTheNameBoxLeavesItFirst) {
 }
 
 TEST_F(DialogTest, EnterIsOkEvenForAnExistingName) {
-  WriteBytes("NovoNome.NUM", std::vector<char>(66, 'A'));
+  WriteFileBytes("NovoNome.NUM", std::string(66, 'A'));
   TCriacao& d = Open();
   QTest::keyClick(d.Edit1, Qt::Key_Return);
   EXPECT_TRUE(d.isHidden());
@@ -386,9 +357,9 @@ TEST_P(RefusedNameTest, ExplainsAndKeepsTheDialogOpen) {
   d.ListBox1->setCurrentRow(14);
   d.OKBtn->click();
 
-  ASSERT_EQ(shown_messages.size(), 1u);
-  EXPECT_TRUE(shown_messages[0].contains(QString::fromUtf8(row.message_part)))
-      << shown_messages[0].toStdString();
+  ASSERT_EQ(warnings_.texts().size(), 1);
+  EXPECT_TRUE(warnings_.texts()[0].contains(QString::fromUtf8(row.message_part)))
+      << warnings_.texts()[0].toStdString();
   EXPECT_TRUE(d.isVisible());
   EXPECT_TRUE(d.Edit1->hasFocus());
   EXPECT_EQ(d.Edit1->selectedText(), QString::fromUtf8(row.name));
@@ -407,47 +378,40 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedRow{"not_windows_1252", "Ελένη", "O caractere \"Ε\""}),
     [](const ::testing::TestParamInfo<RefusedRow>& info) { return std::string(info.param.label); });
 
-// A folder that refuses writes: a read-only tmpfs mounted for the test.
+// A folder that refuses writes: a read-only tmpfs mounted for the test, made the current folder.
 class ReadOnlyFolderTest : public DialogTest {
  protected:
   void SetUp() override {
     DialogTest::SetUp();
-    mount_point_ = folder_.path() / "ro";
-    fs::create_directory(mount_point_);
-    if (::mount("tmpfs", mount_point_.c_str(), "tmpfs", 0, "size=64k") != 0) {
-      GTEST_SKIP() << "cannot mount a tmpfs here: " << std::strerror(errno);
-    }
-    mounted_ = true;
-    WriteBytes(mount_point_ / "NovoNome.NUM", old_bytes_);
-    if (::mount(nullptr, mount_point_.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0) {
+    SKIP_UNLESS_MOUNTED(mount_);
+    WriteFileBytes(mount_.path() / "NovoNome.NUM", old_bytes_);
+    if (!mount_.MakeReadOnly()) {
       GTEST_SKIP() << "cannot make the tmpfs read-only: " << std::strerror(errno);
     }
-    fs::current_path(mount_point_);
+    fs::current_path(mount_.path());
   }
   void TearDown() override {
     fs::current_path(folder_.path());
-    if (mounted_) ::umount2(mount_point_.c_str(), MNT_DETACH);
     DialogTest::TearDown();
   }
 
-  fs::path mount_point_;
-  bool mounted_ = false;
-  const std::vector<char> old_bytes_ = std::vector<char>(66, 'Z');
+  vorelim::test::TmpfsMount mount_{"64k"};
+  const std::string old_bytes_ = std::string(66, 'Z');
 };
 
 TEST_F(ReadOnlyFolderTest, FailedWriteIsReportedAndTheOldChartStays) {
   TCriacao& d = Open();
   d.OKBtn->click();
 
-  ASSERT_EQ(shown_messages.size(), 1u);
-  const QString& message = shown_messages[0];
+  ASSERT_EQ(warnings_.texts().size(), 1);
+  const QString message = warnings_.texts()[0];
   EXPECT_TRUE(message.contains(QStringLiteral("\"NovoNome.NUM\""))) << message.toStdString();
   EXPECT_TRUE(message.contains(QString::fromLocal8Bit(std::strerror(EROFS))))
       << message.toStdString();
   EXPECT_TRUE(message.startsWith(QStringLiteral("Não foi possível gravar")));
   EXPECT_TRUE(d.isVisible());
-  EXPECT_EQ(ReadBytes(mount_point_ / "NovoNome.NUM"), old_bytes_);
-  EXPECT_EQ(FilesIn(mount_point_).size(), 1u);
+  EXPECT_EQ(ReadFileBytes(mount_.path() / "NovoNome.NUM"), old_bytes_);
+  EXPECT_EQ(FilesIn(mount_.path()).size(), 1u);
   EXPECT_TRUE(ChartWindows().empty());
 }
 

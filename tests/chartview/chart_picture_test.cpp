@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "chartview/recording_printer.h"
+#include "support/recording_printer.h"
 
 namespace vorelim {
 namespace {
@@ -100,22 +100,22 @@ TEST(chart_picture_test, only_flag_byte_one_draws_a_ring) {
       {"flag byte 255 draws nothing", 1, 255, 0, 0, false, false, false},
       {"ring 3 alone", 1, 0, 0, 1, false, false, true},
       {"ring 2 alone", 1, 0, 1, 0, false, true, false},
+      {"wood ring 3 alone", 3, 0, 0, 1, false, false, true},
   };
-  const PixelRect water[3] = {RingRect(Element::Water, 1, kW, kH),
-                              RingRect(Element::Water, 2, kW, kH),
-                              RingRect(Element::Water, 3, kW, kH)};
   for (const Row& row : rows) {
+    Element element = Element::Water;
+    ASSERT_TRUE(ElementOfNumber(row.number, element));
     ElementMarks marks{};
     Mark(marks, row.number, row.r1, row.r2, row.r3);
     const QImage image = Picture(marks);
     const bool expected[3] = {row.ring1, row.ring2, row.ring3};
     for (int k = 0; k < 3; ++k) {
-      // The left end of each water ring (its first column, around the middle row) lies clear of
-      // the star and of the other rings.
-      const int middle = (water[k].y1 + water[k].y2 - 1) / 2;
+      // The left end of each ring (its first column, around the middle row) lies clear of the
+      // star and of the other rings.
+      const PixelRect ring = RingRect(element, k + 1, kW, kH);
+      const int middle = (ring.y1 + ring.y2 - 1) / 2;
       bool found = false;
-      for (int y = middle - 2; y <= middle + 2; ++y)
-        found = found || IsBlack(image, water[k].x1, y);
+      for (int y = middle - 2; y <= middle + 2; ++y) found = found || IsBlack(image, ring.x1, y);
       EXPECT_EQ(found, expected[k]) << row.name << ", ring " << k + 1;
     }
   }
@@ -132,7 +132,7 @@ TEST(chart_picture_test, numbers_of_one_element_share_their_rings) {
 }
 
 TEST(chart_picture_test, records_pens_fill_rule_and_text_corners) {
-  testing_support::RecordingPrinter printer(kW, kH, 96);
+  test::RecordingPrinter printer(kW, kH, 96);
   ElementMarks marks{};
   Mark(marks, 9, 1, 1, 0);
   {

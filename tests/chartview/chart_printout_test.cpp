@@ -1,39 +1,23 @@
 #include "chartview/chart_printout.h"
 
-#include <QFile>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "chart/numerology.h"
 #include "chartview/chart_geometry.h"
-#include "chartview/recording_printer.h"
+#include "support/charts.h"
+#include "support/qt_support.h"
+#include "support/recording_printer.h"
 
 namespace vorelim {
 namespace {
 
-using testing_support::RecordingPrinter;
-
-ChartRecord Chart(const char* name, int day, int month, int year) {
-  ChartRecord record;
-  record.SetText(ChartField::Name, name);
-  record.SetText(ChartField::BirthDay, std::to_string(day));
-  record.SetText(ChartField::BirthMonth, std::to_string(month));
-  record.SetText(ChartField::BirthYear, std::to_string(year));
-  CalcChart(record, day, month, year);
-  return record;
-}
-
-int PdfPageCount(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) return -1;
-  const QString pdf = QString::fromLatin1(file.readAll());
-  return static_cast<int>(pdf.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
-}
+using test::ChartFor;
+using test::RecordingPrinter;
 
 TEST(chart_printout_test, month_names) {
   const char* names[] = {"DEZEMBRO", "JANEIRO",  "FEVEREIRO", "MARÇO",   "ABRIL",
@@ -43,7 +27,7 @@ TEST(chart_printout_test, month_names) {
 }
 
 TEST(chart_printout_test, lines_of_a_chart_in_december) {
-  const ChartRecord record = Chart("JOSE", 7, 3, 1962);
+  const ChartRecord record = ChartFor("JOSE", 7, 3, 1962);
   const ChartPrintout printout = ComposeChartPrintout(record, "2026", 12);
   const std::array<int, 12> months = MonthTransits(2026, record.Personality());
   const std::array<std::string, 8> expected = {
@@ -61,7 +45,7 @@ TEST(chart_printout_test, lines_of_a_chart_in_december) {
 }
 
 TEST(chart_printout_test, february_line_and_year_box_text_cut_to_four) {
-  const ChartRecord record = Chart("ANA", 15, 8, 1968);
+  const ChartRecord record = ChartFor("ANA", 15, 8, 1968);
   const std::array<int, 12> months = MonthTransits(2030, record.Personality());
   const ChartPrintout printout = ComposeChartPrintout(record, "20305", 2);
   EXPECT_EQ(printout.lines[6].substr(0, 11), "CASA 2030: ");
@@ -70,7 +54,7 @@ TEST(chart_printout_test, february_line_and_year_box_text_cut_to_four) {
 
 TEST(chart_printout_test, year_before_birth_prints_the_birth_year) {
   // Born on 15/8/2030 (after 4 February): house 5 in the birth year, era = personality.
-  const ChartRecord record = Chart("BEBE", 15, 8, 2030);
+  const ChartRecord record = ChartFor("BEBE", 15, 8, 2030);
   const ChartPrintout before = ComposeChartPrintout(record, "2026", 5);
   const ChartPrintout at_birth = ComposeChartPrintout(record, "2030", 5);
   EXPECT_EQ(before.lines, at_birth.lines);
@@ -96,7 +80,7 @@ class PrintoutPaintTest : public testing::TestWithParam<Page> {};
 TEST_P(PrintoutPaintTest, DrawsEveryItemAtItsFraction) {
   const Page page = GetParam();
   RecordingPrinter printer(page.w, page.h, 600);
-  ChartRecord record = Chart("ANA", 15, 8, 1968);
+  ChartRecord record = ChartFor("ANA", 15, 8, 1968);
   ElementMarks marks{};
   marks[0] = 1;          // water ring 1
   marks[3 * 1] = 1;      // earth ring 1 from number 2 ...
@@ -186,8 +170,8 @@ TEST(chart_printout_test, prints_one_pdf_page_and_fails_quietly_on_a_bad_file) {
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(dir.filePath(QStringLiteral("chart.pdf")));
   EXPECT_TRUE(
-      PrintChartPrintout(printer, ComposeChartPrintout(Chart("ANA", 15, 8, 1968), "2026", 4)));
-  EXPECT_EQ(PdfPageCount(dir.filePath(QStringLiteral("chart.pdf"))), 1);
+      PrintChartPrintout(printer, ComposeChartPrintout(ChartFor("ANA", 15, 8, 1968), "2026", 4)));
+  EXPECT_EQ(test::PdfPageCount(test::ReadWholeFile(dir.filePath(QStringLiteral("chart.pdf")))), 1);
 
   printer.setOutputFileName(dir.filePath(QStringLiteral("missing/folder/chart.pdf")));
   EXPECT_FALSE(PrintChartPrintout(printer, ComposeChartPrintout(ChartRecord{}, "2026", 4)));

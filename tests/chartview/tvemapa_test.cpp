@@ -25,51 +25,18 @@
 #include "chart/today.h"
 #include "chartview/controls.h"
 #include "chartview/transit_grid.h"
+#include "support/charts.h"
+#include "support/qt_support.h"
 #include "support/temp_folder.h"
-
-// Readable failure messages for Qt strings.
-inline void PrintTo(const QString& text, std::ostream* out) {
-  *out << '"' << text.toStdString() << '"';
-}
 
 namespace {
 
 using vorelim::BevelPanel;
 using vorelim::ChartField;
 using vorelim::ChartRecord;
-
-struct ChartFields {
-  std::string name = "MARIA";
-  std::string day = "15";
-  std::string month = "6";
-  std::string year = "1975";
-  std::string personality = "7";
-  std::string control = "4";
-  std::string tendency = "8";
-};
-
-ChartRecord MakeChart(const ChartFields& fields) {
-  ChartRecord record;
-  record.SetText(ChartField::Name, fields.name);
-  record.SetText(ChartField::BirthDay, fields.day);
-  record.SetText(ChartField::BirthMonth, fields.month);
-  record.SetText(ChartField::BirthYear, fields.year);
-  record.SetText(ChartField::Personality, fields.personality);
-  record.SetText(ChartField::Control, fields.control);
-  record.SetText(ChartField::Tendency, fields.tendency);
-  return record;
-}
-
-void WriteBytes(const QString& path, const QByteArray& bytes) {
-  QFile file(path);
-  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-QByteArray Bytes(const ChartRecord& record) {
-  return QByteArray(reinterpret_cast<const char*>(record.bytes().data()),
-                    static_cast<qsizetype>(record.bytes().size()));
-}
+using vorelim::test::BytesOf;
+using vorelim::test::ChartOf;
+using vorelim::test::WriteChart;
 
 // The load warning box of `window`, once the event loop has shown it.
 QMessageBox* WarningOf(TVemapa* window) {
@@ -79,12 +46,6 @@ QMessageBox* WarningOf(TVemapa* window) {
 
 class TVemapaTest : public ::testing::Test {
  protected:
-  void SetUp() override { vorelim::SetTodayForTesting(vorelim::CalendarDate{2026, 12, 7}); }
-  void TearDown() override {
-    windows_.clear();
-    vorelim::SetTodayForTesting(std::nullopt);
-  }
-
   // A stand-alone chart window (there is no main frame in these tests), destroyed by the test.
   TVemapa* NewWindow() {
     windows_.push_back(std::make_unique<TVemapa>(nullptr));
@@ -93,6 +54,7 @@ class TVemapaTest : public ::testing::Test {
     return window;
   }
 
+  vorelim::test::FixedToday today_{{2026, 12, 7}};
   vorelim::test::TempFolder folder_;
   std::vector<std::unique_ptr<TVemapa>> windows_;
 };
@@ -114,17 +76,14 @@ TEST_F(TVemapaTest, ControlsSitAtTheirDesignedPlaces) {
       {"PaintBox1", {192, -8, 361, 281}},
   };
   for (const Row& row : rows) {
-    auto* control = window->findChild<QWidget*>(QString::fromLatin1(row.name));
-    ASSERT_NE(control, nullptr) << row.name;
-    EXPECT_EQ(control->geometry(), row.geometry) << row.name;
+    EXPECT_EQ(vorelim::test::Named<QWidget>(*window, row.name)->geometry(), row.geometry)
+        << row.name;
   }
   // The grid follows the bottom edge over the full width.
   window->resize(700, 500);
-  QWidget* grid = window->findChild<QWidget*>(QStringLiteral("StringGrid1"));
-  ASSERT_NE(grid, nullptr);
-  EXPECT_EQ(grid->geometry(), QRect(0, 500 - 103, 700, 103));
-  EXPECT_EQ(window->findChild<QWidget*>(QStringLiteral("Panel2"))->geometry(),
-            QRect(0, 64, 98, 17));
+  EXPECT_EQ(vorelim::test::Named<QWidget>(*window, "StringGrid1")->geometry(),
+            QRect(0, 500 - 103, 700, 103));
+  EXPECT_EQ(window->Panel2->geometry(), QRect(0, 64, 98, 17));
 }
 
 TEST_F(TVemapaTest, PanelsHaveTheLabelAndValueStyles) {
@@ -190,7 +149,7 @@ TEST_F(TVemapaTest, FreshWindowKeepsItsDesignedStateUntilLoaded) {
 }
 
 TEST_F(TVemapaTest, LoadingAGoodChartFillsThePanelsAndHidesTheResults) {
-  WriteBytes(QStringLiteral("MARIA.NUM"), Bytes(MakeChart({})));
+  WriteChart("MARIA.NUM", ChartOf({}));
   TVemapa* window = NewWindow();
   window->StringGrid1->show();
   window->Panel11->show();
@@ -217,8 +176,7 @@ TEST_F(TVemapaTest, LoadingAGoodChartFillsThePanelsAndHidesTheResults) {
 }
 
 TEST_F(TVemapaTest, BirthDateShowsTheStoredTextsWithoutLeadingZeros) {
-  WriteBytes(QStringLiteral("ANA.NUM"),
-             Bytes(MakeChart({.name = "ANA", .day = "7", .month = "3", .year = "1962"})));
+  WriteChart("ANA.NUM", ChartOf({.name = "ANA", .day = "7", .month = "3", .year = "1962"}));
   TVemapa* window = NewWindow();
   window->LoadChart(QStringLiteral("ANA"));
   EXPECT_EQ(window->Panel1->text(), QStringLiteral("7/3/1962"));
@@ -236,7 +194,7 @@ TEST_F(TVemapaTest, YearBoxShowsTheCalendarYear) {
       {"2070 (not 1970)", {2070, 6, 15}, "2070"},
       {"2020", {2020, 2, 29}, "2020"},
   };
-  WriteBytes(QStringLiteral("MARIA.NUM"), Bytes(MakeChart({})));
+  WriteChart("MARIA.NUM", ChartOf({}));
   for (const auto& row : rows) {
     vorelim::SetTodayForTesting(row.today);
     TVemapa* window = NewWindow();
@@ -246,33 +204,32 @@ TEST_F(TVemapaTest, YearBoxShowsTheCalendarYear) {
 }
 
 TEST_F(TVemapaTest, FilesThatGiveNoChartStillOpenAndAreReported) {
-  const ChartRecord good = MakeChart({});
+  const ChartRecord good = ChartOf({});
   ChartRecord oversized_length = good;
   oversized_length.bytes()[vorelim::LayoutOf(ChartField::Name).offset] = 200;
   const struct {
     const char* name;
-    QByteArray bytes;  // empty: no file at all
+    std::optional<std::string> bytes;  // none: no file at all
     const char* panel1;
     const char* panel2;
     int minimum;
     const char* reason;  // part of the warning; empty: no warning
   } rows[] = {
-      {"missing file", QByteArray(), "//", "", 1, "não foi encontrado"},
-      {"short file", Bytes(good).left(19), "15//", "", 1, "tem 19 bytes, um mapa tem 66"},
-      {"empty file", QByteArray(""), "//", "", 1, "tem 0 bytes"},
-      {"longer file loads its first record", Bytes(good) + QByteArray(30, 'x'), "15/6/1975", "7",
+      {"missing file", std::nullopt, "//", "", 1, "não foi encontrado"},
+      {"short file", BytesOf(good).substr(0, 19), "15//", "", 1, "tem 19 bytes, um mapa tem 66"},
+      {"empty file", "", "//", "", 1, "tem 0 bytes"},
+      {"longer file loads its first record", BytesOf(good) + std::string(30, 'x'), "15/6/1975", "7",
        1976, ""},
-      {"number that is not a digit", Bytes(MakeChart({.personality = "X"})), "15/6/1975", "X", 1976,
+      {"number that is not a digit", BytesOf(ChartOf({.personality = "X"})), "15/6/1975", "X", 1976,
        "não parece ser"},
-      {"number zero", Bytes(MakeChart({.control = "0"})), "15/6/1975", "7", 1976, "não parece ser"},
-      {"length byte above capacity", Bytes(oversized_length), "15/6/1975", "7", 1976,
+      {"number zero", BytesOf(ChartOf({.control = "0"})), "15/6/1975", "7", 1976, "não parece ser"},
+      {"length byte above capacity", BytesOf(oversized_length), "15/6/1975", "7", 1976,
        "não parece ser"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     QFile::remove(QStringLiteral("CASO.NUM"));
-    // A missing file is one that is never written; an empty QByteArray("") is an empty file.
-    if (!row.bytes.isNull()) WriteBytes(QStringLiteral("CASO.NUM"), row.bytes);
+    if (row.bytes) vorelim::test::WriteFileBytes("CASO.NUM", *row.bytes);
     TVemapa* window = NewWindow();
     window->LoadChart(QStringLiteral("CASO"));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("CASO"));
@@ -304,17 +261,6 @@ TEST_F(TVemapaTest, UnreadableChartIsReportedWithTheReason) {
   EXPECT_TRUE(box->text().contains(QStringLiteral("PASTA.NUM")));
 }
 
-TEST_F(TVemapaTest, ChosenPathIsReadWhileTheNameIsTheCaption) {
-  // Another chart lies under the derived name; the window must read the chosen file.
-  WriteBytes(QStringLiteral("AUM.NUM"), Bytes(MakeChart({.name = "AUM", .personality = "1"})));
-  WriteBytes(QStringLiteral("A.B.NUM"), Bytes(MakeChart({.name = "A.B", .personality = "5"})));
-  TVemapa* window = NewWindow();
-  window->LoadChart(QStringLiteral("AUM"), QDir::current().absoluteFilePath("A.B.NUM"));
-  EXPECT_EQ(window->windowTitle(), QStringLiteral("AUM"));
-  EXPECT_EQ(window->Panel2->text(), QStringLiteral("5"));
-  EXPECT_TRUE(window->ChartPath.endsWith(QStringLiteral("A.B.NUM")));
-}
-
 TEST_F(TVemapaTest, UpDownRangeFollowsTheBirthYearAndStaysValid) {
   const struct {
     const char* year;
@@ -322,7 +268,7 @@ TEST_F(TVemapaTest, UpDownRangeFollowsTheBirthYearAndStaysValid) {
   } rows[] = {{"1975", 1976}, {"2999", 3000}, {"3000", 3000}, {"9999", 3000}, {"", 1}, {"abc", 1}};
   for (const auto& row : rows) {
     SCOPED_TRACE(row.year);
-    WriteBytes(QStringLiteral("ANO.NUM"), Bytes(MakeChart({.year = row.year})));
+    WriteChart("ANO.NUM", ChartOf({.year = row.year}));
     TVemapa* window = NewWindow();
     window->LoadChart(QStringLiteral("ANO"));
     EXPECT_EQ(window->UpDown1->minimum(), row.minimum);
@@ -351,7 +297,7 @@ TEST_F(TVemapaTest, UpDownStepsOneYearWithinTheRangeWithoutWrapping) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    WriteBytes(QStringLiteral("P.NUM"), Bytes(MakeChart({.year = row.birth_year})));
+    WriteChart("P.NUM", ChartOf({.year = row.birth_year}));
     TVemapa* window = NewWindow();
     window->LoadChart(QStringLiteral("P"));
     window->SetYearText(QString::fromLatin1(row.start));
@@ -361,29 +307,8 @@ TEST_F(TVemapaTest, UpDownStepsOneYearWithinTheRangeWithoutWrapping) {
   }
 }
 
-TEST_F(TVemapaTest, ChangingTheYearHidesTheResultsAndOffersOk) {
-  WriteBytes(QStringLiteral("MARIA.NUM"), Bytes(MakeChart({})));
-  TVemapa* window = NewWindow();
-  window->LoadChart(QStringLiteral("MARIA"));
-  window->StringGrid1->show();
-  window->Panel11->show();
-  window->Panel12->show();
-  window->Button1->hide();
-  window->UpDown1->StepUp();
-  EXPECT_EQ(window->Edit1->text(), QStringLiteral("2027"));
-  EXPECT_TRUE(window->StringGrid1->isHidden());
-  EXPECT_TRUE(window->Panel11->isHidden());
-  EXPECT_TRUE(window->Panel12->isHidden());
-  EXPECT_FALSE(window->Button1->isHidden());
-
-  // Writing the same year again still counts as a change.
-  window->Button1->hide();
-  window->SetYearText(QStringLiteral("2027"));
-  EXPECT_FALSE(window->Button1->isHidden());
-}
-
 TEST_F(TVemapaTest, EnterPressesOkOnlyWhileItIsVisible) {
-  WriteBytes(QStringLiteral("MARIA.NUM"), Bytes(MakeChart({})));
+  WriteChart("MARIA.NUM", ChartOf({}));
   TVemapa* window = NewWindow();
   window->LoadChart(QStringLiteral("MARIA"));
   window->show();
@@ -396,23 +321,6 @@ TEST_F(TVemapaTest, EnterPressesOkOnlyWhileItIsVisible) {
   window->Button1->hide();
   QTest::keyClick(window->Edit1, Qt::Key_Return);
   EXPECT_EQ(clicks.count(), 1);
-}
-
-TEST_F(TVemapaTest, TwoWindowsOnOneFileKeepTheirOwnState) {
-  WriteBytes(QStringLiteral("MARIA.NUM"), Bytes(MakeChart({})));
-  TVemapa* first = NewWindow();
-  TVemapa* second = NewWindow();
-  first->LoadChart(QStringLiteral("MARIA"));
-  second->LoadChart(QStringLiteral("MARIA"));
-  EXPECT_EQ(first->windowTitle(), second->windowTitle());
-
-  first->UpDown1->StepUp();
-  first->Chart.SetText(ChartField::Personality, "1");
-  first->SelectedColumn = 3;
-  EXPECT_EQ(first->Edit1->text(), QStringLiteral("2027"));
-  EXPECT_EQ(second->Edit1->text(), QStringLiteral("2026"));
-  EXPECT_EQ(second->Chart.Personality(), "7");
-  EXPECT_EQ(second->SelectedColumn, 0);
 }
 
 TEST_F(TVemapaTest, WindowGoesWithItsOwner) {

@@ -13,12 +13,13 @@
 #include "app/tformdi.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
-#include "chart/numerology.h"
 #include "chart/today.h"
 #include "chartview/controls.h"
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
 #include "chartview/tvemapa.h"
+#include "support/charts.h"
+#include "support/qt_support.h"
 #include "support/temp_folder.h"
 #include "texts/tform2.h"
 
@@ -49,10 +50,6 @@ TEST(text_openers_test, start_button_opens_the_introduction_and_hides_itself) {
 
 // --- Chart window ----------------------------------------------------------------------------
 
-void DeletePosted() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // The caption of the one texts window that `opener` gained since `before` windows, or a note
 // saying how many there are.
 QString NewTextsCaption(QWidget* opener, qsizetype before) {
@@ -67,24 +64,16 @@ QString NewTextsCaption(QWidget* opener, qsizetype before) {
 class chart_interactions_test : public ::testing::Test {
  protected:
   void SetUp() override {
-    vorelim::SetTodayForTesting(vorelim::CalendarDate{2026, 3, 10});
     frame_ = new TFORMDI;
     frame_->show();
   }
-  void TearDown() override {
-    delete frame_;
-    vorelim::SetTodayForTesting(std::nullopt);
-  }
+  void TearDown() override { delete frame_; }
 
   // Writes NAME.NUM for a birth date and opens it in a chart window of the frame.
   TVemapa* OpenChart(const std::string& name, int day, int month, int year) {
-    vorelim::ChartRecord record;
-    record.SetText(vorelim::ChartField::Name, name);
-    record.SetText(vorelim::ChartField::BirthDay, std::to_string(day));
-    record.SetText(vorelim::ChartField::BirthMonth, std::to_string(month));
-    record.SetText(vorelim::ChartField::BirthYear, std::to_string(year));
-    vorelim::CalcChart(record, day, month, year);
-    EXPECT_TRUE(vorelim::WriteChartFile(record, folder_.path()).ok());
+    EXPECT_TRUE(
+        vorelim::WriteChartFile(vorelim::test::ChartFor(name, day, month, year), folder_.path())
+            .ok());
     return OpenChartWindow(frame_, QString::fromStdString(name));
   }
 
@@ -103,6 +92,7 @@ class chart_interactions_test : public ::testing::Test {
     QTest::mouseDClick(chart->StringGrid1, Qt::LeftButton, {}, centre);
   }
 
+  vorelim::test::FixedToday today_{{2026, 3, 10}};
   vorelim::test::TempFolder folder_;
   TFORMDI* frame_ = nullptr;
 };
@@ -238,7 +228,7 @@ TEST_F(chart_interactions_test, fechar_destroys_the_texts_windows_of_the_chart) 
   ASSERT_FALSE(frames_own.isNull());
 
   chart->Fechar1->trigger();
-  DeletePosted();
+  vorelim::test::RunDeferredDeletes();
   EXPECT_TRUE(chart.isNull());
   for (const QPointer<TForm2>& texts : opened) EXPECT_TRUE(texts.isNull());
   EXPECT_FALSE(frames_own.isNull());

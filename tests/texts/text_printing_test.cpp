@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
@@ -19,6 +18,8 @@
 #include <gtest/gtest.h>
 
 #include "app/program_printer.h"
+#include "support/qt_support.h"
+#include "support/recording_printer.h"
 #include "texts/text_catalogue.h"
 #include "texts/tform2.h"
 
@@ -87,69 +88,8 @@ TEST(text_printing_test, display_line_is_read_with_at_most_4096_characters) {
   EXPECT_EQ(lines[1], QStringLiteral("ok"));
 }
 
-// --- Recording paint device -----------------------------------------------------------------
-
-// Records where text is drawn, in device coordinates.
-class RecordingEngine : public QPaintEngine {
- public:
-  struct Drawn {
-    QPointF baseline;
-    QString text;
-  };
-  RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
-  bool begin(QPaintDevice*) override { return true; }
-  bool end() override { return true; }
-  void updateState(const QPaintEngineState&) override {}
-  void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
-  void drawTextItem(const QPointF& p, const QTextItem& item) override {
-    drawn.append({p, item.text()});
-  }
-  Type type() const override { return QPaintEngine::User; }
-  QList<Drawn> drawn;
-};
-
-class RecordingDevice : public QPaintDevice {
- public:
-  RecordingDevice(int width, int height) : width_(width), height_(height) {}
-  QPaintEngine* paintEngine() const override { return &engine; }
-  mutable RecordingEngine engine;
-
- protected:
-  int metric(PaintDeviceMetric metric) const override {
-    switch (metric) {
-      case PdmWidth:
-        return width_;
-      case PdmHeight:
-        return height_;
-      case PdmWidthMM:
-        return width_ * 254 / 6000;
-      case PdmHeightMM:
-        return height_ * 254 / 6000;
-      case PdmDpiX:
-      case PdmDpiY:
-      case PdmPhysicalDpiX:
-      case PdmPhysicalDpiY:
-        return 600;
-      case PdmNumColors:
-        return 0xffffff;
-      case PdmDepth:
-        return 32;
-      case PdmDevicePixelRatio:
-        return 1;
-      case PdmDevicePixelRatioScaled:
-        return static_cast<int>(devicePixelRatioFScale());
-      default:
-        return 0;
-    }
-  }
-
- private:
-  int width_;
-  int height_;
-};
-
 TEST(text_printing_test, paints_each_line_with_its_top_left_at_its_place) {
-  RecordingDevice device(4800, 6400);
+  test::RecordingPrinter device(4800, 6400, 600);
   QStringList lines;
   for (int i = 0; i < 60; ++i)
     lines.append(i % 5 == 4 ? QString() : QStringLiteral("linha %1").arg(i));
@@ -167,7 +107,7 @@ TEST(text_printing_test, paints_each_line_with_its_top_left_at_its_place) {
 
   EXPECT_EQ(new_sheets, 1);
   int checked = 0;
-  for (const RecordingEngine::Drawn& drawn : device.engine.drawn) {
+  for (const test::RecordedText& drawn : device.record().texts) {
     if (drawn.text.isEmpty()) continue;
     const int line = drawn.text.mid(6).toInt();
     SCOPED_TRACE(drawn.text.toStdString());
@@ -181,12 +121,12 @@ TEST(text_printing_test, paints_each_line_with_its_top_left_at_its_place) {
 }
 
 TEST(text_printing_test, painting_stops_when_no_new_sheet) {
-  RecordingDevice device(640, 640);
+  test::RecordingPrinter device(640, 640, 600);
   QPainter painter(&device);
   const QStringList lines(70, QStringLiteral("x"));
   EXPECT_FALSE(PaintTextLines(painter, lines, 640, 640, [] { return false; }));
   painter.end();
-  EXPECT_EQ(device.engine.drawn.size(), 57);
+  EXPECT_EQ(device.record().texts.size(), 57u);
 }
 
 // --- The print path to PDF -------------------------------------------------------------------
@@ -254,7 +194,7 @@ class text_print_test : public ::testing::Test {
   // against the box's display lines: sheet, left margin, top and first word.
   void PrintAndCheck(TForm2& window, int index, const char* print_button) {
     const QStringList shown = DisplayLines(*window.RichEdit(index));
-    window.findChild<QPushButton*>(QString::fromUtf8(print_button))->click();
+    test::Named<QPushButton>(window, print_button)->click();
     ASSERT_TRUE(QFile::exists(pdf_path()));
 
     const QList<QList<PdfLine>> pages = ReadPdfLines(pdf_path());
@@ -324,13 +264,13 @@ TEST_F(text_print_test, print_sets_black_on_white_and_cancel_changes_nothing) {
   box->setPalette(yellow);
 
   TForm2::SetPrintDialogForTesting(&Cancel);
-  window.findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+  test::Named<QPushButton>(window, "BitBtn3")->click();
   EXPECT_FALSE(QFile::exists(pdf_path()));
   EXPECT_EQ(box->palette().color(QPalette::Base), QColor(Qt::yellow));
   EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::blue));
 
   TForm2::SetPrintDialogForTesting(&Accept);
-  window.findChild<QPushButton*>(QStringLiteral("BitBtn3"))->click();
+  test::Named<QPushButton>(window, "BitBtn3")->click();
   EXPECT_TRUE(QFile::exists(pdf_path()));
   EXPECT_EQ(box->palette().color(QPalette::Base), QColor(Qt::white));
   EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::black));
@@ -343,7 +283,7 @@ TEST_F(text_print_test, printer_that_cannot_start_ends_silently) {
   window.show();
   EXPECT_FALSE(PrintTextBox(*window.RichEdit(2), printer_));
   // Through the button: no message box may block here, and the window stays usable.
-  window.findChild<QPushButton*>(QStringLiteral("BitBtn5"))->click();
+  test::Named<QPushButton>(window, "BitBtn5")->click();
   EXPECT_TRUE(window.isVisible());
 }
 
@@ -354,7 +294,7 @@ TEST(text_copy_test, copies_the_selected_word_and_nothing_without_selection) {
   window.SelectPage(QStringLiteral("1"));
   window.show();
   QTextEdit* box = window.RichEdit(1);
-  QPushButton* copy = window.findChild<QPushButton*>(QStringLiteral("BitBtn4"));
+  QPushButton* copy = test::Named<QPushButton>(window, "BitBtn4");
   QClipboard* clipboard = QApplication::clipboard();
 
   QTextCursor cursor(box->document());
@@ -379,9 +319,9 @@ TEST(text_copy_test, copy_works_on_its_own_page_only) {
   cursor.setPosition(9, QTextCursor::KeepAnchor);
   window.RichEdit(0)->setTextCursor(cursor);
   QApplication::clipboard()->setText(QStringLiteral("antes"));
-  window.findChild<QPushButton*>(QStringLiteral("BitBtn22"))->click();  // copy of "CASA 1"
+  test::Named<QPushButton>(window, "BitBtn22")->click();  // copy of "CASA 1"
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("antes"));
-  window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+  test::Named<QPushButton>(window, "BitBtn2")->click();
   EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("VORELIM"));
 }
 

@@ -11,13 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include "support/qt_support.h"
 #include "texts/text_catalogue.h"
 
 namespace {
-
-void DeletePosted() {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 TEST(tform2_test, is_a_separate_window_owned_by_its_opener) {
   QWidget owner;
@@ -95,8 +92,7 @@ TEST(tform2_test, pages_hold_their_panel_buttons_and_text_box) {
 
   for (const ButtonRow& row : kButtons) {
     SCOPED_TRACE(row.name);
-    auto* button = window.Page(row.page)->findChild<QPushButton*>(QString::fromUtf8(row.name));
-    ASSERT_NE(button, nullptr);
+    auto* button = vorelim::test::Named<QPushButton>(*window.Page(row.page), row.name);
     EXPECT_EQ(button->text(), QString::fromUtf8(row.caption));
     EXPECT_EQ(button->geometry(), QRect(row.x, 0, row.width, 25));
   }
@@ -165,10 +161,8 @@ TEST(tform2_test, fechar_on_any_page_destroys_the_window) {
     QWidget owner;
     QPointer<TForm2> window = OpenTextsWindow(&owner, QStringLiteral("1"));
     ASSERT_TRUE(window->isVisible());
-    auto* close = window->findChild<QPushButton*>(QString::fromUtf8(name));
-    ASSERT_NE(close, nullptr);
-    close->click();
-    DeletePosted();
+    vorelim::test::Named<QPushButton>(*window, name)->click();
+    vorelim::test::RunDeferredDeletes();
     EXPECT_TRUE(window.isNull());
   }
 }
@@ -176,7 +170,7 @@ TEST(tform2_test, fechar_on_any_page_destroys_the_window) {
 TEST(tform2_test, system_close_destroys_the_window) {
   QPointer<TForm2> window = OpenTextsWindow(nullptr, QStringLiteral("c3"));
   window->close();
-  DeletePosted();
+  vorelim::test::RunDeferredDeletes();
   EXPECT_TRUE(window.isNull());
 }
 
@@ -188,7 +182,7 @@ TEST(tform2_test, same_key_twice_gives_two_windows_closable_alone) {
   EXPECT_EQ(first->windowTitle(), QStringLiteral("METAL 7"));
   EXPECT_EQ(second->windowTitle(), QStringLiteral("METAL 7"));
   first->close();
-  DeletePosted();
+  vorelim::test::RunDeferredDeletes();
   EXPECT_TRUE(first.isNull());
   ASSERT_FALSE(second.isNull());
   EXPECT_TRUE(second->isVisible());

@@ -1,7 +1,7 @@
 #pragma once
 // A printer that keeps what is painted on it instead of printing it: the ellipses, polygons and
 // texts with the pen, brush and font they were drawn with, in device pixels. Tests hand it to the
-// code under test as an ordinary QPrinter.
+// code under test as an ordinary QPrinter, or paint on it with their own QPainter.
 
 #include <QBrush>
 #include <QFont>
@@ -16,7 +16,7 @@
 #include <QVariant>
 #include <vector>
 
-namespace vorelim::testing_support {
+namespace vorelim::test {
 
 struct RecordedShape {
   QRectF ellipse;     // for ellipses
@@ -24,6 +24,7 @@ struct RecordedShape {
   bool odd_even = false;
   QPen pen;
   QBrush brush;
+  friend bool operator==(const RecordedShape&, const RecordedShape&) = default;
 };
 
 struct RecordedText {
@@ -31,6 +32,7 @@ struct RecordedText {
   QString text;
   QFont font;
   QColor color;
+  friend bool operator==(const RecordedText&, const RecordedText&) = default;
 };
 
 class RecordingPaintEngine : public QPaintEngine {
@@ -95,4 +97,4 @@ class RecordingPrinter : public QPrinter {
   RecordingPaintEngine* paint_engine_;
 };
 
-}  // namespace vorelim::testing_support
+}  // namespace vorelim::test

@@ -1,8 +1,8 @@
-#include "chartview/recording_printer.h"
+#include "support/recording_printer.h"
 
 #include <QTextItem>
 
-namespace vorelim::testing_support {
+namespace vorelim::test {
 
 bool RecordingPaintEngine::begin(QPaintDevice*) {
   ++begins;
@@ -79,4 +79,4 @@ RecordingPrinter::~RecordingPrinter() {
   delete print_engine_;
 }
 
-}  // namespace vorelim::testing_support
+}  // namespace vorelim::test

@@ -1,0 +1,58 @@
+#pragma once
+// Charts, chart files and today's date for tests: the records the tests open, their bytes on disk
+// and the folder listings that show what a write left behind.
+
+#include <filesystem>
+#include <optional>
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "chart/chart_record.h"
+#include "chart/today.h"
+
+namespace vorelim::test {
+
+/// A chart as the new chart dialog makes it: the name, the birth date's texts and the numbers and
+/// element marks worked out from the date.
+ChartRecord ChartFor(std::string_view name, int day, int month, int year);
+
+/// The texts of a chart set one by one, numbers included, without working anything out: for
+/// charts that no birth date gives. The defaults are a consistent chart (15/6/1975 gives 7, 4, 8).
+struct ChartTexts {
+  std::string name = "MARIA";
+  std::string day = "15";
+  std::string month = "6";
+  std::string year = "1975";
+  std::string personality = "7";
+  std::string control = "4";
+  std::string tendency = "8";
+};
+ChartRecord ChartOf(const ChartTexts& texts);
+
+/// The 66 bytes of a record, as a chart file holds them.
+std::string BytesOf(const ChartRecord& record);
+
+/// Writes a record's bytes to `file`, whatever the name stored in it: for charts that the chart
+/// file writer would place or refuse differently.
+void WriteChart(const std::filesystem::path& file, const ChartRecord& record);
+
+/// The whole content of a file; empty when it cannot be read.
+std::string ReadFileBytes(const std::filesystem::path& file);
+
+/// Creates or replaces a file with exactly these bytes; a failure fails the test.
+void WriteFileBytes(const std::filesystem::path& file, std::string_view bytes);
+
+/// The names of the entries of a folder.
+std::set<std::string> FilesIn(const std::filesystem::path& folder);
+
+/// Fixes today's date while the object lives; the real calendar comes back afterwards.
+class FixedToday {
+ public:
+  explicit FixedToday(CalendarDate date) { SetTodayForTesting(date); }
+  ~FixedToday() { SetTodayForTesting(std::nullopt); }
+  FixedToday(const FixedToday&) = delete;
+  FixedToday& operator=(const FixedToday&) = delete;
+};
+
+}  // namespace vorelim::test

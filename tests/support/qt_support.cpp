@@ -1,0 +1,57 @@
+#include "support/qt_support.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QMessageBox>
+#include <QRegularExpression>
+
+#include "app/messages.h"
+
+namespace vorelim::test {
+
+void RunDeferredDeletes() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+WarningCapture::WarningCapture() {
+  SetWarningSinkForTesting([this](QWidget* owner, const QString& title, const QString& text) {
+    warnings_.push_back({owner, title, text});
+  });
+}
+
+WarningCapture::~WarningCapture() {
+  SetWarningSinkForTesting({});
+}
+
+QStringList WarningCapture::texts() const {
+  QStringList texts;
+  for (const Warning& warning : warnings_) texts << warning.text;
+  return texts;
+}
+
+void CloseMessageBoxes() {
+  QCoreApplication::processEvents();
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) box->close();
+  }
+}
+
+QByteArray ReadWholeFile(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) return {};
+  return file.readAll();
+}
+
+int PdfPageCount(const QByteArray& pdf) {
+  static const QRegularExpression page(QStringLiteral("/Type\\s*/Page[^s]"));
+  return static_cast<int>(QString::fromLatin1(pdf).count(page));
+}
+
+QSize PdfMediaBox(const QByteArray& pdf) {
+  static const QRegularExpression box(QStringLiteral("/MediaBox \\[0 0 (\\d+)[.\\d]* (\\d+)"));
+  const QRegularExpressionMatch match = box.match(QString::fromLatin1(pdf));
+  if (!match.hasMatch()) return {};
+  return QSize(match.captured(1).toInt(), match.captured(2).toInt());
+}
+
+}  // namespace vorelim::test

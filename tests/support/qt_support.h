@@ -1,0 +1,74 @@
+#pragma once
+// Helpers for the window tests: readable Qt strings in failure messages, the deletions a command
+// leaves for the event loop, named controls, warnings captured instead of shown, and files and
+// PDF printouts read back.
+
+#include <QByteArray>
+#include <QObject>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+#include <ostream>
+#include <stdexcept>
+#include <vector>
+
+QT_BEGIN_NAMESPACE
+class QWidget;
+QT_END_NAMESPACE
+
+// Readable failure messages for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace vorelim::test {
+
+/// Runs the deletions a command left for the event loop, as the loop does after the command.
+void RunDeferredDeletes();
+
+/// The child of `parent` of type T named `name`. Throws when there is none, which fails the test
+/// with the name instead of crashing it.
+template <typename T>
+T* Named(const QObject& parent, const char* name) {
+  T* child = parent.findChild<T*>(QString::fromUtf8(name));
+  if (child == nullptr) {
+    throw std::runtime_error("no control named " + std::string(name) + " in " +
+                             parent.objectName().toStdString());
+  }
+  return child;
+}
+
+/// While it lives, the warnings of vorelim::ShowWarning are kept here instead of shown in boxes.
+class WarningCapture {
+ public:
+  struct Warning {
+    QWidget* owner;
+    QString title;
+    QString text;
+  };
+  WarningCapture();
+  ~WarningCapture();
+  WarningCapture(const WarningCapture&) = delete;
+  WarningCapture& operator=(const WarningCapture&) = delete;
+
+  const std::vector<Warning>& warnings() const { return warnings_; }
+  /// The texts of the warnings, in the order they came.
+  QStringList texts() const;
+
+ private:
+  std::vector<Warning> warnings_;
+};
+
+/// Lets the event loop show what it was about to show, then closes every visible message box.
+void CloseMessageBoxes();
+
+/// The whole content of a file; empty when it cannot be read.
+QByteArray ReadWholeFile(const QString& path);
+
+/// The number of pages of a PDF file's content.
+int PdfPageCount(const QByteArray& pdf);
+
+/// The first page's size in whole points, from its media box; empty when there is none.
+QSize PdfMediaBox(const QByteArray& pdf);
+
+}  // namespace vorelim::test
