@@ -178,26 +178,15 @@ TEST_F(TFORMDITest, FrameStartsAsDesigned) {
 
 TEST_F(TFORMDITest, FrameMenuIsTheDesignedOne) {
   EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "Aju&da"}));
-  const struct {
-    QAction* action;
-    const char* name;
-    const char* caption;
-    QKeySequence shortcut;
-  } rows[] = {
-      {frame_->Abrir1, "Abrir1", "A&brir", QKeySequence(QStringLiteral("Ctrl+A"))},
-      {frame_->Novo1, "Novo1", "&Novo", QKeySequence(QStringLiteral("Ctrl+N"))},
-      {frame_->Sair1, "Sair1", "&Sair", QKeySequence(QStringLiteral("Ctrl+X"))},
-      {frame_->HELP1, "HELP1", "&Help", QKeySequence(QStringLiteral("F1"))},
-      {frame_->Sobre1, "Sobre1", "&Sobre", QKeySequence()},
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(row.action->objectName(), QString::fromLatin1(row.name));
-    EXPECT_EQ(row.action->text(), QString::fromUtf8(row.caption)) << row.name;
-    EXPECT_EQ(row.action->shortcut(), row.shortcut) << row.name;
-  }
-  EXPECT_EQ(frame_->Arquivo1->actions(),
-            (QList<QAction*>{frame_->Abrir1, frame_->Novo1, frame_->Sair1}));
-  EXPECT_EQ(frame_->Ajuda1->actions(), (QList<QAction*>{frame_->HELP1, frame_->Sobre1}));
+  vorelim::test::ExpectMenuItems(
+      frame_->Arquivo1->actions(),
+      {{frame_->Abrir1, "Abrir1", "A&brir", QKeySequence(QStringLiteral("Ctrl+A"))},
+       {frame_->Novo1, "Novo1", "&Novo", QKeySequence(QStringLiteral("Ctrl+N"))},
+       {frame_->Sair1, "Sair1", "&Sair", QKeySequence(QStringLiteral("Ctrl+X"))}});
+  vorelim::test::ExpectMenuItems(
+      frame_->Ajuda1->actions(),
+      {{frame_->HELP1, "HELP1", "&Help", QKeySequence(QStringLiteral("F1"))},
+       {frame_->Sobre1, "Sobre1", "&Sobre", QKeySequence()}});
 }
 
 TEST_F(TFORMDITest, ActiveChartWindowMergesItsMenusAndClosingRestoresTheFrames) {

@@ -341,27 +341,14 @@ TEST_F(TVemapaTest, MenuHasTheDesignedItems) {
   EXPECT_EQ(top[0]->text(), QStringLiteral("&Arquivo"));
   EXPECT_EQ(top[1]->text(), QStringLiteral("&Vorelim"));
   EXPECT_EQ(top[1]->menu(), nullptr);
-  const struct {
-    QAction* action;
-    const char* name;
-    const char* caption;
-    QKeySequence shortcut;
-  } rows[] = {
-      {window->Abrir1, "Abrir1", "A&brir", QKeySequence(QStringLiteral("Ctrl+A"))},
-      {window->Novo1, "Novo1", "&Novo", QKeySequence(QStringLiteral("Ctrl+N"))},
-      {window->Fechar1, "Fechar1", "&Fechar", QKeySequence(QStringLiteral("Ctrl+Z"))},
-      {window->Imprimir1, "Imprimir1", "&Imprimir", QKeySequence(QStringLiteral("Ctrl+P"))},
-      {window->ImprimirSetup1, "ImprimirSetup1", "C&onfigurar Impressão", QKeySequence()},
-      {window->Sair1, "Sair1", "&Sair", QKeySequence(QStringLiteral("Ctrl+X"))},
-  };
-  const QList<QAction*> items = top[0]->menu()->actions();
-  ASSERT_EQ(items.size(), 6);
-  for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(items[i], rows[i].action) << rows[i].name;
-    EXPECT_EQ(items[i]->objectName(), QString::fromLatin1(rows[i].name));
-    EXPECT_EQ(items[i]->text(), QString::fromUtf8(rows[i].caption));
-    EXPECT_EQ(items[i]->shortcut(), rows[i].shortcut) << rows[i].name;
-  }
+  vorelim::test::ExpectMenuItems(
+      top[0]->menu()->actions(),
+      {{window->Abrir1, "Abrir1", "A&brir", QKeySequence(QStringLiteral("Ctrl+A"))},
+       {window->Novo1, "Novo1", "&Novo", QKeySequence(QStringLiteral("Ctrl+N"))},
+       {window->Fechar1, "Fechar1", "&Fechar", QKeySequence(QStringLiteral("Ctrl+Z"))},
+       {window->Imprimir1, "Imprimir1", "&Imprimir", QKeySequence(QStringLiteral("Ctrl+P"))},
+       {window->ImprimirSetup1, "ImprimirSetup1", "C&onfigurar Impressão", QKeySequence()},
+       {window->Sair1, "Sair1", "&Sair", QKeySequence(QStringLiteral("Ctrl+X"))}});
 }
 
 }  // namespace

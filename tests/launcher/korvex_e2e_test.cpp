@@ -11,12 +11,12 @@
 #include <cstring>
 #include <fstream>
 #include <map>
-#include <sstream>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "launcher/launcher_support.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 extern char** environ;
@@ -86,13 +86,6 @@ bool OnPath(const std::string& name) {
   return false;
 }
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
 // A copy of korvex and its dialog module in a temporary folder with its settings file and a CD
 // folder.
 class KorvexTest : public ::testing::Test {
@@ -105,7 +98,7 @@ class KorvexTest : public ::testing::Test {
     env_["KORVEX_RECORD"] = record_.string();
   }
 
-  void WriteIni(const std::string& text) { std::ofstream(ini_) << text; }
+  void WriteIni(const std::string& text) { vorelim::test::WriteFileBytes(ini_, text); }
 
   // Runs korvex to its end and returns its exit status.
   int Run(const std::vector<std::string>& arguments) {
@@ -137,7 +130,7 @@ TEST_F(KorvexTest, files_present_start_the_program_without_any_display) {
   EXPECT_THAT(*record,
               ElementsAre(recorder_dir_ + "korvex_recorder", root_.string() + "/cd/DEMO/FILE.AVI",
                           "/play", root_.string() + "/cd/my docs/B.TXT"));
-  EXPECT_EQ(Slurp(ini_), ini);
+  EXPECT_EQ(vorelim::test::ReadFileBytes(ini_), ini);
 }
 
 TEST_F(KorvexTest, missing_file_without_a_display_ends_like_cancel) {
@@ -237,8 +230,8 @@ TEST_F(KorvexDialogTest, folder_typed_for_a_missing_file_is_used_and_remembered)
   ASSERT_TRUE(record) << "the program was not started";
   const std::string found = root_.string() + "/cd/DEMO/FILE.AVI";
   EXPECT_THAT(*record, ElementsAre(recorder_dir_ + "korvex_recorder", found, found));
-  EXPECT_EQ(Slurp(ini_), "; CD settings\n[QxLaunch]\nBIN=" + recorder_dir_ +
-                             "\nCD=" + root_.string() + "/cd/DEMO/\n");
+  EXPECT_EQ(vorelim::test::ReadFileBytes(ini_), "; CD settings\n[QxLaunch]\nBIN=" + recorder_dir_ +
+                                                    "\nCD=" + root_.string() + "/cd/DEMO/\n");
 }
 
 TEST_F(KorvexDialogTest, escape_in_the_file_dialog_starts_nothing) {
@@ -249,7 +242,7 @@ TEST_F(KorvexDialogTest, escape_in_the_file_dialog_starts_nothing) {
   EXPECT_EQ(WaitForExit(korvex, 15s), 255);
   std::this_thread::sleep_for(300ms);
   EXPECT_FALSE(fs::exists(record_));
-  EXPECT_EQ(Slurp(ini_), ini);
+  EXPECT_EQ(vorelim::test::ReadFileBytes(ini_), ini);
 }
 
 TEST_F(KorvexDialogTest, missing_dialog_module_ends_like_cancel) {

@@ -1,21 +1,20 @@
 // The launcher's system layer on a real file system and with real processes.
 #include "launcher/system.h"
 
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "launcher/launcher_support.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
+#include "support/tmpfs_mount.h"
 
 namespace korvex {
 namespace {
@@ -23,16 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void Spill(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+using vorelim::test::ReadFileBytes;
+using vorelim::test::WriteFileBytes;
 
 class SettingsFileTest : public ::testing::Test {
  protected:
@@ -42,7 +33,7 @@ class SettingsFileTest : public ::testing::Test {
 
 TEST_F(SettingsFileTest, missing_file_section_or_key_reads_empty) {
   EXPECT_EQ(ReadSettingsValue(ini_, "QxLaunch", "CD"), "");
-  Spill(ini_, "[Other]\nCD=/x/\n[QxLaunch]\nA=/a/\n");
+  WriteFileBytes(ini_, "[Other]\nCD=/x/\n[QxLaunch]\nA=/a/\n");
   EXPECT_EQ(ReadSettingsValue(ini_, "QxLaunch", "CD"), "");
   EXPECT_EQ(ReadSettingsValue(ini_, "Missing", "A"), "");
   EXPECT_EQ(ReadSettingsValue(ini_, "qxlaunch", "a"), "/a/");
@@ -57,12 +48,12 @@ TEST_F(SettingsFileTest, named_pipe_in_place_of_the_file_is_neither_waited_on_no
 
 TEST_F(SettingsFileTest, write_creates_then_updates_keeping_the_rest_and_the_mode) {
   ASSERT_TRUE(WriteSettingsValue(ini_, "QxLaunch", "CD", "/x/"));
-  EXPECT_EQ(Slurp(ini_), "[QxLaunch]\nCD=/x/\n");
+  EXPECT_EQ(ReadFileBytes(ini_), "[QxLaunch]\nCD=/x/\n");
 
-  Spill(ini_, "; keep\r\n[QxLaunch]\r\nCD=/x/\r\n[Other]\r\nk=v\r\n");
+  WriteFileBytes(ini_, "; keep\r\n[QxLaunch]\r\nCD=/x/\r\n[Other]\r\nk=v\r\n");
   ASSERT_EQ(::chmod(ini_.c_str(), 0640), 0);
   ASSERT_TRUE(WriteSettingsValue(ini_, "QxLaunch", "CD", "/e/demo/"));
-  EXPECT_EQ(Slurp(ini_), "; keep\r\n[QxLaunch]\r\nCD=/e/demo/\r\n[Other]\r\nk=v\r\n");
+  EXPECT_EQ(ReadFileBytes(ini_), "; keep\r\n[QxLaunch]\r\nCD=/e/demo/\r\n[Other]\r\nk=v\r\n");
   EXPECT_EQ(fs::status(ini_).permissions(), static_cast<fs::perms>(0640));
   EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1)
       << "no temporary file left behind";
@@ -74,24 +65,20 @@ TEST_F(SettingsFileTest, failed_write_leaves_the_file_as_it_was) {
   EXPECT_FALSE(WriteSettingsValue(ini_, "QxLaunch", "CD", "/x/"));
   EXPECT_TRUE(fs::is_directory(ini_));
 
-  const fs::path mount_point = folder_.path() / "ro";
-  fs::create_directory(mount_point);
-  if (::mount("tmpfs", mount_point.c_str(), "tmpfs", 0, nullptr) != 0) {
-    GTEST_SKIP() << "cannot mount a file system here: " << std::strerror(errno);
-  }
-  const std::string ini = (mount_point / "korvex.INI").string();
-  Spill(ini, "[QxLaunch]\nCD=/x/\n");
-  ASSERT_EQ(::mount(nullptr, mount_point.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+  vorelim::test::TmpfsMount mount("64k");
+  SKIP_UNLESS_MOUNTED(mount);
+  const std::string ini = (mount.path() / "korvex.INI").string();
+  WriteFileBytes(ini, "[QxLaunch]\nCD=/x/\n");
+  ASSERT_TRUE(mount.MakeReadOnly()) << std::strerror(errno);
   EXPECT_FALSE(WriteSettingsValue(ini, "QxLaunch", "CD", "/y/"));
-  EXPECT_EQ(Slurp(ini), "[QxLaunch]\nCD=/x/\n");
-  ::umount2(mount_point.c_str(), MNT_DETACH);
+  EXPECT_EQ(ReadFileBytes(ini), "[QxLaunch]\nCD=/x/\n");
 }
 
 TEST(system_test, only_readable_non_folders_can_be_opened) {
   vorelim::test::TempFolder folder;
   const fs::path file = folder.path() / "FILE.AVI";
   const fs::path fifo = folder.path() / "fifo";
-  Spill(file, "x");
+  WriteFileBytes(file, "x");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   EXPECT_TRUE(CanOpenForReading(file));
   EXPECT_TRUE(CanOpenForReading(fifo));  // and does not block on it

@@ -1,15 +1,14 @@
 #pragma once
-// Charts, chart files and today's date for tests: the records the tests open, their bytes on disk
-// and the folder listings that show what a write left behind.
+// Charts and today's date for tests: the records the tests open and their bytes on disk.
 
 #include <filesystem>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 
 #include "chart/chart_record.h"
 #include "chart/today.h"
+#include "support/files.h"
 
 namespace vorelim::test {
 
@@ -36,15 +35,6 @@ std::string BytesOf(const ChartRecord& record);
 /// Writes a record's bytes to `file`, whatever the name stored in it: for charts that the chart
 /// file writer would place or refuse differently.
 void WriteChart(const std::filesystem::path& file, const ChartRecord& record);
-
-/// The whole content of a file; empty when it cannot be read.
-std::string ReadFileBytes(const std::filesystem::path& file);
-
-/// Creates or replaces a file with exactly these bytes; a failure fails the test.
-void WriteFileBytes(const std::filesystem::path& file, std::string_view bytes);
-
-/// The names of the entries of a folder.
-std::set<std::string> FilesIn(const std::filesystem::path& folder);
 
 /// Fixes today's date while the object lives; the real calendar comes back afterwards.
 class FixedToday {

@@ -1,9 +1,12 @@
 #include "support/qt_support.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
 #include <QRegularExpression>
+
+#include <gtest/gtest.h>
 
 #include "app/messages.h"
 
@@ -11,6 +14,18 @@ namespace vorelim::test {
 
 void RunDeferredDeletes() {
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void ExpectMenuItems(const QList<QAction*>& actions, const std::vector<MenuItem>& items) {
+  ASSERT_EQ(actions.size(), static_cast<qsizetype>(items.size()));
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    const MenuItem& item = items[i];
+    QAction* action = actions[static_cast<qsizetype>(i)];
+    EXPECT_EQ(action, item.action) << item.name << " in place " << i;
+    EXPECT_EQ(action->objectName(), QString::fromUtf8(item.name));
+    EXPECT_EQ(action->text(), QString::fromUtf8(item.caption)) << item.name;
+    EXPECT_EQ(action->shortcut(), item.shortcut) << item.name;
+  }
 }
 
 WarningCapture::WarningCapture() {

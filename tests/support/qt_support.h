@@ -4,6 +4,8 @@
 // PDF printouts read back.
 
 #include <QByteArray>
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QSize>
 #include <QString>
@@ -13,6 +15,7 @@
 #include <vector>
 
 QT_BEGIN_NAMESPACE
+class QAction;
 class QWidget;
 QT_END_NAMESPACE
 
@@ -37,6 +40,18 @@ T* Named(const QObject& parent, const char* name) {
   }
   return child;
 }
+
+/// A menu item as designed: the action, its object name, caption and shortcut.
+struct MenuItem {
+  QAction* action;
+  const char* name;
+  const char* caption;  // UTF-8
+  QKeySequence shortcut;
+};
+
+/// Expects `actions` to be exactly these items in this order, each with its name, caption and
+/// shortcut.
+void ExpectMenuItems(const QList<QAction*>& actions, const std::vector<MenuItem>& items);
 
 /// While it lives, the warnings of vorelim::ShowWarning are kept here instead of shown in boxes.
 class WarningCapture {
