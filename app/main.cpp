@@ -5,6 +5,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMdiArea>
+#include <QPixmap>
 #include <QTranslator>
 
 #include "app/application.h"
@@ -14,6 +15,7 @@
 #include "app/taboutbox.h"
 #include "app/tform1.h"
 #include "app/tformdi.h"
+#include "resources/pictures/vorelim_icon.xpm"
 
 int main(int argc, char** argv) {
   vorelim::Application app(argc, argv);
@@ -28,7 +30,9 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&qt_texts);
   }
 
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/pictures/vorelim.ico")));
+  // The icon of vorelim.ico, compiled in as XPM: decoding the .ico would load Qt's image-format
+  // plug-ins at start-up for this one picture.
+  QApplication::setWindowIcon(QIcon(QPixmap(vorelim_icon_xpm)));
 
   // 1. The help file, in the data folder of the installation (or beside the program in a build).
   const QString help_file = HelpViewer::DefaultHelpFile();

@@ -6,16 +6,20 @@
 #include <QHideEvent>
 #include <QIcon>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <algorithm>
+
+#include "resources/pictures/about_icon.xpm"
 
 TAboutBox::TAboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("SOBRE"));
-  setWindowIcon(QIcon(QStringLiteral(":/pictures/about.ico")));
+  setWindowIcon(QIcon(QPixmap(about_icon_xpm)));  // about.ico, compiled in (resources/pictures)
   setModal(false);
   setFixedSize(kClientWidth, kClientHeight);
   QFont dialog_font(QStringLiteral("MS Sans Serif"));
@@ -69,10 +73,19 @@ QLabel* TAboutBox::AddLabel(const char* name, const QString& text, const QRect& 
   QPalette black = label->palette();
   black.setColor(QPalette::WindowText, Qt::black);
   label->setPalette(black);
-  label->adjustSize();
-  const int x = designed.x() + (designed.width() - label->width()) / 2;
-  label->move(std::clamp(x, 0, std::max(0, Panel1->width() - label->width())), designed.y());
+  designed_places_.push_back({label, designed});
   return label;
+}
+
+void TAboutBox::PlaceLabels() {
+  // Sizing a label to its text loads its face in two sizes; the box stays hidden until the first
+  // "&Sobre", so that is left until it first shows rather than paid for at start-up.
+  for (const auto& [label, designed] : designed_places_) {
+    label->adjustSize();
+    const int x = designed.x() + (designed.width() - label->width()) / 2;
+    label->move(std::clamp(x, 0, std::max(0, Panel1->width() - label->width())), designed.y());
+  }
+  designed_places_.clear();
 }
 
 void TAboutBox::ShowModeless() {
@@ -93,6 +106,13 @@ void TAboutBox::ShowModeless() {
 
 void TAboutBox::OKButtonClick() {
   hide();
+}
+
+void TAboutBox::showEvent(QShowEvent* event) {
+  // Sent before the window appears on screen, so its first paint has the labels placed. (Not on
+  // Polish: Qt polishes every new widget, hidden or not, in the first turn of the event loop.)
+  if (!designed_places_.empty()) PlaceLabels();
+  QDialog::showEvent(event);
 }
 
 void TAboutBox::hideEvent(QHideEvent* event) {

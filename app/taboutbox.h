@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QPoint>
 #include <QRect>
+#include <vector>
 
 QT_BEGIN_NAMESPACE
 class QFrame;
@@ -46,11 +47,21 @@ class TAboutBox : public QDialog {
   void OKButtonClick();
 
  protected:
+  void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 
  private:
-  // A label on Panel1 sized to its text, at the designed top and centred on the designed span.
+  // A label on Panel1 with its text and face; PlaceLabels sizes it to its text, at the designed
+  // top and centred on the designed span.
   QLabel* AddLabel(const char* name, const QString& text, const QRect& designed, int pixel_size);
+  void PlaceLabels();
+
+  struct DesignedPlace {
+    QLabel* label;
+    QRect designed;
+  };
+  // The labels not placed yet, with their designed places; empty once the box has shown.
+  std::vector<DesignedPlace> designed_places_;
 
   bool shown_before_ = false;
   QPoint hidden_at_;

@@ -6,6 +6,9 @@ light speed streaks at the right edge; drawn one over the other a few pixels apa
 leave a dashed trail behind the bird. 8-bit palette, uncompressed, 115 x 48 (TA8 100 x 43).
 vorelim.ico: the program icon, a red five-pointed star in a ring, 32 x 32, 16 colours.
 about.ico: the about box icon, the nine-cell square of numbers, 32 x 32, 16 colours.
+vorelim_icon.xpm, about_icon.xpm: the same two icons as XPM, a C array that the program compiles
+in: Qt reads it without its image-format plug-ins, which the program would otherwise load at
+start-up only to decode the window icon.
 
 Plain Python 3, no third-party modules: each pixel takes the colour most of its 3 x 3 sub-samples
 fall on, so the shapes stay crisp in a fixed palette. Run it again after changing a shape.
@@ -203,6 +206,22 @@ def write_ico4(path, rows, palette):
         f.write(header + entry + image)
 
 
+def write_xpm(path, name, rows, palette):
+    """The icon as XPM: one character a pixel, index CLEAR as None (transparent)."""
+    used = sorted({c for row in rows for c in row})
+    chars = {c: ("." if c == CLEAR else "0123456789abcdef"[c]) for c in used}
+    lines = ['"%d %d %d 1"' % (len(rows[0]), len(rows), len(used))]
+    for c in used:
+        colour = "None" if c == CLEAR else "#%02X%02X%02X" % palette[c]
+        lines.append('"%s c %s"' % (chars[c], colour))
+    lines += ['"%s"' % "".join(chars[c] for c in row) for row in rows]
+    with open(path, "w") as f:
+        f.write("/* XPM */\n/* Made by make_pictures.py; the same picture as %s.ico. */\n" %
+                name.replace("_icon", ""))
+        f.write("static const char* const %s_xpm[] = {\n" % name)
+        f.write(",\n".join(lines) + "};\n")
+
+
 def main():
     for frame in range(9):
         name = "TA%d.bmp" % (frame + 1)
@@ -213,8 +232,10 @@ def main():
         write_bmp8(os.path.join(HERE, name), rows, BIRD_PALETTE)
     rows, palette = star_icon()
     write_ico4(os.path.join(HERE, "vorelim.ico"), rows, palette)
+    write_xpm(os.path.join(HERE, "vorelim_icon.xpm"), "vorelim_icon", rows, palette)
     rows, palette = square_icon()
     write_ico4(os.path.join(HERE, "about.ico"), rows, palette)
+    write_xpm(os.path.join(HERE, "about_icon.xpm"), "about_icon", rows, palette)
 
 
 if __name__ == "__main__":

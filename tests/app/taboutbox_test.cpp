@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QImage>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -15,6 +16,7 @@
 
 #include "app/fonts.h"
 #include "app/tformdi.h"
+#include "resources/pictures/about_icon.xpm"
 
 namespace {
 
@@ -25,7 +27,8 @@ TEST(about_box_test, is_built_hidden_with_its_designed_frame) {
   EXPECT_EQ(box.size(), QSize(316, 341));
   EXPECT_EQ(box.minimumSize(), box.maximumSize()) << "not resizable";
   EXPECT_FALSE(box.isModal());
-  EXPECT_FALSE(box.windowIcon().isNull());
+  EXPECT_EQ(box.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
+            QImage(about_icon_xpm).convertToFormat(QImage::Format_ARGB32));
   EXPECT_EQ(box.Panel1->geometry(), QRect(8, 8, 297, 297));
   EXPECT_EQ(box.OKButton->text(), QStringLiteral("Fechar"));
   EXPECT_EQ(box.OKButton->geometry(), QRect(129, 308, 57, 25));
@@ -35,6 +38,8 @@ TEST(about_box_test, is_built_hidden_with_its_designed_frame) {
 TEST(about_box_test, labels_carry_the_designed_texts_centred_on_their_designed_places) {
   vorelim::RegisterFontSubstitutes();
   TAboutBox box;
+  // The labels are sized to their texts when the box first shows, not while it waits hidden.
+  box.ShowModeless();
   struct Row {
     const char* name;
     QString text;  // empty: a credit of our own choosing

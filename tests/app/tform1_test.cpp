@@ -21,6 +21,8 @@
 
 #include "app/tformdi.h"
 #include "chartview/tvemapa.h"
+#include "resources/pictures/about_icon.xpm"
+#include "resources/pictures/vorelim_icon.xpm"
 #include "support/temp_folder.h"
 
 using namespace std::chrono_literals;
@@ -426,6 +428,35 @@ TEST(splash_pictures_test, icons_are_32_pixels_with_16_colours) {
     ASSERT_GE(bytes.size(), 6 + 16 + 40);
     EXPECT_EQ(quint8(bytes[6 + 2]), 16) << name << ": colours in the directory entry";
     EXPECT_EQ(quint8(bytes[6 + 16 + 14]), 4) << name << ": bits per pixel";
+  }
+}
+
+// The window icons are compiled in as XPM; they must show exactly the pictures of the .ico files.
+TEST(splash_pictures_test, compiled_in_icons_show_the_ico_pictures) {
+  struct Row {
+    const char* ico;
+    const char* const* xpm;
+  } rows[] = {{":/pictures/vorelim.ico", vorelim_icon_xpm},
+              {":/pictures/about.ico", about_icon_xpm}};
+  for (const auto& row : rows) {
+    const QImage ico = QImage(QString::fromLatin1(row.ico)).convertToFormat(QImage::Format_ARGB32);
+    const QImage xpm = QImage(row.xpm).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(xpm.size(), ico.size()) << row.ico;
+    int transparent = 0;
+    for (int y = 0; y < ico.height(); ++y) {
+      for (int x = 0; x < ico.width(); ++x) {
+        const QRgb want = ico.pixel(x, y);
+        const QRgb got = xpm.pixel(x, y);
+        ASSERT_EQ(qAlpha(got), qAlpha(want)) << row.ico << " at " << x << "," << y;
+        // Under a transparent pixel the colour does not show.
+        if (qAlpha(want) == 0) {
+          ++transparent;
+        } else {
+          ASSERT_EQ(got, want) << row.ico << " at " << x << "," << y;
+        }
+      }
+    }
+    EXPECT_GT(transparent, 0) << row.ico << ": the mask is kept";
   }
 }
 
