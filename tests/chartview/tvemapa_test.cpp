@@ -24,6 +24,7 @@
 #include "chart/chart_record.h"
 #include "chart/today.h"
 #include "chartview/controls.h"
+#include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
@@ -79,11 +80,12 @@ TEST_F(TVemapaTest, ControlsSitAtTheirDesignedPlaces) {
     EXPECT_EQ(vorelim::test::Named<QWidget>(*window, row.name)->geometry(), row.geometry)
         << row.name;
   }
-  // The grid follows the bottom edge over the full width.
+  // Only the grid moves: it follows the bottom edge over the full width.
   window->resize(700, 500);
   EXPECT_EQ(vorelim::test::Named<QWidget>(*window, "StringGrid1")->geometry(),
             QRect(0, 500 - 103, 700, 103));
   EXPECT_EQ(window->Panel2->geometry(), QRect(0, 64, 98, 17));
+  EXPECT_EQ(window->PaintBox1->geometry(), QRect(192, -8, 361, 281));
 }
 
 TEST_F(TVemapaTest, PanelsHaveTheLabelAndValueStyles) {

@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QTextEdit>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -109,49 +111,23 @@ TEST(tform2_test, text_box_fills_the_page_below_the_panel) {
   EXPECT_EQ(box->geometry(), QRect(0, 25, 800, 575));
 }
 
-struct KeyRow {
-  const char* key;
-  const char* page_name;
-  const char* caption;
-};
-
-constexpr KeyRow kKeys[] = {
-    {"1", "agua", "ÁGUA 1"},
-    {"2", "terra2", "TERRA 2"},
-    {"3", "madeira3", "MADEIRA 3"},
-    {"4", "madeira4", "MADEIRA 4"},
-    {"5", "terra5", "TERRA 5"},
-    {"6", "metal6", "METAL 6"},
-    {"7", "metal7", "METAL 7"},
-    {"8", "terra8", "TERRA 8"},
-    {"9", "fogo", "FOGO 9"},
-    {"c1", "c1", "CASA 1"},
-    {"c2", "c2", "CASA 2"},
-    {"c3", "c3", "CASA 3"},
-    {"c4", "c4", "CASA 4"},
-    {"c5", "c5", "CASA 5"},
-    {"c6", "c6", "CASA 6"},
-    {"c7", "c7", "CASA 7"},
-    {"c8", "c8", "CASA 8"},
-    {"c9", "c9", "CASA 9"},
-    {"0", "Default", "FAÇA SEU MAPA"},
-    {"", "Default", "FAÇA SEU MAPA"},
-    {"10", "Default", "FAÇA SEU MAPA"},
-    {"C1", "Default", "FAÇA SEU MAPA"},
-    {"c10", "Default", "FAÇA SEU MAPA"},
-    {"01", "Default", "FAÇA SEU MAPA"},
-    {"default", "Default", "FAÇA SEU MAPA"},
-};
-
 TEST(tform2_test, select_page_by_exact_key) {
-  for (const KeyRow& row : kKeys) {
-    SCOPED_TRACE(std::string("key \"") + row.key + "\"");
+  // Which key means which page is the catalogue's test; here every page's key shows that page
+  // under its caption, and keys of no page show the introduction.
+  std::vector<std::pair<QString, const vorelim::TextEntry*>> rows;
+  for (const vorelim::TextEntry& entry : vorelim::TextCatalogue())
+    rows.push_back({entry.page_key, &entry});
+  for (const char* other : {"0", "c10", "C1", "default"}) {
+    rows.push_back({QString::fromUtf8(other), &vorelim::TextCatalogue().at(0)});
+  }
+  for (const auto& [key, entry] : rows) {
+    SCOPED_TRACE("key \"" + key.toStdString() + "\"");
     TForm2 window(nullptr);
     // Start from another page, so the introduction rows show that the page really changes.
     window.SelectPage(QStringLiteral("c5"));
-    window.SelectPage(QString::fromUtf8(row.key));
-    EXPECT_EQ(window.Notebook1->currentWidget()->objectName(), QString::fromUtf8(row.page_name));
-    EXPECT_EQ(window.windowTitle(), QString::fromUtf8(row.caption));
+    window.SelectPage(key);
+    EXPECT_EQ(window.Notebook1->currentWidget()->objectName(), entry->page_name);
+    EXPECT_EQ(window.windowTitle(), entry->caption);
   }
 }
 
