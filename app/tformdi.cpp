@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/designed.h"
 #include "app/fonts.h"
 #include "app/help_viewer.h"
 #include "app/taboutbox.h"
@@ -78,9 +79,8 @@ void TFORMDI::CreateControls() {
 
   // The start button lies on the client area above the child windows; it is meant for the empty
   // frame and is hidden for good by the first command.
-  Button1 = new QPushButton(QStringLiteral("FAÇA SEU MAPA"), mdi_area_);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setGeometry(208, 272, 185, 25);
+  Button1 = vorelim::Placed(new QPushButton(QStringLiteral("FAÇA SEU MAPA"), mdi_area_), "Button1",
+                            {208, 272, 185, 25});
   Button1->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11, true));
   QPalette palette = Button1->palette();
   palette.setColor(QPalette::ButtonText, Qt::black);
@@ -94,25 +94,20 @@ void TFORMDI::CreateMenus() {
   MainMenu1 = menuBar();
   MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
 
-  Arquivo1 = new QMenu(QStringLiteral("&Arquivo"), this);
-  Arquivo1->setObjectName(QStringLiteral("Arquivo1"));
-  Abrir1 = Arquivo1->addAction(QStringLiteral("A&brir"), QKeySequence(Qt::CTRL | Qt::Key_A), this,
-                               &TFORMDI::Abrir1Click);
-  Abrir1->setObjectName(QStringLiteral("Abrir1"));
-  Novo1 = Arquivo1->addAction(QStringLiteral("&Novo"), QKeySequence(Qt::CTRL | Qt::Key_N), this,
-                              &TFORMDI::Novo1Click);
-  Novo1->setObjectName(QStringLiteral("Novo1"));
-  Sair1 = Arquivo1->addAction(QStringLiteral("&Sair"), QKeySequence(Qt::CTRL | Qt::Key_X), this,
-                              &TFORMDI::Sair1Click);
-  Sair1->setObjectName(QStringLiteral("Sair1"));
+  using vorelim::AddMenuItem;
+  Arquivo1 = vorelim::Named(new QMenu(QStringLiteral("&Arquivo"), this), "Arquivo1");
+  Abrir1 = AddMenuItem(Arquivo1, "Abrir1", QStringLiteral("A&brir"), Qt::CTRL | Qt::Key_A, this,
+                       &TFORMDI::Abrir1Click);
+  Novo1 = AddMenuItem(Arquivo1, "Novo1", QStringLiteral("&Novo"), Qt::CTRL | Qt::Key_N, this,
+                      &TFORMDI::Novo1Click);
+  Sair1 = AddMenuItem(Arquivo1, "Sair1", QStringLiteral("&Sair"), Qt::CTRL | Qt::Key_X, this,
+                      &TFORMDI::Sair1Click);
 
-  Ajuda1 = new QMenu(QStringLiteral("Aju&da"), this);
-  Ajuda1->setObjectName(QStringLiteral("Ajuda1"));
-  HELP1 = Ajuda1->addAction(QStringLiteral("&Help"), QKeySequence(Qt::Key_F1), this,
-                            &TFORMDI::HELP1Click);
-  HELP1->setObjectName(QStringLiteral("HELP1"));
-  Sobre1 = Ajuda1->addAction(QStringLiteral("&Sobre"), this, &TFORMDI::Sobre1Click);
-  Sobre1->setObjectName(QStringLiteral("Sobre1"));
+  Ajuda1 = vorelim::Named(new QMenu(QStringLiteral("Aju&da"), this), "Ajuda1");
+  HELP1 =
+      AddMenuItem(Ajuda1, "HELP1", QStringLiteral("&Help"), Qt::Key_F1, this, &TFORMDI::HELP1Click);
+  Sobre1 = AddMenuItem(Ajuda1, "Sobre1", QStringLiteral("&Sobre"), QKeySequence(), this,
+                       &TFORMDI::Sobre1Click);
 
   MergeMenus(nullptr);
 }

@@ -18,6 +18,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/designed.h"
 #include "app/messages.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
@@ -70,10 +71,8 @@ QFont LabelFont() {
 // the substitute face is wider than the designed one, the others grow to the right.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
                   const QFont& font, bool centred = false) {
-  auto* label = new QLabel(text, parent);
-  label->setObjectName(QString::fromLatin1(name));
+  auto* label = vorelim::Placed(new QLabel(text, parent), name, geometry);
   label->setFont(font);
-  label->setGeometry(geometry);
   const QFontMetrics metrics(font);
   const int width = std::max(label->sizeHint().width(), geometry.width());
   const int above = std::max(0, -metrics.boundingRect(text).top() - metrics.ascent());
@@ -90,9 +89,7 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
 
 QListWidget* MakeList(QWidget* parent, const char* name, const QStringList& items, QRect geometry) {
   constexpr int kItemHeight = 13;
-  auto* list = new QListWidget(parent);
-  list->setObjectName(QString::fromLatin1(name));
-  list->setGeometry(geometry);
+  auto* list = vorelim::Placed(new QListWidget(parent), name, geometry);
   list->setUniformItemSizes(true);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -209,17 +206,14 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
 TCriacao::~TCriacao() = default;
 
 void TCriacao::BuildControls() {
-  Bevel1 = new QFrame(this);
-  Bevel1->setObjectName(QStringLiteral("Bevel1"));
+  Bevel1 = vorelim::Placed(new QFrame(this), "Bevel1", {8, 8, 281, 161});
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-  Bevel1->setGeometry(8, 8, 281, 161);
 
   const QFont label_font = LabelFont();
   Label1 = MakeLabel(this, "Label1", QStringLiteral("Nome"), {24, 40, 27, 14}, label_font);
 
-  Edit1 = new QLineEdit(QStringLiteral("NovoNome"), this);
-  Edit1->setObjectName(QStringLiteral("Edit1"));
-  Edit1->setGeometry(64, 32, 209, 21);
+  Edit1 =
+      vorelim::Placed(new QLineEdit(QStringLiteral("NovoNome"), this), "Edit1", {64, 32, 209, 21});
   Edit1->setMaxLength(15);
   Edit1->installEventFilter(this);
 
@@ -242,26 +236,19 @@ void TCriacao::BuildControls() {
   Label2 = MakeLabel(this, "Label2", QStringLiteral("Ano de Nascimento"), {184, 112, 94, 14},
                      label_font);
 
-  Edit2 = new QLineEdit(QStringLiteral("1990"), this);
-  Edit2->setObjectName(QStringLiteral("Edit2"));
-  Edit2->setGeometry(200, 136, 65, 21);
+  Edit2 = vorelim::Placed(new QLineEdit(QStringLiteral("1990"), this), "Edit2", {200, 136, 65, 21});
   Edit2->setMaxLength(4);
   connect(Edit2, &QLineEdit::editingFinished, this, &TCriacao::Edit2Exit);
 
-  OKBtn = new QPushButton(QStringLiteral("OK"), this);
-  OKBtn->setObjectName(QStringLiteral("OKBtn"));
-  OKBtn->setGeometry(300, 8, 75, 25);
+  OKBtn = vorelim::Placed(new QPushButton(QStringLiteral("OK"), this), "OKBtn", {300, 8, 75, 25});
   OKBtn->setDefault(true);
   connect(OKBtn, &QPushButton::clicked, this, &TCriacao::OKBtnClick);
 
-  CancelBtn = new QPushButton(QStringLiteral("Cancel"), this);
-  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-  CancelBtn->setGeometry(300, 38, 75, 25);
+  CancelBtn = vorelim::Placed(new QPushButton(QStringLiteral("Cancel"), this), "CancelBtn",
+                              {300, 38, 75, 25});
   connect(CancelBtn, &QPushButton::clicked, this, &TCriacao::CancelBtnClick);
 
-  Panel1 = new WarningPanel(this);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setGeometry(8, 56, 361, 105);
+  Panel1 = vorelim::Placed(new WarningPanel(this), "Panel1", {8, 56, 361, 105});
   QPalette teal = Panel1->palette();
   teal.setColor(QPalette::Window, QColor(0, 128, 128));
   teal.setColor(QPalette::WindowText, Qt::white);
@@ -278,15 +265,13 @@ void TCriacao::BuildControls() {
 
   // Push buttons draw their text in the button text colour, whatever the panel's text colour.
   QPalette button_palette = palette();
-  Button1 = new QPushButton(QStringLiteral("SIM"), Panel1);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setGeometry(104, 64, 49, 25);
+  Button1 =
+      vorelim::Placed(new QPushButton(QStringLiteral("SIM"), Panel1), "Button1", {104, 64, 49, 25});
   Button1->setPalette(button_palette);
   connect(Button1, &QPushButton::clicked, this, &TCriacao::Button1Click);
 
-  Button2 = new QPushButton(QStringLiteral("NÃO"), Panel1);
-  Button2->setObjectName(QStringLiteral("Button2"));
-  Button2->setGeometry(200, 64, 49, 25);
+  Button2 =
+      vorelim::Placed(new QPushButton(QStringLiteral("NÃO"), Panel1), "Button2", {200, 64, 49, 25});
   Button2->setPalette(button_palette);
   connect(Button2, &QPushButton::clicked, this, &TCriacao::Button2Click);
 

@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <cstring>
 
+#include "app/designed.h"
 #include "app/fonts.h"
 #include "app/program_printer.h"
 #include "app/tformdi.h"
@@ -136,18 +137,14 @@ TVemapa::~TVemapa() = default;
 
 void TVemapa::CreateControls() {
   // Created first, so the windowed controls lie over it as designed.
-  PaintBox1 = new vorelim::PaintBox(this);
-  PaintBox1->setObjectName(QStringLiteral("PaintBox1"));
   // Fixed: neither docked nor stretched, so resizing the window never moves or scales the picture.
-  PaintBox1->setGeometry(192, -8, 361, 281);
+  PaintBox1 = vorelim::Placed(new vorelim::PaintBox(this), "PaintBox1", {192, -8, 361, 281});
   connect(PaintBox1, &vorelim::PaintBox::paint, this, &TVemapa::PaintBox1Paint);
 
   const auto make_panel = [this](BevelPanel*& panel, const char* name, const QString& caption,
                                  const QRect& geometry) {
-    panel = new BevelPanel(this);
-    panel->setObjectName(QString::fromLatin1(name));
+    panel = vorelim::Placed(new BevelPanel(this), name, geometry);
     panel->setText(caption);
-    panel->setGeometry(geometry);
   };
   make_panel(Panel5, "Panel5", QStringLiteral("NASCEU EM :"), QRect(0, 0, 98, 25));
   make_panel(Panel1, "Panel1", QStringLiteral("TESTE"), QRect(0, 24, 98, 17));
@@ -172,18 +169,15 @@ void TVemapa::CreateControls() {
   label_text.setColor(QPalette::WindowText, Qt::black);
   Panel9->setPalette(label_text);
 
-  Button1 = new QPushButton(QStringLiteral("OK"), this);
-  Button1->setObjectName(QStringLiteral("Button1"));
-  Button1->setGeometry(173, 208, 26, 25);
+  Button1 =
+      vorelim::Placed(new QPushButton(QStringLiteral("OK"), this), "Button1", {173, 208, 26, 25});
   Button1->setFont(DesignFont(kRoundedFace, 11, true));
   QPalette button_text = Button1->palette();
   button_text.setColor(QPalette::ButtonText, kRed);
   Button1->setPalette(button_text);
   connect(Button1, &QPushButton::clicked, this, &TVemapa::Button1Click);
 
-  Edit1 = new vorelim::YearEdit(this);
-  Edit1->setObjectName(QStringLiteral("Edit1"));
-  Edit1->setGeometry(106, 210, 42, 26);
+  Edit1 = vorelim::Placed(new vorelim::YearEdit(this), "Edit1", {106, 210, 42, 26});
   Edit1->setReadOnly(true);
   Edit1->setFont(DesignFont(kRoundedFace, 15, true));
   QPalette edit_colours = Edit1->palette();
@@ -193,9 +187,7 @@ void TVemapa::CreateControls() {
   Edit1->setText(QStringLiteral("100"));
   connect(Edit1, &QLineEdit::textChanged, this, &TVemapa::Edit1Change);
 
-  UpDown1 = new vorelim::UpDown(this);
-  UpDown1->setObjectName(QStringLiteral("UpDown1"));
-  UpDown1->setGeometry(148, 210, 12, 26);
+  UpDown1 = vorelim::Placed(new vorelim::UpDown(this), "UpDown1", {148, 210, 12, 26});
   UpDown1->SetRange(0, kLastYear);
   UpDown1->SetBuddy(Edit1);
   UpDown1->SetPosition(100);
@@ -231,34 +223,24 @@ void TVemapa::CreateControls() {
 void TVemapa::CreateMenus() {
   // MainMenu1 only gathers the two top-level entries; the frame puts them on its menu bar while
   // this window is the active child, so only the active window's shortcuts are reachable.
-  MainMenu1 = new QMenu(this);
-  MainMenu1->setObjectName(QStringLiteral("MainMenu1"));
+  MainMenu1 = vorelim::Named(new QMenu(this), "MainMenu1");
 
-  Arquivo1 = new QMenu(QStringLiteral("&Arquivo"), this);
-  Arquivo1->setObjectName(QStringLiteral("Arquivo1"));
-  const auto add = [this](QAction*& action, const char* name, const QString& caption,
-                          const QKeySequence& shortcut, void (TVemapa::*slot)()) {
-    action = Arquivo1->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(shortcut);
-    connect(action, &QAction::triggered, this, slot);
+  Arquivo1 = vorelim::Named(new QMenu(QStringLiteral("&Arquivo"), this), "Arquivo1");
+  const auto add = [this](const char* name, const QString& caption, const QKeySequence& shortcut,
+                          void (TVemapa::*slot)()) {
+    return vorelim::AddMenuItem(Arquivo1, name, caption, shortcut, this, slot);
   };
-  add(Abrir1, "Abrir1", QStringLiteral("A&brir"), QKeySequence(Qt::CTRL | Qt::Key_A),
-      &TVemapa::Abrir1Click);
-  add(Novo1, "Novo1", QStringLiteral("&Novo"), QKeySequence(Qt::CTRL | Qt::Key_N),
-      &TVemapa::Novo1Click);
-  add(Fechar1, "Fechar1", QStringLiteral("&Fechar"), QKeySequence(Qt::CTRL | Qt::Key_Z),
-      &TVemapa::Fechar1Click);
-  add(Imprimir1, "Imprimir1", QStringLiteral("&Imprimir"), QKeySequence(Qt::CTRL | Qt::Key_P),
-      &TVemapa::Imprimir1Click);
-  add(ImprimirSetup1, "ImprimirSetup1", QStringLiteral("C&onfigurar Impressão"), QKeySequence(),
-      &TVemapa::ImprimirSetup1Click);
-  add(Sair1, "Sair1", QStringLiteral("&Sair"), QKeySequence(Qt::CTRL | Qt::Key_X),
-      &TVemapa::Sair1Click);
+  Abrir1 = add("Abrir1", QStringLiteral("A&brir"), Qt::CTRL | Qt::Key_A, &TVemapa::Abrir1Click);
+  Novo1 = add("Novo1", QStringLiteral("&Novo"), Qt::CTRL | Qt::Key_N, &TVemapa::Novo1Click);
+  Fechar1 = add("Fechar1", QStringLiteral("&Fechar"), Qt::CTRL | Qt::Key_Z, &TVemapa::Fechar1Click);
+  Imprimir1 =
+      add("Imprimir1", QStringLiteral("&Imprimir"), Qt::CTRL | Qt::Key_P, &TVemapa::Imprimir1Click);
+  ImprimirSetup1 = add("ImprimirSetup1", QStringLiteral("C&onfigurar Impressão"), QKeySequence(),
+                       &TVemapa::ImprimirSetup1Click);
+  Sair1 = add("Sair1", QStringLiteral("&Sair"), Qt::CTRL | Qt::Key_X, &TVemapa::Sair1Click);
   MainMenu1->addMenu(Arquivo1);
 
-  Instrues1 = new QAction(QStringLiteral("&Vorelim"), this);
-  Instrues1->setObjectName(QStringLiteral("Instrues1"));
+  Instrues1 = vorelim::Named(new QAction(QStringLiteral("&Vorelim"), this), "Instrues1");
   connect(Instrues1, &QAction::triggered, this, &TVemapa::Instrues1Click);
   MainMenu1->addAction(Instrues1);
 }
