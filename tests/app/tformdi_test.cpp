@@ -7,8 +7,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListView>
@@ -38,7 +38,6 @@
 namespace {
 
 using vorelim::ChartField;
-using vorelim::ChartRecord;
 using vorelim::test::ChartOf;
 using vorelim::test::WriteChart;
 
@@ -482,18 +481,10 @@ TEST_F(TFORMDITest, NovoWithTheInitialValuesWritesAndOpensTheChart) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(dialog));
   QTest::mouseClick(dialog->OKBtn, Qt::LeftButton);
 
-  QFile file(QStringLiteral("NovoNome.NUM"));
-  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-  const QByteArray bytes = file.readAll();
-  ASSERT_EQ(bytes.size(), 66);
-  ChartRecord written;
-  std::copy(bytes.begin(), bytes.end(), written.bytes().begin());
-  EXPECT_EQ(written.Name(), "NovoNome");
-  EXPECT_EQ(written.Personality(), "2");
-  EXPECT_EQ(written.Control(), "9");
-  EXPECT_EQ(written.Tendency(), "7");
   EXPECT_FALSE(dialog->isVisible());
 
+  // The file's exact bytes are the dialog's own test; here the frame shows the chart read back
+  // from it whole.
   QCoreApplication::processEvents();
   const QList<TVemapa*> charts = ChartWindows();
   ASSERT_EQ(charts.size(), 1);
