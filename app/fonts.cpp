@@ -1,6 +1,8 @@
 #include "app/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
+#include <algorithm>
 
 namespace vorelim {
 namespace {
@@ -22,8 +24,26 @@ void RegisterFontSubstitutes() {
   (void)registered;
 }
 
+QString InstalledFamily(const QString& family) {
+  // The installed families as Qt's font database lists them (no fontconfig aliases), so the name
+  // returned is one Qt finds at once. Substitutes are kept in lower case; the listed spelling is
+  // returned.
+  const QStringList installed = QFontDatabase::families();
+  auto listed = [&installed](const QString& name) -> QString {
+    const auto found = std::find_if(installed.begin(), installed.end(), [&name](const QString& f) {
+      return f.compare(name, Qt::CaseInsensitive) == 0;
+    });
+    return found == installed.end() ? QString() : *found;
+  };
+  if (const QString same = listed(family); !same.isEmpty()) return same;
+  for (const QString& substitute : QFont::substitutes(family)) {
+    if (const QString found = listed(substitute); !found.isEmpty()) return found;
+  }
+  return family;
+}
+
 QFont DesignFont(const QString& family, int pixel_height, bool bold) {
-  QFont font(family);
+  QFont font(InstalledFamily(family));
   font.setPixelSize(pixel_height);
   font.setBold(bold);
   // The rounded substitute is wider than the designed face; condensed to 85 % it keeps the

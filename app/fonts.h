@@ -11,9 +11,18 @@ namespace vorelim {
 /// substitutes are registered the first time only.
 void RegisterFontSubstitutes();
 
+/// The installed family that stands in for the designed `family`: `family` itself when it is
+/// installed, else the first installed of its registered substitutes, else `family` unchanged
+/// (Qt then finds a face on its own). A font asked for by this name gets the same face as one asked
+/// for by the designed name, but loads faster: for a family that is not installed Qt first asks
+/// fontconfig to sort every installed face twice (for the missing family and for the fall-backs of
+/// the face it settles on), about half a millisecond per face at start-up.
+QString InstalledFamily(const QString& family);
+
 /// A font of the face `family` whose characters are `pixel_height` pixels high, as the windows'
 /// designed fonts are given (8 pt at 96 pixels per inch is 11 px). The rounded face is condensed
 /// so that its substitute takes the designed face's width.
+/// The font's family is `InstalledFamily(family)`.
 QFont DesignFont(const QString& family, int pixel_height, bool bold = false);
 
 }  // namespace vorelim

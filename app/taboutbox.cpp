@@ -12,6 +12,7 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "app/fonts.h"
 #include "resources/pictures/about_icon.xpm"
 
 TAboutBox::TAboutBox(QWidget* owner)
@@ -22,7 +23,7 @@ TAboutBox::TAboutBox(QWidget* owner)
   setWindowIcon(QIcon(QPixmap(about_icon_xpm)));  // about.ico, compiled in (resources/pictures)
   setModal(false);
   setFixedSize(kClientWidth, kClientHeight);
-  QFont dialog_font(QStringLiteral("MS Sans Serif"));
+  QFont dialog_font(vorelim::InstalledFamily(QStringLiteral("MS Sans Serif")));
   dialog_font.setPixelSize(11);
   setFont(dialog_font);
 
@@ -66,7 +67,7 @@ QLabel* TAboutBox::AddLabel(const char* name, const QString& text, const QRect& 
                             int pixel_size) {
   auto* label = new QLabel(text, Panel1);
   label->setObjectName(QString::fromLatin1(name));
-  QFont font(QStringLiteral("VAG Rounded Th"));
+  QFont font(vorelim::InstalledFamily(QStringLiteral("VAG Rounded Th")));
   font.setPixelSize(pixel_size);
   font.setBold(true);
   label->setFont(font);

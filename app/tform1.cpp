@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <array>
 
+#include "app/fonts.h"
+
 namespace {
 
 constexpr int kStartX = 390;
@@ -55,7 +57,7 @@ TForm1::TForm1(QMdiArea* area) : area_(area) {
 
   Label1 = new QLabel(QStringLiteral(" Vorelim"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
-  QFont title(QStringLiteral("Arial"));
+  QFont title(vorelim::InstalledFamily(QStringLiteral("Arial")));
   title.setPixelSize(35);
   title.setBold(true);
   title.setItalic(true);
