@@ -1,6 +1,7 @@
 #include "app/fonts.h"
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -28,6 +29,8 @@ QString InstalledFamily(const QString& family) {
   // The installed families as Qt's font database lists them (no fontconfig aliases), so the name
   // returned is one Qt finds at once. Substitutes are kept in lower case; the listed spelling is
   // returned.
+  // Without a GUI application there is no font database to ask (Qt would end the process).
+  if (qobject_cast<QGuiApplication*>(QCoreApplication::instance()) == nullptr) return family;
   const QStringList installed = QFontDatabase::families();
   auto listed = [&installed](const QString& name) -> QString {
     const auto found = std::find_if(installed.begin(), installed.end(), [&name](const QString& f) {
