@@ -1,6 +1,7 @@
 #include "texts/tform2.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QIcon>
 #include <QPrintDialog>
@@ -9,8 +10,10 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/fonts.h"
 #include "app/program_printer.h"
@@ -85,6 +88,33 @@ QPushButton* MakeButton(QWidget* panel, const ButtonPlace& place, const QString&
   return button;
 }
 
+// The stored lines were written to fit the text box at the designed face and width. The rounded
+// substitute face is wider, so every stored line would wrap into a long line and a short stub;
+// the face is condensed just enough that the widest stored line of all texts fits the box at its
+// designed width. Computed once: every texts window uses the same face.
+QFont StoredLinesFont(const QFont& design_font, int text_width) {
+  static const QFont fitted = [&] {
+    QFont font = design_font;
+    int stretch = font.stretch() > 0 ? font.stretch() : 100;
+    const auto widest = [&font] {
+      const QFontMetrics metrics(font);
+      int width = 0;
+      for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
+        for (const QString& line : entry.lines) {
+          width = std::max(width, metrics.horizontalAdvance(line));
+        }
+      }
+      return width;
+    };
+    while (stretch > 50 && widest() > text_width) {
+      stretch -= 1;
+      font.setStretch(stretch);
+    }
+    return font;
+  }();
+  return fitted;
+}
+
 }  // namespace
 
 TForm2::TForm2(QWidget* owner)
@@ -116,7 +146,13 @@ void TForm2::BuildPages() {
   const QIcon copy_icon = ButtonIcon(QStringLiteral("copy"));
   const QIcon close_icon = ButtonIcon(QStringLiteral("close"));
   // 12 pt at 96 pixels per inch.
-  const QFont text_font = vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 16, true);
+  // The box's text width at the designed client width: less the scroll bar, the frame and the
+  // document margin on both sides, and the cursor's pixel.
+  const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
+  const int text_width =
+      kClientWidth - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * frame - 2 * 4 - 1;
+  const QFont text_font =
+      StoredLinesFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 16, true), text_width);
 
   for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
     const int index = entry.index;

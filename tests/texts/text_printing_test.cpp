@@ -244,7 +244,7 @@ TEST_F(text_print_test, short_text_prints_its_lines_on_one_sheet) {
 TEST_F(text_print_test, narrow_window_wraps_past_57_lines_onto_a_second_sheet) {
   TForm2 window(nullptr);
   window.SelectPage(QStringLiteral("c8"));
-  window.resize(330, 400);
+  window.resize(290, 400);
   window.show();
   QApplication::processEvents();
   const qsizetype shown = DisplayLines(*window.RichEdit(17)).size();

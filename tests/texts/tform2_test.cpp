@@ -7,7 +7,10 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTextBlock>
+#include <QTextDocument>
 #include <QTextEdit>
+#include <QTextLayout>
 #include <utility>
 #include <vector>
 
@@ -109,6 +112,25 @@ TEST(tform2_test, text_box_fills_the_page_below_the_panel) {
   window.resize(800, 600);
   QApplication::processEvents();
   EXPECT_EQ(box->geometry(), QRect(0, 25, 800, 575));
+}
+
+TEST(tform2_test, stored_lines_fit_the_box_at_the_designed_size) {
+  // Each stored line shows as one display line: a substitute face wider than the designed one
+  // must not break every line into a long line and a short stub.
+  TForm2 window(nullptr);
+  window.show();
+  QApplication::processEvents();
+  for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
+    window.SelectPage(entry.index == 0 ? QStringLiteral("0") : entry.page_key);
+    QApplication::processEvents();
+    QTextEdit* box = window.RichEdit(entry.index);
+    int display_lines = 0;
+    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next()) {
+      display_lines += block.layout()->lineCount();
+    }
+    EXPECT_EQ(display_lines, box->document()->blockCount()) << entry.page_name.toStdString();
+    EXPECT_GE(box->font().pixelSize(), 16);
+  }
 }
 
 TEST(tform2_test, select_page_by_exact_key) {
