@@ -287,11 +287,6 @@ void TCriacao::BuildControls() {
   Edit1->setFocus();
 }
 
-void TCriacao::SetMessageSinkForTesting(MessageSink sink) {
-  vorelim::SetWarningSinkForTesting(sink != nullptr ? vorelim::MessageSink(sink)
-                                                    : vorelim::MessageSink());
-}
-
 int TCriacao::BirthYearFromText(const QString& text, int current_year) {
   bool ok = false;
   const int year = text.toInt(&ok);

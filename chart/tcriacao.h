@@ -25,11 +25,6 @@ class TCriacao : public QDialog {
   explicit TCriacao(QWidget* owner);
   ~TCriacao() override;
 
-  /// Problems go to vorelim::ShowWarning. Kept for tests written before it: sets its sink;
-  /// nullptr restores the message box.
-  using MessageSink = void (*)(QWidget* parent, const QString& title, const QString& text);
-  static void SetMessageSinkForTesting(MessageSink sink);
-
   /// The year typed in the year box after the rules for bad or two-digit years: a text that is not
   /// an integer, a year below 1 or a year below the current year modulo 100 becomes 1990.
   static int BirthYearFromText(const QString& text, int current_year);

@@ -5,20 +5,16 @@
 // untouched, and no partial chart or temporary file is left behind.
 
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <array>
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <set>
 #include <string>
 #include <thread>
@@ -27,8 +23,10 @@
 
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
-#include "chart/numerology.h"
+#include "immutable_file.h"
 #include "io_faults.h"
+#include "support/charts.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 namespace vorelim {
@@ -37,32 +35,10 @@ namespace {
 namespace fs = std::filesystem;
 using faults::FaultPlan;
 using faults::ScopedFaults;
+using faults::SetImmutable;
+using test::BytesOf;
+using test::FilesIn;
 using test::TempFolder;
-
-ChartRecord MakeChart(const char* name, int day, int month, int year) {
-  ChartRecord record;
-  record.SetText(ChartField::Name, name);
-  record.SetText(ChartField::BirthDay, std::to_string(day));
-  record.SetText(ChartField::BirthMonth, std::to_string(month));
-  record.SetText(ChartField::BirthYear, std::to_string(year));
-  CalcChart(record, day, month, year);
-  return record;
-}
-
-std::string BytesOf(const ChartRecord& record) {
-  return std::string(record.bytes().begin(), record.bytes().end());
-}
-
-std::string ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::set<std::string> FilesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
-  return names;
-}
 
 // A record that already holds something, to see that a failed read leaves it alone.
 ChartRecord Garbage() {
@@ -73,10 +49,22 @@ ChartRecord Garbage() {
   return record;
 }
 
+// A fault plan with the name its row is reported under.
+struct PlanRow {
+  const char* name;
+  FaultPlan plan;
+};
+
+// Writes the chart's file with the faults of `plan` armed for the write alone.
+WriteResult WriteUnder(const FaultPlan& plan, const ChartRecord& chart) {
+  ScopedFaults faults(plan);
+  return WriteChartFile(chart);
+}
+
 TEST(chart_file_faults_test, write_failing_at_every_byte_leaves_the_old_chart) {
   TempFolder folder;
-  const ChartRecord old_chart = MakeChart("ANA", 15, 6, 1975);
-  const ChartRecord new_chart = MakeChart("ANA", 2, 2, 1990);
+  const ChartRecord old_chart = test::ChartFor("ANA", 15, 6, 1975);
+  const ChartRecord new_chart = test::ChartFor("ANA", 2, 2, 1990);
   ASSERT_TRUE(WriteChartFile(old_chart).ok());
   for (int error : {ENOSPC, EIO, EDQUOT}) {
     for (long long offset = 0; offset < static_cast<long long>(kChartRecordSize); ++offset) {
@@ -89,7 +77,7 @@ TEST(chart_file_faults_test, write_failing_at_every_byte_leaves_the_old_chart) {
       }
       EXPECT_EQ(result.status, WriteStatus::WriteFailed);
       EXPECT_EQ(result.error, error);
-      ASSERT_EQ(ReadBytes("ANA.NUM"), BytesOf(old_chart));
+      ASSERT_EQ(test::ReadFileBytes("ANA.NUM"), BytesOf(old_chart));
       ASSERT_EQ(FilesIn("."), std::set<std::string>{"ANA.NUM"});
     }
   }
@@ -97,22 +85,15 @@ TEST(chart_file_faults_test, write_failing_at_every_byte_leaves_the_old_chart) {
 
 TEST(chart_file_faults_test, failing_disk_never_leaves_a_new_partial_chart) {
   TempFolder folder;
-  const ChartRecord chart = MakeChart("NOVO", 31, 12, 1999);
-  const struct {
-    const char* name;
-    FaultPlan plan;
-  } rows[] = {
+  const ChartRecord chart = test::ChartFor("NOVO", 31, 12, 1999);
+  const PlanRow rows[] = {
       {"nothing written", {.write_budget = 0}},        {"half written", {.write_budget = 33}},
       {"all but the last byte", {.write_budget = 65}}, {"flush fails", {.fsync_errno = EIO}},
       {"close fails", {.close_errno = EIO}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
-    WriteResult result;
-    {
-      ScopedFaults faults(row.plan);
-      result = WriteChartFile(chart);
-    }
+    const WriteResult result = WriteUnder(row.plan, chart);
     EXPECT_EQ(result.status, WriteStatus::WriteFailed);
     EXPECT_NE(result.error, 0);
     EXPECT_TRUE(FilesIn(".").empty());
@@ -121,11 +102,8 @@ TEST(chart_file_faults_test, failing_disk_never_leaves_a_new_partial_chart) {
 
 TEST(chart_file_faults_test, short_and_interrupted_writes_still_give_the_whole_chart) {
   TempFolder folder;
-  const ChartRecord chart = MakeChart("MARIA", 15, 6, 1975);
-  const struct {
-    const char* name;
-    FaultPlan plan;
-  } rows[] = {
+  const ChartRecord chart = test::ChartFor("MARIA", 15, 6, 1975);
+  const PlanRow rows[] = {
       {"one byte per write", {.write_chunk = 1}},
       {"seven bytes per write", {.write_chunk = 7}},
       {"every other write interrupted", {.write_chunk = 5, .interrupt_writes = true}},
@@ -133,20 +111,16 @@ TEST(chart_file_faults_test, short_and_interrupted_writes_still_give_the_whole_c
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     fs::remove("MARIA.NUM");
-    WriteResult result;
-    {
-      ScopedFaults faults(row.plan);
-      result = WriteChartFile(chart);
-    }
+    const WriteResult result = WriteUnder(row.plan, chart);
     EXPECT_TRUE(result.ok());
-    EXPECT_EQ(ReadBytes("MARIA.NUM"), BytesOf(chart));
+    EXPECT_EQ(test::ReadFileBytes("MARIA.NUM"), BytesOf(chart));
     EXPECT_EQ(FilesIn("."), std::set<std::string>{"MARIA.NUM"});
   }
 }
 
 TEST(chart_file_faults_test, read_failing_part_way_leaves_the_record_untouched) {
   TempFolder folder;
-  ASSERT_TRUE(WriteChartFile(MakeChart("MARIA", 15, 6, 1975)).ok());
+  ASSERT_TRUE(WriteChartFile(test::ChartFor("MARIA", 15, 6, 1975)).ok());
   for (long long offset = 0; offset < static_cast<long long>(kChartRecordSize); ++offset) {
     SCOPED_TRACE("fails after " + std::to_string(offset) + " bytes");
     const ChartRecord before = Garbage();
@@ -164,7 +138,7 @@ TEST(chart_file_faults_test, read_failing_part_way_leaves_the_record_untouched) 
 
 TEST(chart_file_faults_test, file_that_vanishes_or_changes_before_the_open) {
   TempFolder folder;
-  const ChartRecord chart = MakeChart("ANA", 1, 1, 2000);
+  const ChartRecord chart = test::ChartFor("ANA", 1, 1, 2000);
   const struct {
     const char* name;
     std::function<void(const std::string&)> change;  // done just before the reader opens ANA.NUM
@@ -240,20 +214,17 @@ TEST(chart_file_faults_test, named_pipe_in_the_chart_s_place_neither_blocks_read
   if (unblock >= 0) ::close(unblock);
 
   // Writing a chart of that name replaces the pipe by a regular chart file.
-  const ChartRecord chart = MakeChart("PIPE", 2, 2, 1990);
+  const ChartRecord chart = test::ChartFor("PIPE", 2, 2, 1990);
   ASSERT_TRUE(WriteChartFile(chart).ok());
   EXPECT_TRUE(fs::is_regular_file("PIPE.NUM"));
-  EXPECT_EQ(ReadBytes("PIPE.NUM"), BytesOf(chart));
+  EXPECT_EQ(test::ReadFileBytes("PIPE.NUM"), BytesOf(chart));
   std::signal(SIGPIPE, previous_sigpipe);
 }
 
 TEST(chart_file_faults_test, sparse_file_of_several_gib_reads_only_its_first_record) {
   TempFolder folder;
-  const ChartRecord chart = MakeChart("GRANDE", 15, 6, 1975);
-  {
-    std::ofstream out("GRANDE.NUM", std::ios::binary);
-    out.write(reinterpret_cast<const char*>(chart.bytes().data()), chart.bytes().size());
-  }
+  const ChartRecord chart = test::ChartFor("GRANDE", 15, 6, 1975);
+  test::WriteChart("GRANDE.NUM", chart);
   std::error_code ec;
   fs::resize_file("GRANDE.NUM", 6ull << 30, ec);  // 6 GiB, all holes after the record
   if (ec) GTEST_SKIP() << "cannot make a sparse file here: " << ec.message();
@@ -271,50 +242,36 @@ TEST(chart_file_faults_test, sparse_file_of_several_gib_reads_only_its_first_rec
   EXPECT_EQ(record, chart);
 }
 
-// Sets or clears the immutable attribute; false when the file system or the process cannot.
-bool SetImmutable(const fs::path& file, bool on) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  int flags = 0;
-  bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  if (ok) {
-    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-    ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-  }
-  ::close(fd);
-  return ok;
-}
-
 TEST(chart_file_faults_test, chart_that_cannot_be_replaced_stays_whole) {
   TempFolder folder;
-  const ChartRecord old_chart = MakeChart("FIXO", 15, 6, 1975);
+  const ChartRecord old_chart = test::ChartFor("FIXO", 15, 6, 1975);
   ASSERT_TRUE(WriteChartFile(old_chart).ok());
 
   // Read-only by its mode bits: root may still replace it; the chart is then whole and new, and
   // keeps its read-only mode.
   ASSERT_EQ(::chmod("FIXO.NUM", 0444), 0);
-  const ChartRecord new_chart = MakeChart("FIXO", 2, 2, 1990);
+  const ChartRecord new_chart = test::ChartFor("FIXO", 2, 2, 1990);
   const WriteResult by_mode = WriteChartFile(new_chart);
   if (by_mode.ok()) {
-    EXPECT_EQ(ReadBytes("FIXO.NUM"), BytesOf(new_chart));
+    EXPECT_EQ(test::ReadFileBytes("FIXO.NUM"), BytesOf(new_chart));
     EXPECT_EQ(fs::status("FIXO.NUM").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
   } else {
-    EXPECT_EQ(ReadBytes("FIXO.NUM"), BytesOf(old_chart));
+    EXPECT_EQ(test::ReadFileBytes("FIXO.NUM"), BytesOf(old_chart));
   }
   EXPECT_EQ(FilesIn("."), std::set<std::string>{"FIXO.NUM"});
 
   // Immutable: not even root may replace it. The write fails and the chart stays as it was.
   ASSERT_TRUE(WriteChartFile(old_chart).ok());
-  const std::string before = ReadBytes("FIXO.NUM");
+  const std::string before = test::ReadFileBytes("FIXO.NUM");
   if (!SetImmutable("FIXO.NUM", true)) {
     GTEST_SKIP() << "cannot set the immutable attribute here: " << std::strerror(errno);
   }
-  const WriteResult immutable = WriteChartFile(MakeChart("FIXO", 3, 3, 2003));
+  const WriteResult immutable = WriteChartFile(test::ChartFor("FIXO", 3, 3, 2003));
   SetImmutable("FIXO.NUM", false);
   EXPECT_EQ(immutable.status, WriteStatus::CannotReplace);
   EXPECT_EQ(immutable.error, EPERM);
-  EXPECT_EQ(ReadBytes("FIXO.NUM"), before);
+  EXPECT_EQ(test::ReadFileBytes("FIXO.NUM"), before);
   EXPECT_EQ(FilesIn("."), std::set<std::string>{"FIXO.NUM"});
 }
 

@@ -11,10 +11,8 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
 #include <map>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -22,8 +20,10 @@
 #include <gtest/gtest.h>
 
 #include "launcher/launcher.h"
+#include "launcher/launcher_support.h"
 #include "launcher/profile.h"
 #include "launcher/system.h"
+#include "support/files.h"
 #include "support/temp_folder.h"
 
 extern char** environ;
@@ -34,16 +34,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
-std::string Slurp(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-void Spill(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+using vorelim::test::ReadFileBytes;
+using vorelim::test::WriteFileBytes;
 
 // Every file and link below `root` with its content (or link target).
 std::map<std::string, std::string> Snapshot(const fs::path& root) {
@@ -55,7 +47,7 @@ std::map<std::string, std::string> Snapshot(const fs::path& root) {
     if (it->is_symlink()) {
       tree[key] = "-> " + fs::read_symlink(path).string();
     } else if (it->is_regular_file()) {
-      tree[key] = Slurp(path);
+      tree[key] = ReadFileBytes(path);
     } else if (it->is_directory()) {
       tree[key] = "<dir>";
     } else {
@@ -94,18 +86,6 @@ std::optional<int> RunFor(const std::vector<std::string>& argv, const fs::path& 
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::optional<std::vector<std::string>> WaitForRecord(const fs::path& record) {
-  const auto deadline = std::chrono::steady_clock::now() + 10s;
-  while (!fs::exists(record)) {
-    if (std::chrono::steady_clock::now() > deadline) return std::nullopt;
-    std::this_thread::sleep_for(5ms);
-  }
-  std::ifstream in(record);
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(in, line);) lines.push_back(line);
-  return lines;
-}
-
 // A copy of korvex with its settings file in a temporary folder, as installed on a CD.
 class KorvexFaultTest : public ::testing::Test {
  protected:
@@ -130,12 +110,12 @@ TEST_F(KorvexFaultTest, shell_text_in_tokens_is_never_interpreted) {
                                           ">PWNED4",        "&&touch_PWNED5", "'\"(){}*?!#~"};
   std::vector<std::string> arguments = {recorder_};
   for (const auto& name : names) {
-    Spill(root_ / name, "x");
+    WriteFileBytes(root_ / name, "x");
     arguments.push_back(name);
   }
   const auto before = Snapshot(root_);
   EXPECT_EQ(Run(arguments, 20s), 0);
-  const auto record = WaitForRecord(record_);
+  const auto record = test::WaitForRecord(record_, 10s);
   ASSERT_TRUE(record) << "the program was not started";
   std::vector<std::string> expected = {recorder_};
   for (const auto& name : names) expected.push_back(name);
@@ -169,12 +149,12 @@ TEST(launcher_faults_test, nothing_but_the_settings_file_is_ever_written) {
   const fs::path elsewhere = root / "elsewhere";
   fs::create_directories(cd);
   fs::create_directories(elsewhere);
-  Spill(cd / "FILE.AVI", "x");
-  Spill(elsewhere / "real.INI", "[QxLaunch]\nCD=/nowhere/\n");
+  WriteFileBytes(cd / "FILE.AVI", "x");
+  WriteFileBytes(elsewhere / "real.INI", "[QxLaunch]\nCD=/nowhere/\n");
   // A folder whose name holds a line break and a section: found, but never written as a value.
   const fs::path odd = root / "x\n[QxLaunch]\nEVIL=";
   fs::create_directories(odd);
-  Spill(odd / "ODD.AVI", "x");
+  WriteFileBytes(odd / "ODD.AVI", "x");
 
   const struct {
     const char* name;
@@ -208,7 +188,7 @@ TEST(launcher_faults_test, nothing_but_the_settings_file_is_ever_written) {
     SCOPED_TRACE(row.name);
     const fs::path exe = root / "korvex";
     const fs::path ini = root / "korvex.INI";
-    Spill(ini, row.settings);
+    WriteFileBytes(ini, row.settings);
     auto before = Snapshot(root);
     AnsweringPlatform platform(row.answers);
     EXPECT_EQ(RunLauncher(row.tokens, exe.string(), platform), kExitStarted);
@@ -227,13 +207,13 @@ TEST(launcher_faults_test, nothing_but_the_settings_file_is_ever_written) {
   fs::create_symlink(elsewhere / "real.INI", ini);
   AnsweringPlatform platform({cd.string()});
   EXPECT_EQ(RunLauncher({"prog", "%CD%/FILE.AVI"}, exe.string(), platform), kExitStarted);
-  EXPECT_EQ(Slurp(elsewhere / "real.INI"), "[QxLaunch]\nCD=/nowhere/\n");
+  EXPECT_EQ(ReadFileBytes(elsewhere / "real.INI"), "[QxLaunch]\nCD=/nowhere/\n");
   EXPECT_EQ(ReadSettingsValue(ini.string(), "QxLaunch", "CD"), cd.string() + "/");
 }
 
 TEST_F(KorvexFaultTest, settings_file_of_several_mib_with_long_lines) {
   fs::create_directories(root_ / "cd" / "DEMO");
-  Spill(root_ / "cd" / "DEMO" / "FILE.AVI", "x");
+  WriteFileBytes(root_ / "cd" / "DEMO" / "FILE.AVI", "x");
   // 8 MiB: comment lines and keys of 100,000 characters, the wanted key at the very end.
   std::string ini = "[QxLaunch]\r\n";
   const std::string long_text(100'000, 'v');
@@ -243,29 +223,29 @@ TEST_F(KorvexFaultTest, settings_file_of_several_mib_with_long_lines) {
   }
   ini += "BIN=" + fs::path(recorder_).parent_path().string() + "/\r\n";
   ini += "CD=" + root_.string() + "/cd/\r\n";
-  Spill(ini_, ini);
+  WriteFileBytes(ini_, ini);
   const std::string long_switch = "-" + long_text;
 
   const auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(Run({"%BIN%korvex_recorder", "%CD%DEMO/FILE.AVI", long_switch}, 60s), 0);
-  const auto record = WaitForRecord(record_);
+  const auto record = test::WaitForRecord(record_, 10s);
   ASSERT_TRUE(record) << "the program was not started";
   EXPECT_EQ(*record, (std::vector<std::string>{recorder_, root_.string() + "/cd/DEMO/FILE.AVI",
                                                long_switch}));
   EXPECT_LT(std::chrono::steady_clock::now() - start, 30s);
-  EXPECT_EQ(Slurp(ini_), ini);
+  EXPECT_EQ(ReadFileBytes(ini_), ini);
 
   // Updating the last key rewrites only its line.
   ASSERT_TRUE(WriteSettingsValue(ini_.string(), "QxLaunch", "CD", "/media/cd/"));
   std::string expected = ini;
   expected.replace(expected.rfind("CD="), std::string::npos, "CD=/media/cd/\r\n");
-  EXPECT_EQ(Slurp(ini_), expected);
+  EXPECT_EQ(ReadFileBytes(ini_), expected);
   EXPECT_EQ(ReadSettingsValue(ini_.string(), "QxLaunch", "K0" + long_text), long_text);
 }
 
 TEST_F(KorvexFaultTest, settings_file_that_is_a_named_pipe_does_not_hang) {
   ASSERT_EQ(::mkfifo(ini_.c_str(), 0644), 0);
-  Spill(root_ / "FILE.AVI", "x");
+  WriteFileBytes(root_ / "FILE.AVI", "x");
   // The run needs a reference, so the settings are read; the pipe has no writer.
   const auto status = Run({recorder_, "%CD%FILE.AVI"}, 10s);
   ASSERT_TRUE(status.has_value()) << "korvex hung on a settings file that is a named pipe";

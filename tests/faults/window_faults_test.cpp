@@ -5,9 +5,6 @@
 // should not be, and the user told what happened.
 
 #include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,9 +19,8 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -35,13 +31,16 @@
 #include "app/tformdi.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
-#include "chart/numerology.h"
 #include "chart/tcriacao.h"
-#include "chart/today.h"
 #include "chartview/controls.h"
 #include "chartview/transit_grid.h"
 #include "chartview/tvemapa.h"
+#include "immutable_file.h"
+#include "support/charts.h"
+#include "support/files.h"
+#include "support/qt_support.h"
 #include "support/temp_folder.h"
+#include "support/tmpfs_mount.h"
 #include "texts/tform2.h"
 
 namespace {
@@ -49,41 +48,12 @@ namespace {
 namespace fs = std::filesystem;
 using vorelim::ChartField;
 using vorelim::ChartRecord;
-
-std::vector<QString> shown_messages;
-
-void CaptureMessage(QWidget*, const QString&, const QString& text) {
-  shown_messages.push_back(text);
-}
-
-std::string ReadBytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteBytes(const fs::path& file, const std::string& bytes) {
-  std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::set<std::string> FilesIn(const fs::path& folder) {
-  std::set<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
-  return names;
-}
-
-std::string BytesOf(const ChartRecord& record) {
-  return std::string(record.bytes().begin(), record.bytes().end());
-}
-
-ChartRecord MakeChart(const char* name, int day, int month, int year) {
-  ChartRecord record;
-  record.SetText(ChartField::Name, name);
-  record.SetText(ChartField::BirthDay, std::to_string(day));
-  record.SetText(ChartField::BirthMonth, std::to_string(month));
-  record.SetText(ChartField::BirthYear, std::to_string(year));
-  vorelim::CalcChart(record, day, month, year);
-  return record;
-}
+using vorelim::faults::SetImmutable;
+using vorelim::test::BytesOf;
+using vorelim::test::ChartFor;
+using vorelim::test::FilesIn;
+using vorelim::test::ReadFileBytes;
+using vorelim::test::WriteFileBytes;
 
 QString Shown(const ChartRecord& record, ChartField field) {
   return QString::fromStdString(record.Text(field));
@@ -93,23 +63,22 @@ QString Shown(const ChartRecord& record, ChartField field) {
 class WindowFaultTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    vorelim::SetTodayForTesting(vorelim::CalendarDate{2026, 7, 1});
-    shown_messages.clear();
-    TCriacao::SetMessageSinkForTesting(&CaptureMessage);
     frame_ = std::make_unique<TFORMDI>();
     frame_->show();
   }
   void TearDown() override {
     CloseMessages();
     frame_.reset();
-    TCriacao::SetMessageSinkForTesting(nullptr);
-    vorelim::SetTodayForTesting(std::nullopt);
   }
+
+  // The warnings shown since the test began or since the last ForgetWarnings().
+  QStringList Warnings() const { return warnings_->texts(); }
+  void ForgetWarnings() { warnings_.emplace(); }
 
   // Runs deferred deletions and queued calls, as the event loop would after a command.
   static void FinishCommand() {
     QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    vorelim::test::RunDeferredDeletes();
   }
 
   // Closes the message boxes a load left open; returns the text of the last.
@@ -160,6 +129,8 @@ class WindowFaultTest : public ::testing::Test {
     return nullptr;
   }
 
+  vorelim::test::FixedToday today_{vorelim::CalendarDate{2026, 7, 1}};
+  std::optional<vorelim::test::WarningCapture> warnings_{std::in_place};
   vorelim::test::TempFolder folder_;
   std::unique_ptr<TFORMDI> frame_;
 };
@@ -195,7 +166,7 @@ TEST_F(WindowFaultTest, refused_and_foreign_names_write_nothing) {
   const std::set<std::string> parent_before = FilesIn("..");
   for (const auto& [label, name] : names) {
     SCOPED_TRACE(label);
-    shown_messages.clear();
+    ForgetWarnings();
     TCriacao* dialog = OpenDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->Edit1->clear();
@@ -216,12 +187,12 @@ TEST_F(WindowFaultTest, refused_and_foreign_names_write_nothing) {
     const bool usable = vorelim::CheckChartName(stored.toStdString()) == vorelim::NameProblem::None;
     if (usable) {
       // The box kept the bad character out; what is left is a good name and becomes a chart here.
-      EXPECT_TRUE(shown_messages.empty());
+      EXPECT_TRUE(Warnings().empty());
       EXPECT_EQ(FilesIn("."), std::set<std::string>{(stored + ".NUM").toStdString()});
     } else {
-      ASSERT_EQ(shown_messages.size(), 1u);
-      EXPECT_TRUE(shown_messages[0].startsWith(QStringLiteral("O mapa não foi criado.")))
-          << shown_messages[0].toStdString();
+      ASSERT_EQ(Warnings().size(), 1);
+      EXPECT_TRUE(Warnings()[0].startsWith(QStringLiteral("O mapa não foi criado.")))
+          << Warnings()[0].toStdString();
       EXPECT_TRUE(dialog->isVisible());
       EXPECT_TRUE(FilesIn(".").empty());
       EXPECT_TRUE(ChartWindows().empty());
@@ -249,7 +220,7 @@ TEST_F(WindowFaultTest, charts_of_every_byte_value_open_draw_and_compute_transit
   }
   for (std::size_t i = 0; i < files.size(); ++i) {
     SCOPED_TRACE("file " + std::to_string(i));
-    WriteBytes("BYTES.NUM", files[i]);
+    WriteFileBytes("BYTES.NUM", files[i]);
     ChartRecord record;
     std::copy(files[i].begin(), files[i].end(), record.bytes().begin());
 
@@ -296,12 +267,12 @@ TEST_F(WindowFaultTest, charts_of_every_byte_value_open_draw_and_compute_transit
 // it is read: the window opens at once and says what it found.
 TEST_F(WindowFaultTest, chosen_files_that_are_no_chart_files) {
   ASSERT_EQ(::mkfifo("PIPE.NUM", 0644), 0);
-  const ChartRecord chart = MakeChart("GRANDE", 15, 6, 1975);
-  WriteBytes("GRANDE.NUM", BytesOf(chart));
+  const ChartRecord chart = ChartFor("GRANDE", 15, 6, 1975);
+  WriteFileBytes("GRANDE.NUM", BytesOf(chart));
   std::error_code ec;
   fs::resize_file("GRANDE.NUM", 6ull << 30, ec);
   ASSERT_FALSE(ec) << ec.message();
-  WriteBytes("GONE.NUM", BytesOf(chart));
+  WriteFileBytes("GONE.NUM", BytesOf(chart));
   const QString gone = QDir::current().absoluteFilePath(QStringLiteral("GONE.NUM"));
   fs::remove("GONE.NUM");
 
@@ -334,46 +305,14 @@ TEST_F(WindowFaultTest, chosen_files_that_are_no_chart_files) {
   }
 }
 
-// A tmpfs mounted for one test; skipped where mounting is not allowed.
-class TmpfsFolder {
- public:
-  explicit TmpfsFolder(const fs::path& where, const char* size) : path_(where) {
-    fs::create_directory(path_);
-    mounted_ = ::mount("tmpfs", path_.c_str(), "tmpfs", MS_NOSUID | MS_NODEV,
-                       (std::string("size=") + size).c_str()) == 0;
-  }
-  ~TmpfsFolder() {
-    if (mounted_) ::umount2(path_.c_str(), MNT_DETACH);
-  }
-  bool mounted() const { return mounted_; }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-  bool mounted_ = false;
-};
-
-bool SetImmutable(const fs::path& file, bool on) {
-  const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  int flags = 0;
-  bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  if (ok) {
-    flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-    ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-  }
-  ::close(fd);
-  return ok;
-}
-
 // "OK" in the dialog when the chart cannot be written: on a full disk and over a chart that even
 // root may not replace. The user is told why, the dialog stays, the old chart stays whole and no
 // chart window opens.
 TEST_F(WindowFaultTest, dialog_on_a_full_disk_and_over_an_unreplaceable_chart) {
-  const std::string old_chart = BytesOf(MakeChart("NovoNome", 1, 1, 1980));
-  TmpfsFolder disk(folder_.path() / "disk", "64k");
-  if (!disk.mounted()) GTEST_SKIP() << "cannot mount a tmpfs: " << std::strerror(errno);
-  WriteBytes(disk.path() / "NovoNome.NUM", old_chart);
+  const std::string old_chart = BytesOf(ChartFor("NovoNome", 1, 1, 1980));
+  vorelim::test::TmpfsMount disk("64k");
+  SKIP_UNLESS_MOUNTED(disk);
+  WriteFileBytes(disk.path() / "NovoNome.NUM", old_chart);
   {
     const int fd = ::open((disk.path() / "filler").c_str(), O_WRONLY | O_CREAT, 0644);
     ASSERT_GE(fd, 0);
@@ -389,32 +328,32 @@ TEST_F(WindowFaultTest, dialog_on_a_full_disk_and_over_an_unreplaceable_chart) {
   ASSERT_NE(dialog, nullptr);
   dialog->OKBtn->click();
   FinishCommand();
-  ASSERT_EQ(shown_messages.size(), 1u);
-  EXPECT_TRUE(shown_messages[0].contains(QString::fromLocal8Bit(std::strerror(ENOSPC))))
-      << shown_messages[0].toStdString();
+  ASSERT_EQ(Warnings().size(), 1);
+  EXPECT_TRUE(Warnings()[0].contains(QString::fromLocal8Bit(std::strerror(ENOSPC))))
+      << Warnings()[0].toStdString();
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_TRUE(ChartWindows().empty());
-  EXPECT_EQ(ReadBytes("NovoNome.NUM"), old_chart);
+  EXPECT_EQ(ReadFileBytes("NovoNome.NUM"), old_chart);
   EXPECT_EQ(FilesIn("."), (std::set<std::string>{"NovoNome.NUM", "filler"}));
   dialog->CancelBtnClick();
 
   fs::current_path(folder_.path());
-  WriteBytes("NovoNome.NUM", old_chart);
+  WriteFileBytes("NovoNome.NUM", old_chart);
   if (!SetImmutable("NovoNome.NUM", true)) {
     GTEST_SKIP() << "cannot set the immutable attribute here: " << std::strerror(errno);
   }
-  shown_messages.clear();
+  ForgetWarnings();
   dialog = OpenDialog();
   ASSERT_NE(dialog, nullptr);
   dialog->OKBtn->click();
   FinishCommand();
   SetImmutable("NovoNome.NUM", false);
-  ASSERT_EQ(shown_messages.size(), 1u);
-  EXPECT_TRUE(shown_messages[0].contains(QStringLiteral("NovoNome.NUM")))
-      << shown_messages[0].toStdString();
+  ASSERT_EQ(Warnings().size(), 1);
+  EXPECT_TRUE(Warnings()[0].contains(QStringLiteral("NovoNome.NUM")))
+      << Warnings()[0].toStdString();
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_TRUE(ChartWindows().empty());
-  EXPECT_EQ(ReadBytes("NovoNome.NUM"), old_chart);
+  EXPECT_EQ(ReadFileBytes("NovoNome.NUM"), old_chart);
   EXPECT_EQ(FilesIn(".").count("NovoNome.NUM"), 1u);
   dialog->CancelBtnClick();
 }

@@ -30,10 +30,11 @@
 #include "app/tformdi.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
-#include "chart/numerology.h"
 #include "chart/today.h"
 #include "chartview/controls.h"
 #include "chartview/tvemapa.h"
+#include "support/charts.h"
+#include "support/qt_support.h"
 #include "support/temp_folder.h"
 #include "texts/tform2.h"
 
@@ -68,14 +69,8 @@ int CountTopLevel() {
 
 TEST(window_resource_test, thousand_chart_and_texts_windows_leave_no_memory_behind) {
   vorelim::test::TempFolder folder;
-  vorelim::SetTodayForTesting(vorelim::CalendarDate{2026, 7, 1});
-  vorelim::ChartRecord chart;
-  chart.SetText(vorelim::ChartField::Name, "MARIA");
-  chart.SetText(vorelim::ChartField::BirthDay, "15");
-  chart.SetText(vorelim::ChartField::BirthMonth, "6");
-  chart.SetText(vorelim::ChartField::BirthYear, "1975");
-  vorelim::CalcChart(chart, 15, 6, 1975);
-  ASSERT_TRUE(vorelim::WriteChartFile(chart).ok());
+  const vorelim::test::FixedToday today(vorelim::CalendarDate{2026, 7, 1});
+  ASSERT_TRUE(vorelim::WriteChartFile(vorelim::test::ChartFor("MARIA", 15, 6, 1975)).ok());
   const QString path = QDir::current().absoluteFilePath(QStringLiteral("MARIA.NUM"));
 
   const int cache_limit = QPixmapCache::cacheLimit();
@@ -107,7 +102,7 @@ TEST(window_resource_test, thousand_chart_and_texts_windows_leave_no_memory_behi
     texts->CloseButtonClick();
     window->Fechar1Click();
     QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    vorelim::test::RunDeferredDeletes();
 
     ASSERT_TRUE(frame->mdiArea()->subWindowList().isEmpty()) << "cycle " << cycle;
     ASSERT_EQ(CountTopLevel(), 0) << "cycle " << cycle;
@@ -128,7 +123,6 @@ TEST(window_resource_test, thousand_chart_and_texts_windows_leave_no_memory_behi
 #endif
   frame.reset();
   QPixmapCache::setCacheLimit(cache_limit);
-  vorelim::SetTodayForTesting(std::nullopt);
 }
 
 }  // namespace
