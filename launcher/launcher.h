@@ -29,11 +29,11 @@ enum class PlatformId { kPosix, kWindowsNt };
 class Platform {
  public:
   virtual ~Platform() = default;
-  /// Value of `key` in `section` of the settings file at `path`; "" when file, section or key is
-  /// missing.
+  /// Value of `key` in `section` of the settings at `path` (the file beside the program, which the
+  /// system layer reads together with the user's own); "" when file, section or key is missing.
   virtual std::string ReadSetting(const std::string& path, std::string_view section,
                                   std::string_view key) = 0;
-  /// Sets `key` in `section` of the settings file; a failure is not reported.
+  /// Remembers `value` under `key` in `section` of those settings; a failure is not shown.
   virtual void WriteSetting(const std::string& path, std::string_view section, std::string_view key,
                             std::string_view value) = 0;
   /// True when `path` names a file that can be opened for reading right now.

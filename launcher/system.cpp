@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 #include "launcher/profile.h"
@@ -147,6 +148,32 @@ void StartDetached(const std::vector<std::string>& tokens) {
     }
   }
   posix_spawnattr_destroy(&attr);
+}
+
+void SystemPlatform::WriteSetting(const std::string& path, std::string_view section,
+                                  std::string_view key, std::string_view value) {
+  switch (RememberSetting({path, m_user_settings_path}, section, key, value)) {
+    case SettingWritten::kBeside:
+    case SettingWritten::kPerUser:
+      return;
+    case SettingWritten::kRefused:
+      // Key or value holds a line break or would read back as another line: not printed whole.
+      std::fputs(
+          "korvex: a folder is not remembered: its name or folder cannot be kept in a "
+          "settings file\n",
+          stderr);
+      return;
+    case SettingWritten::kFailed: {
+      const std::string where =
+          m_user_settings_path.empty()
+              ? path + " cannot be written and HOME is unset"
+              : "neither " + path + " nor " + m_user_settings_path + " can be written";
+      std::fprintf(stderr, "korvex: the folder %.*s for %.*s is not remembered: %s\n",
+                   static_cast<int>(value.size()), value.data(), static_cast<int>(key.size()),
+                   key.data(), where.c_str());
+      return;
+    }
+  }
 }
 
 std::string ExecutablePath(std::string_view fallback) {

@@ -5,9 +5,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "launcher/launcher.h"
+#include "launcher/settings_files.h"
 
 namespace korvex {
 
@@ -38,22 +40,28 @@ void StartDetached(const std::vector<std::string>& tokens);
 std::string ExecutablePath(std::string_view fallback);
 
 /// The system part of the launcher's platform: everything but the dialogs, which the program adds
-/// on top (and a benchmark replaces).
+/// on top (and a benchmark replaces). The settings path the rules pass is the file beside the
+/// program; the user's own file (launcher/settings_files.h) is read and written with it.
 class SystemPlatform : public Platform {
  public:
+  explicit SystemPlatform(std::string user_settings_path = UserSettingsPathFromEnvironment())
+      : m_user_settings_path(std::move(user_settings_path)) {}
+
   std::string ReadSetting(const std::string& path, std::string_view section,
                           std::string_view key) override {
-    return ReadSettingsValue(path, section, key);
+    return LookUpSetting({path, m_user_settings_path}, section, key);
   }
+  /// A value that cannot be remembered anywhere is not shown to the user, only told on stderr.
   void WriteSetting(const std::string& path, std::string_view section, std::string_view key,
-                    std::string_view value) override {
-    WriteSettingsValue(path, section, key, value);
-  }
+                    std::string_view value) override;
   bool CanOpenForReading(const std::string& path) override {
     return korvex::CanOpenForReading(path);
   }
   void StartCommandLine(const std::vector<std::string>& tokens) override { StartDetached(tokens); }
   PlatformId GetPlatformId() override { return PlatformId::kPosix; }
+
+ private:
+  std::string m_user_settings_path;
 };
 
 }  // namespace korvex

@@ -128,7 +128,10 @@ TEST_F(KorvexFaultTest, shell_text_in_tokens_is_never_interpreted) {
 // The system platform with the user's answers to "File Not Found" scripted.
 class AnsweringPlatform : public SystemPlatform {
  public:
-  explicit AnsweringPlatform(std::vector<std::string> answers) : answers_(std::move(answers)) {}
+  // The user's settings file lies in `root`, so a write there would show in its snapshot.
+  AnsweringPlatform(std::vector<std::string> answers, const fs::path& root)
+      : SystemPlatform((root / "config" / "korvex" / "korvex.INI").string()),
+        answers_(std::move(answers)) {}
   void ShowNotice() override {}
   std::optional<std::string> AskForFolder(const std::string&, const std::string&) override {
     if (next_ == answers_.size()) return std::nullopt;
@@ -190,7 +193,7 @@ TEST(launcher_faults_test, nothing_but_the_settings_file_is_ever_written) {
     const fs::path ini = root / "korvex.INI";
     WriteFileBytes(ini, row.settings);
     auto before = Snapshot(root);
-    AnsweringPlatform platform(row.answers);
+    AnsweringPlatform platform(row.answers, root);
     EXPECT_EQ(RunLauncher(row.tokens, exe.string(), platform), kExitStarted);
     EXPECT_EQ(platform.started.size(), row.tokens.size());
     auto after = Snapshot(root);
@@ -205,7 +208,7 @@ TEST(launcher_faults_test, nothing_but_the_settings_file_is_ever_written) {
   const fs::path ini = root / "korvex.INI";
   fs::remove(ini);
   fs::create_symlink(elsewhere / "real.INI", ini);
-  AnsweringPlatform platform({cd.string()});
+  AnsweringPlatform platform({cd.string()}, root);
   EXPECT_EQ(RunLauncher({"prog", "%CD%/FILE.AVI"}, exe.string(), platform), kExitStarted);
   EXPECT_EQ(ReadFileBytes(elsewhere / "real.INI"), "[QxLaunch]\nCD=/nowhere/\n");
   EXPECT_EQ(ReadSettingsValue(ini.string(), "QxLaunch", "CD"), cd.string() + "/");

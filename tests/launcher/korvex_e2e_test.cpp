@@ -1,5 +1,6 @@
-// The real korvex binary, copied beside its own korvex.INI, starting the recorder program. The
-// dialog cases run under a private Xvfb server and are answered with real key presses.
+// The real korvex binary, copied alone beside its own korvex.INI as on a CD, or installed with
+// `cmake --install` and run by an ordinary user, starting the recorder program. The dialog cases
+// run under a private Xvfb server and are answered with real key presses.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -7,10 +8,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
+#include <set>
+#include <sstream>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -42,8 +46,9 @@ Environment CleanEnvironment() {
 }
 
 // Starts `argv` with `env`; `extra_fd` (if not -1) becomes descriptor 3 of the child, whose
-// messages are then discarded.
-pid_t Spawn(const std::vector<std::string>& argv, const Environment& env, int extra_fd = -1) {
+// messages are then discarded; otherwise they go to `messages` when it is given.
+pid_t Spawn(const std::vector<std::string>& argv, const Environment& env, int extra_fd = -1,
+            const std::string& messages = "") {
   std::vector<std::string> env_entries;
   for (const auto& [name, value] : env) env_entries.push_back(name + "=" + value);
   std::vector<char*> args, envp;
@@ -56,6 +61,9 @@ pid_t Spawn(const std::vector<std::string>& argv, const Environment& env, int ex
   if (extra_fd >= 0) {
     posix_spawn_file_actions_adddup2(&actions, extra_fd, 3);
     posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+  } else if (!messages.empty()) {
+    posix_spawn_file_actions_addopen(&actions, 2, messages.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
   }
   pid_t pid = -1;
   if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0) pid = -1;
@@ -86,32 +94,43 @@ bool OnPath(const std::string& name) {
   return false;
 }
 
-// A copy of korvex and its dialog module in a temporary folder with its settings file and a CD
-// folder.
+// The lines of a text.
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  return lines;
+}
+
+// korvex copied alone into an empty folder (disc/, where its settings file goes), a CD folder
+// beside it, and a configuration folder of the user's own that is not there yet.
 class KorvexTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    fs::create_directories(disc_);
     fs::copy_file(KORVEX_BINARY, korvex_);
-    fs::copy_file(KORVEX_DIALOG_MODULE, root_ / fs::path(KORVEX_DIALOG_MODULE).filename());
     fs::create_directories(root_ / "cd" / "DEMO");
     std::ofstream(root_ / "cd" / "DEMO" / "FILE.AVI") << "x";
     env_["KORVEX_RECORD"] = record_.string();
+    env_["XDG_CONFIG_HOME"] = (root_ / "config").string();
   }
 
   void WriteIni(const std::string& text) { vorelim::test::WriteFileBytes(ini_, text); }
 
-  // Runs korvex to its end and returns its exit status.
-  int Run(const std::vector<std::string>& arguments) {
+  // Runs korvex to its end and returns its exit status; its messages go to `messages_`.
+  int Run(const std::vector<std::string>& arguments, std::chrono::milliseconds timeout = 20s) {
     std::vector<std::string> argv{korvex_.string()};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    pid_t pid = Spawn(argv, env_);
-    return pid < 0 ? -1 : WaitForExit(pid, 20s);
+    pid_t pid = Spawn(argv, env_, -1, messages_.string());
+    return pid < 0 ? -1 : WaitForExit(pid, timeout);
   }
 
   vorelim::test::TempFolder folder_{false};
   fs::path root_ = folder_.path();
-  fs::path korvex_ = root_ / "korvex";
-  fs::path ini_ = root_ / "korvex.INI";
+  fs::path disc_ = root_ / "disc";
+  fs::path korvex_ = disc_ / "korvex";
+  fs::path ini_ = disc_ / "korvex.INI";
+  fs::path messages_ = root_ / "messages";
   fs::path record_ = root_ / "record";
   std::string recorder_dir_ = fs::path(KORVEX_RECORDER).parent_path().string() + "/";
   Environment env_ = CleanEnvironment();
@@ -133,11 +152,39 @@ TEST_F(KorvexTest, files_present_start_the_program_without_any_display) {
   EXPECT_EQ(vorelim::test::ReadFileBytes(ini_), ini);
 }
 
-TEST_F(KorvexTest, missing_file_without_a_display_ends_like_cancel) {
-  WriteIni("[QxLaunch]\nBIN=" + recorder_dir_ + "\n");
-  EXPECT_EQ(Run({"%BIN%korvex_recorder", "/nowhere/FILE.AVI"}), 255);
+// No display, a display that cannot be opened, a platform Qt does not have: a dialog that cannot
+// show ends the run like Cancel, with one line on stderr instead of Qt's abort.
+TEST_F(KorvexTest, dialog_that_cannot_show_ends_like_cancel_with_one_line) {
+  const std::string ini = "[QxLaunch]\nBIN=" + recorder_dir_ + "\n";
+  WriteIni(ini);
+  int unused = 29999;
+  while (fs::exists("/tmp/.X11-unix/X" + std::to_string(unused))) --unused;
+  const struct {
+    const char* name;
+    Environment display;
+  } rows[] = {
+      {"no display named", {}},
+      {"a display that cannot be opened", {{"DISPLAY", ":" + std::to_string(unused)}}},
+      {"a platform that does not exist", {{"QT_QPA_PLATFORM", "nowhere"}}},
+  };
+  const Environment clean = env_;
+  for (const auto& row : rows) {
+    for (const auto& arguments :
+         {std::vector<std::string>{"%BIN%korvex_recorder", "/nowhere/FILE.AVI"},
+          std::vector<std::string>{}}) {
+      SCOPED_TRACE(std::string(row.name) + (arguments.empty() ? ", notice" : ", missing file"));
+      env_ = clean;
+      env_.insert(row.display.begin(), row.display.end());
+      EXPECT_EQ(Run(arguments), 255);
+      const auto lines = Lines(vorelim::test::ReadFileBytes(messages_));
+      ASSERT_EQ(lines.size(), 1u) << vorelim::test::ReadFileBytes(messages_);
+      EXPECT_THAT(lines[0], ::testing::StartsWith("korvex: no display to show the dialog on ("));
+    }
+  }
   std::this_thread::sleep_for(300ms);
   EXPECT_FALSE(fs::exists(record_));
+  EXPECT_EQ(vorelim::test::ReadFileBytes(ini_), ini);
+  EXPECT_FALSE(fs::exists(root_ / "config"));
 }
 
 // Runs korvex under a private Xvfb server; each test answers its dialog with xdotool.
@@ -232,6 +279,7 @@ TEST_F(KorvexDialogTest, folder_typed_for_a_missing_file_is_used_and_remembered)
   EXPECT_THAT(*record, ElementsAre(recorder_dir_ + "korvex_recorder", found, found));
   EXPECT_EQ(vorelim::test::ReadFileBytes(ini_), "; CD settings\n[QxLaunch]\nBIN=" + recorder_dir_ +
                                                     "\nCD=" + root_.string() + "/cd/DEMO/\n");
+  EXPECT_FALSE(fs::exists(root_ / "config")) << "the file beside korvex took the folder";
 }
 
 TEST_F(KorvexDialogTest, escape_in_the_file_dialog_starts_nothing) {
@@ -245,13 +293,64 @@ TEST_F(KorvexDialogTest, escape_in_the_file_dialog_starts_nothing) {
   EXPECT_EQ(vorelim::test::ReadFileBytes(ini_), ini);
 }
 
-TEST_F(KorvexDialogTest, missing_dialog_module_ends_like_cancel) {
-  fs::remove(root_ / fs::path(KORVEX_DIALOG_MODULE).filename());
-  WriteIni("[QxLaunch]\nBIN=" + recorder_dir_ + "\n");
-  EXPECT_EQ(Run({"%BIN%korvex_recorder", "/nowhere/FILE.AVI"}), 255);
-  EXPECT_EQ(Run({}), 255);
-  std::this_thread::sleep_for(300ms);
-  EXPECT_FALSE(fs::exists(record_));
+// korvex installed with `cmake --install` into a prefix the user cannot write, as /usr/bin is for
+// an ordinary user. As root the prefix is root's and korvex runs as nobody (runuser), with a
+// configuration folder of nobody's own; as an ordinary user the prefix's bin folder is made
+// read-only for that user instead. Either way the folder typed once is remembered in the user's
+// file, and the same command again starts the program without asking.
+TEST_F(KorvexDialogTest, installed_for_an_ordinary_user_asks_once_then_remembers) {
+  const bool as_root = geteuid() == 0;
+  if (as_root && !OnPath("runuser")) GTEST_SKIP() << "runuser is not installed";
+  const fs::path prefix = root_ / "prefix";
+  const fs::path home = root_ / "home";
+  const fs::path tools = root_ / "tools";
+  const pid_t install = Spawn({CMAKE_COMMAND, "--install", KORVEX_BUILD_DIR, "--component",
+                               "korvex", "--prefix", prefix.string()},
+                              env_, -1, messages_.string());
+  ASSERT_EQ(WaitForExit(install, 60s), 0) << vorelim::test::ReadFileBytes(messages_);
+  const fs::path bin = prefix / "bin";
+  const fs::path installed = bin / "korvex";
+  ASSERT_TRUE(fs::is_regular_file(installed));
+  fs::create_directories(tools);
+  fs::copy_file(KORVEX_RECORDER, tools / "korvex_recorder");
+  const std::string ini = "[QxLaunch]\nBIN=" + tools.string() + "/\nCD=/media/nocd/\n";
+  vorelim::test::WriteFileBytes(bin / "korvex.INI", ini);
+  fs::create_directories(home);
+  fs::permissions(root_, fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
+                             fs::perms::others_read | fs::perms::others_exec);
+
+  std::vector<std::string> argv{installed.string(), "%BIN%korvex_recorder", "%CD%\\FILE.AVI"};
+  const fs::path config = home / ".config";
+  env_["XDG_CONFIG_HOME"] = config.string();
+  env_["KORVEX_RECORD"] = (home / "record").string();
+  if (as_root) {
+    ASSERT_EQ(chown(home.c_str(), 65534, 65534), 0) << std::strerror(errno);
+    argv.insert(argv.begin(), {"runuser", "-u", "nobody", "--"});
+  } else {
+    fs::permissions(bin, fs::perms::owner_read | fs::perms::owner_exec);
+  }
+
+  const pid_t first = Spawn(argv, env_);
+  Answer("File Not Found",
+         {{"type", "--delay", "1", root_.string() + "/cd/DEMO"}, {"key", "Return"}});
+  EXPECT_EQ(WaitForExit(first, 15s), 0);
+  const std::string found = root_.string() + "/cd/DEMO/FILE.AVI";
+  auto record = korvex::test::WaitForRecord(home / "record", 5s);
+  ASSERT_TRUE(record) << "the program was not started";
+  EXPECT_THAT(*record, ElementsAre(tools.string() + "/korvex_recorder", found));
+  const fs::path user_file = config / "korvex" / "korvex.INI";
+  EXPECT_EQ(vorelim::test::ReadFileBytes(user_file),
+            "[QxLaunch]\nCD=" + root_.string() + "/cd/DEMO/\n");
+  EXPECT_EQ(vorelim::test::ReadFileBytes(bin / "korvex.INI"), ini);
+  EXPECT_EQ(vorelim::test::FilesIn(bin), (std::set<std::string>{"korvex", "korvex.INI"}));
+
+  // Nobody answers now: a dialog would hold korvex until the deadline.
+  fs::remove(home / "record");
+  const pid_t second = Spawn(argv, env_, -1, messages_.string());
+  EXPECT_EQ(WaitForExit(second, 10s), 0) << vorelim::test::ReadFileBytes(messages_);
+  record = korvex::test::WaitForRecord(home / "record", 5s);
+  ASSERT_TRUE(record) << "the program was not started the second time";
+  EXPECT_THAT(*record, ElementsAre(tools.string() + "/korvex_recorder", found));
 }
 
 }  // namespace
