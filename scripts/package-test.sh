@@ -5,12 +5,11 @@
 #     shown and idle and exit 0; once plainly, which must still be running after a few seconds and
 #     print nothing but Qt's offscreen notices;
 #   - korvex with a command line whose files all exist: it must exit 0 and start the program named;
-#   - korvex with a missing file: its dialog module (korvex-dialogs.so, loaded only when a dialog
-#     must show) must be found where korvex looks for it and show "File Not Found"; under Xvfb
-#     (xvfb-run and xdotool) the dialog is answered with Escape and korvex must exit 255, otherwise
-#     it is shown offscreen and korvex must still be waiting in it after two seconds.
-# Also checks the package's dependencies and file list, that the dialog module's libraries and
-# symbols all resolve, and that the installed programs hold no path of the build tree.
+#   - korvex with a missing file: it must show "File Not Found"; under Xvfb (xvfb-run and
+#     xdotool) the dialog is answered with Escape and korvex must exit 255, otherwise it is shown
+#     offscreen and korvex must still be waiting in it after two seconds.
+# Also checks the package's dependencies and file list, and that the installed programs hold no
+# path of the build tree.
 #
 # Usage: scripts/package-test.sh [build folder]   (default build/release, the release preset)
 set -euo pipefail
@@ -61,28 +60,13 @@ scratch=$(mktemp -d /tmp/vorelim-package.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 dpkg -x "$deb" "$scratch/root"
 bin=$scratch/root/usr/bin
-# korvex looks for its dialog module beside itself, then in ../lib/korvex from there (the
-# library folder of the build that made the package).
-module_entry=$(grep -E '^\./usr/lib/(.*/)?korvex/korvex-dialogs\.so$' <<<"$contents" || true)
-[ -n "$module_entry" ] || fail "package lacks the dialog module korvex-dialogs.so"
-module=$scratch/root/${module_entry#./}
-for program in "$bin/vorelim" "$bin/korvex" "$module"; do
+for program in "$bin/vorelim" "$bin/korvex"; do
   [ -f "$program" ] || fail "$program is not in the package"
   if grep -qaF "$root_dir/build" "$program"; then
     fail "${program#"$scratch/root"} holds a path of the build tree"
   fi
 done
 [ -x "$bin/vorelim" ] && [ -x "$bin/korvex" ] || fail "a program is not executable in the package"
-# Every library of the module is found and every symbol binds (ldd -r relocates it as dlopen
-# with RTLD_NOW would), and it exports the three functions korvex calls.
-module_ldd=$(ldd -r "$module" 2>&1) || fail "ldd cannot load the dialog module: $module_ldd"
-if grep -E 'not found|undefined symbol' <<<"$module_ldd"; then
-  fail "the dialog module does not resolve"
-fi
-module_symbols=$(nm -D --defined-only "$module" | awk '{print $3}')
-for symbol in korvex_show_notice korvex_ask_folder korvex_close_dialogs; do
-  grep -qxF "$symbol" <<<"$module_symbols" || fail "the dialog module does not export $symbol"
-done
 if command -v desktop-file-validate >/dev/null; then
   desktop-file-validate "$scratch/root/usr/share/applications/vorelim.desktop"
 fi
@@ -127,8 +111,7 @@ done
 [ ! -e "$bin/korvex.INI" ] || fail "korvex wrote a settings file though every file was present"
 echo "package-test: korvex started the program and exited 0"
 
-# 6. The launcher with a missing file: the installed korvex loads its dialog module and asks for
-#    the file's folder.
+# 6. The launcher with a missing file: the installed korvex asks for the file's folder.
 missing=("$bin/korvex" true "$scratch/nocd/FILE.AVI")
 if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null; then
   cat >"$scratch/dialog.sh" <<'SCRIPT'
