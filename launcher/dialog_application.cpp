@@ -49,16 +49,13 @@ bool DialogApplication::Ready() {
     SayNoDisplay("DISPLAY and WAYLAND_DISPLAY are unset");
     return false;
   }
+  // Qt returns its default handler when none was installed, never null.
   const QtMessageHandler usual = qInstallMessageHandler(HoldMessage);
   m_app = std::make_unique<QApplication>(m_argc, m_argv);
   qInstallMessageHandler(usual);
   for (const HeldMessage& message : g_held) {
     const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
-    if (usual) {
-      usual(message.type, context, message.text);
-    } else {
-      qt_message_output(message.type, context, message.text);
-    }
+    usual(message.type, context, message.text);
   }
   g_held.clear();
   return true;

@@ -166,7 +166,7 @@ void SystemPlatform::WriteSetting(const std::string& path, std::string_view sect
     case SettingWritten::kFailed: {
       const std::string where =
           m_user_settings_path.empty()
-              ? path + " cannot be written and HOME is unset"
+              ? path + " cannot be written and HOME names no folder"
               : "neither " + path + " nor " + m_user_settings_path + " can be written";
       std::fprintf(stderr, "korvex: the folder %.*s for %.*s is not remembered: %s\n",
                    static_cast<int>(value.size()), value.data(), static_cast<int>(key.size()),

@@ -164,7 +164,7 @@ TEST(settings_files_test, a_folder_remembered_nowhere_is_told_on_stderr_only) {
   platform.WriteSetting(beside, "QxLaunch", "CD", "/e/demo/");
   EXPECT_EQ(::testing::internal::GetCapturedStderr(),
             "korvex: the folder /e/demo/ for CD is not remembered: " + beside +
-                " cannot be written and HOME is unset\n");
+                " cannot be written and HOME names no folder\n");
   EXPECT_EQ(ReadFileBytes(beside), "[QxLaunch]\n");
 }
 
