@@ -70,6 +70,10 @@ void TFORMDI::CreateControls() {
   // from the palette's dark role.
   mdi_area_ = new QMdiArea(this);
   mdi_area_->setObjectName(QStringLiteral("ClientArea"));
+  // By default the area maximises whichever child it activates next when the maximised one
+  // closes: after "&Fechar" that is the splash window, which would leave its centred place and
+  // fill the workspace. Chart windows ask to be maximised themselves when they open.
+  mdi_area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
   setCentralWidget(mdi_area_);
   connect(mdi_area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
     // While another top-level window (a dialog) is active no subwindow is active, but the
