@@ -369,7 +369,7 @@ void TVemapa::Button1Click() {
 void TVemapa::PaintBox1Paint(QPainter& canvas) {
   const int w = PaintBox1->width();
   const int h = PaintBox1->height();
-  vorelim::DrawRingsAndStar(canvas, Chart.Elements(), w, h, 3);
+  vorelim::DrawRingsAndStar(canvas, Chart.Elements(), w, h, 1);
   // The labels keep the canvas's size, style and window-text colour; only the face changes.
   QFont font = PaintBox1->font();
   font.setFamily(QStringLiteral("VAG ROUNDED TH"));
