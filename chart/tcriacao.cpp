@@ -1,6 +1,8 @@
 #include "chart/tcriacao.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFont>
 #include <QFontMetrics>
@@ -14,7 +16,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -144,10 +145,10 @@ QString NameProblemText(vorelim::NameProblem problem, const QString& name) {
 
 QString WriteProblemText(const vorelim::WriteResult& result) {
   using vorelim::WriteStatus;
-  std::error_code ec;
-  const std::filesystem::path full = std::filesystem::absolute(result.path, ec);
-  const QString file = QString::fromStdString(result.path.filename().string());
-  const QString folder = QString::fromStdString((ec ? result.path : full).parent_path().string());
+  const QFileInfo written(QString::fromStdString(result.path.string()));
+  const QString file = written.fileName();
+  // The folder as the user knows it: absolute, without the "." of the current folder.
+  const QString folder = QDir::toNativeSeparators(QDir::cleanPath(written.absolutePath()));
   QString what;
   switch (result.status) {
     case WriteStatus::Ok:
@@ -167,8 +168,7 @@ QString WriteProblemText(const vorelim::WriteResult& result) {
   QString text = QStringLiteral("Não foi possível gravar o arquivo \"%1\" na pasta \"%2\": %3.")
                      .arg(file, folder, what);
   if (result.error != 0) {
-    text += QStringLiteral("\nMotivo informado pelo sistema: %1.")
-                .arg(QString::fromLocal8Bit(std::strerror(result.error)));
+    text += QStringLiteral("\nMotivo: %1.").arg(vorelim::SystemErrorText(result.error));
   }
   text += QStringLiteral(
       "\nO mapa não foi criado; um arquivo anterior com este nome ficou como "

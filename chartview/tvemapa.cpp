@@ -14,10 +14,10 @@
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
-#include <cstring>
 
 #include "app/designed.h"
 #include "app/fonts.h"
+#include "app/messages.h"
 #include "app/program_printer.h"
 #include "app/tformdi.h"
 #include "chart/numerology.h"
@@ -74,7 +74,7 @@ QString FromChart(const std::string& utf8) {
 QString LoadWarningText(const vorelim::ReadResult& result, const vorelim::ChartRecord& chart) {
   const QString file = QDir::toNativeSeparators(QDir::cleanPath(
       QDir::current().absoluteFilePath(QString::fromStdString(result.path.string()))));
-  const QString reason = QString::fromLocal8Bit(std::strerror(result.error));
+  const QString reason = vorelim::SystemErrorText(result.error);
   switch (result.status) {
     case vorelim::ReadStatus::Whole:
       if (chart.LooksLikeChart()) return QString();

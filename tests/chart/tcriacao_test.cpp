@@ -21,6 +21,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/messages.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/today.h"
@@ -406,9 +407,13 @@ TEST_F(ReadOnlyFolderTest, FailedWriteIsReportedAndTheOldChartStays) {
   ASSERT_EQ(warnings_.texts().size(), 1);
   const QString message = warnings_.texts()[0];
   EXPECT_TRUE(message.contains(QStringLiteral("\"NovoNome.NUM\""))) << message.toStdString();
-  EXPECT_TRUE(message.contains(QString::fromLocal8Bit(std::strerror(EROFS))))
+  EXPECT_TRUE(message.startsWith(
+      QStringLiteral("Não foi possível gravar o arquivo \"NovoNome.NUM\" na pasta \"%1\": ")
+          .arg(QString::fromStdString(mount_.path().string()))))
       << message.toStdString();
-  EXPECT_TRUE(message.startsWith(QStringLiteral("Não foi possível gravar")));
+  EXPECT_TRUE(
+      message.contains(QStringLiteral("\nMotivo: %1.\n").arg(vorelim::SystemErrorText(EROFS))))
+      << message.toStdString();
   EXPECT_TRUE(d.isVisible());
   EXPECT_EQ(ReadFileBytes(mount_.path() / "NovoNome.NUM"), old_bytes_);
   EXPECT_EQ(FilesIn(mount_.path()).size(), 1u);
