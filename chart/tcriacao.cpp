@@ -51,7 +51,8 @@ class WarningPanel : public QFrame {
     const QColor light = palette().color(QPalette::Light);
     const QColor shadow = palette().color(QPalette::Dark);
     for (int i = 0; i < kBevelWidth; ++i) {
-      const QRect b = r.adjusted(i, i, -i - 1, -i - 1);
+      // QRect's right and bottom are its last pixels: ring i lies i pixels inside r on every side.
+      const QRect b = r.adjusted(i, i, -i, -i);
       p.setPen(light);
       p.drawLine(b.topLeft(), b.topRight());
       p.drawLine(b.topLeft(), b.bottomLeft());
@@ -189,8 +190,14 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   QFont dialog_font(QStringLiteral("MS Sans Serif"));
   dialog_font.setPixelSize(11);
   setFont(dialog_font);
+  // The light 3D colour: halfway between the button face and its light edge, as QPalette derives
+  // Midlight from a button colour (the Fusion style's own Midlight is darker than the face).
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, pal.color(QPalette::Midlight));
+  const QColor face = pal.color(QPalette::Button);
+  const QColor light = pal.color(QPalette::Light);
+  pal.setColor(QPalette::Window,
+               QColor((face.red() + light.red()) / 2, (face.green() + light.green()) / 2,
+                      (face.blue() + light.blue()) / 2));
   setPalette(pal);
   setAutoFillBackground(true);
 
