@@ -5,9 +5,14 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QUrl>
+#include <cerrno>
 #include <utility>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #ifndef VORELIM_DATA_DIR
 #define VORELIM_DATA_DIR "/usr/local/share/vorelim"
@@ -17,6 +22,17 @@ namespace {
 
 bool OpenWithDesktop(const QUrl& url) {
   return QDesktopServices::openUrl(url);
+}
+
+// The errno that keeps the help file from being read, 0 when it can be; anything else than a
+// regular file of that name (a folder, a device) counts as missing.
+int HelpFileError(const QString& path) {
+  const QByteArray name = QFile::encodeName(path);
+  struct stat info {};
+  if (::stat(name.constData(), &info) != 0) return errno;
+  if (!S_ISREG(info.st_mode)) return ENOENT;
+  if (::access(name.constData(), R_OK) != 0) return errno;
+  return 0;
 }
 
 }  // namespace
@@ -58,9 +74,17 @@ void HelpViewer::SetLauncher(Launcher launcher) {
 bool HelpViewer::ShowContents(QWidget* owner) const {
   if (help_file_.isEmpty()) return false;
   const QString shown = QDir::toNativeSeparators(help_file_);
-  if (!QFileInfo(help_file_).isFile()) {
+  const int error = HelpFileError(help_file_);
+  if (error == ENOENT) {
     vorelim::ShowWarning(owner, QStringLiteral("Ajuda"),
                          QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1").arg(shown));
+    return false;
+  }
+  if (error != 0) {
+    vorelim::ShowWarning(
+        owner, QStringLiteral("Ajuda"),
+        QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nMotivo: %2.")
+            .arg(shown, vorelim::SystemErrorText(error)));
     return false;
   }
   if (!launcher_(QUrl::fromLocalFile(QFileInfo(help_file_).absoluteFilePath()))) {

@@ -13,6 +13,11 @@ namespace vorelim {
 
 using MessageSink = std::function<void(QWidget* owner, const QString& title, const QString& text)>;
 
+/// Why a file operation failed, in Portuguese, from the errno it failed with: the common errors in
+/// our own words, any other in the system's own text; empty for 0. Every file message tells its
+/// reason with this.
+QString SystemErrorText(int error);
+
 /// Shows `text` under `title` in a warning box over `owner`, or hands it to the test's sink.
 void ShowWarning(QWidget* owner, const QString& title, const QString& text);
 

@@ -26,6 +26,7 @@ namespace {
 
 TFORMDI* g_main_form = nullptr;
 
+const QString kCaption = QStringLiteral("MAPA DO VORELIM");
 constexpr int kChartNameLength = 15;
 constexpr int kExtensionLength = 4;
 
@@ -50,7 +51,7 @@ TFORMDI* MainForm() {
 
 TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FORMDI"));
-  setWindowTitle(QStringLiteral("MAPA DO VORELIM"));
+  setWindowTitle(kCaption);
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   resize(600, 440);
   CreateControls();
@@ -70,11 +71,16 @@ void TFORMDI::CreateControls() {
   // from the palette's dark role.
   mdi_area_ = new QMdiArea(this);
   mdi_area_->setObjectName(QStringLiteral("ClientArea"));
+  // By default the area maximises whichever child it activates next when the maximised one
+  // closes: after "&Fechar" that is the splash window, which would leave its centred place and
+  // fill the workspace. Chart windows ask to be maximised themselves when they open.
+  mdi_area_->setOption(QMdiArea::DontMaximizeSubWindowOnActivation);
   setCentralWidget(mdi_area_);
   connect(mdi_area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
     // While another top-level window (a dialog) is active no subwindow is active, but the
     // current child keeps its menus, as it stays the frame's active child.
     MergeMenus(window != nullptr ? window : mdi_area_->currentSubWindow());
+    UpdateCaption();
   });
 
   // The start button lies on the client area above the child windows; it is meant for the empty
@@ -124,6 +130,18 @@ void TFORMDI::MergeMenus(QMdiSubWindow* active) {
   // keeps each shortcut unambiguous.
   for (QAction* action : MainMenu1->actions()) MainMenu1->removeAction(action);
   MainMenu1->addActions(wanted);
+}
+
+void TFORMDI::UpdateCaption() {
+  // Qt's MDI area writes the title of a maximised active child into the frame's caption itself,
+  // but drops it for good when another top-level window takes the focus or the child above it
+  // closes. The frame sets its caption from its current child instead, and puts it back whenever
+  // anything else changes it.
+  QMdiSubWindow* current = mdi_area_->currentSubWindow();
+  auto* chart = current != nullptr ? qobject_cast<TVemapa*>(current->widget()) : nullptr;
+  const QString caption =
+      chart != nullptr ? QStringLiteral("%1 - [%2]").arg(kCaption, chart->windowTitle()) : kCaption;
+  if (windowTitle() != caption) setWindowTitle(caption);
 }
 
 void TFORMDI::Abrir1Click() {
@@ -196,6 +214,7 @@ void TFORMDI::FormActivate() {
 void TFORMDI::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() == QEvent::ActivationChange && isActiveWindow()) FormActivate();
+  if (event->type() == QEvent::WindowTitleChange && mdi_area_ != nullptr) UpdateCaption();
 }
 
 void TFORMDI::closeEvent(QCloseEvent* event) {

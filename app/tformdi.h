@@ -80,6 +80,9 @@ class TFORMDI : public QMainWindow {
   void CreateMenus();
   /// Puts the menus of `active` (the active child) or the frame's own on the menu bar.
   void MergeMenus(QMdiSubWindow* active);
+  /// Makes the caption "MAPA DO VORELIM - [NAME]" while a chart window is the current child, and
+  /// "MAPA DO VORELIM" otherwise.
+  void UpdateCaption();
 
   QMdiArea* mdi_area_ = nullptr;
   bool placed_ = false;

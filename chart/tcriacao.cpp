@@ -1,6 +1,8 @@
 #include "chart/tcriacao.h"
 
+#include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFocusEvent>
 #include <QFont>
 #include <QFontMetrics>
@@ -14,7 +16,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -50,7 +51,8 @@ class WarningPanel : public QFrame {
     const QColor light = palette().color(QPalette::Light);
     const QColor shadow = palette().color(QPalette::Dark);
     for (int i = 0; i < kBevelWidth; ++i) {
-      const QRect b = r.adjusted(i, i, -i - 1, -i - 1);
+      // QRect's right and bottom are its last pixels: ring i lies i pixels inside r on every side.
+      const QRect b = r.adjusted(i, i, -i, -i);
       p.setPen(light);
       p.drawLine(b.topLeft(), b.topRight());
       p.drawLine(b.topLeft(), b.bottomLeft());
@@ -144,10 +146,10 @@ QString NameProblemText(vorelim::NameProblem problem, const QString& name) {
 
 QString WriteProblemText(const vorelim::WriteResult& result) {
   using vorelim::WriteStatus;
-  std::error_code ec;
-  const std::filesystem::path full = std::filesystem::absolute(result.path, ec);
-  const QString file = QString::fromStdString(result.path.filename().string());
-  const QString folder = QString::fromStdString((ec ? result.path : full).parent_path().string());
+  const QFileInfo written(QString::fromStdString(result.path.string()));
+  const QString file = written.fileName();
+  // The folder as the user knows it: absolute, without the "." of the current folder.
+  const QString folder = QDir::toNativeSeparators(QDir::cleanPath(written.absolutePath()));
   QString what;
   switch (result.status) {
     case WriteStatus::Ok:
@@ -167,8 +169,7 @@ QString WriteProblemText(const vorelim::WriteResult& result) {
   QString text = QStringLiteral("Não foi possível gravar o arquivo \"%1\" na pasta \"%2\": %3.")
                      .arg(file, folder, what);
   if (result.error != 0) {
-    text += QStringLiteral("\nMotivo informado pelo sistema: %1.")
-                .arg(QString::fromLocal8Bit(std::strerror(result.error)));
+    text += QStringLiteral("\nMotivo: %1.").arg(vorelim::SystemErrorText(result.error));
   }
   text += QStringLiteral(
       "\nO mapa não foi criado; um arquivo anterior com este nome ficou como "
@@ -189,8 +190,14 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   QFont dialog_font(QStringLiteral("MS Sans Serif"));
   dialog_font.setPixelSize(11);
   setFont(dialog_font);
+  // The light 3D colour: halfway between the button face and its light edge, as QPalette derives
+  // Midlight from a button colour (the Fusion style's own Midlight is darker than the face).
   QPalette pal = palette();
-  pal.setColor(QPalette::Window, pal.color(QPalette::Midlight));
+  const QColor face = pal.color(QPalette::Button);
+  const QColor light = pal.color(QPalette::Light);
+  pal.setColor(QPalette::Window,
+               QColor((face.red() + light.red()) / 2, (face.green() + light.green()) / 2,
+                      (face.blue() + light.blue()) / 2));
   setPalette(pal);
   setAutoFillBackground(true);
 

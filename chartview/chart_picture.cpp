@@ -9,6 +9,13 @@
 #include <QString>
 
 namespace vorelim {
+namespace {
+
+// Pen widths in screen pixels.
+constexpr qreal kRingPenWidth = 1;
+constexpr qreal kStarPenWidth = 3;
+
+}  // namespace
 
 void DrawEllipseInside(QPainter& painter, const PixelRect& rect) {
   // QPainter strokes the ellipse of QRect(x, y, w, h) over the pixels x..x+w, one more than the
@@ -17,9 +24,9 @@ void DrawEllipseInside(QPainter& painter, const PixelRect& rect) {
 }
 
 void DrawRingsAndStar(QPainter& painter, const ElementMarks& marks, int w, int h,
-                      int star_pen_width) {
+                      qreal screen_pixel) {
   painter.setBrush(Qt::NoBrush);
-  painter.setPen(QPen(QColor(0, 0, 0), 1, Qt::SolidLine));
+  painter.setPen(QPen(QColor(0, 0, 0), kRingPenWidth * screen_pixel, Qt::SolidLine));
   for (int number = 1; number <= 9; ++number) {
     Element element;
     if (!ElementOfNumber(number, element)) continue;
@@ -32,7 +39,8 @@ void DrawRingsAndStar(QPainter& painter, const ElementMarks& marks, int w, int h
 
   const QColor red(255, 0, 0);
   painter.setBrush(red);
-  painter.setPen(QPen(red, star_pen_width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.setPen(
+      QPen(red, kStarPenWidth * screen_pixel, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   const std::array<PixelPoint, 5> star = StarPoints(w, h);
   QPoint polygon[5];
   for (std::size_t i = 0; i < star.size(); ++i) polygon[i] = QPoint(star[i].x, star[i].y);

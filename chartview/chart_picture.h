@@ -21,13 +21,14 @@ namespace vorelim {
 /// the rows y1 and y2 - 1.
 void DrawEllipseInside(QPainter& painter, const PixelRect& rect);
 
-/// Draws, on a surface of w x h pixels: a 1-px black ring for every mark byte equal to 1 (numbers
-/// 1..9, rings 1..3; numbers of one element share their rectangles), then the star as one red
-/// polygon with a red pen of star_pen_width pixels, filled by the even-odd rule so that the
-/// pentagon in the middle stays empty. Leaves the brush hollow for the texts that follow; the
-/// painter's font is not touched.
+/// Draws, on a surface of w x h pixels: a black ring one screen pixel wide for every mark byte
+/// equal to 1 (numbers 1..9, rings 1..3; numbers of one element share their rectangles), then the
+/// star as one red polygon with a red pen three screen pixels wide, filled by the even-odd rule so
+/// that the pentagon in the middle stays empty. `screen_pixel` is the width of a screen pixel
+/// (1/96 inch) in the surface's pixels: 1 on the screen, the resolution / 96 on a printer. Leaves
+/// the brush hollow for the texts that follow; the painter's font is not touched.
 void DrawRingsAndStar(QPainter& painter, const ElementMarks& marks, int w, int h,
-                      int star_pen_width);
+                      qreal screen_pixel);
 
 /// Draws each text with its top-left corner at its point, in the painter's current font and pen
 /// colour, without a background.

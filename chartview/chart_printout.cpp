@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
@@ -14,7 +15,8 @@
 namespace vorelim {
 namespace {
 
-constexpr int kStarPenWidth = 3;
+// The pens of the rings and the star are given in screen pixels of this size.
+constexpr qreal kScreenDpi = 96;
 constexpr int kLabelPoints = 12;
 constexpr int kTitlePoints = 16;
 constexpr int kLinePoints = 12;
@@ -83,7 +85,7 @@ ChartPrintout ComposeChartPrintout(const ChartRecord& record, std::string_view t
 }
 
 void PaintChartPrintout(QPainter& painter, int w, int h, const ChartPrintout& printout) {
-  DrawRingsAndStar(painter, printout.marks, w, h, kStarPenWidth);
+  DrawRingsAndStar(painter, printout.marks, w, h, painter.device()->logicalDpiY() / kScreenDpi);
 
   painter.setPen(QPen(QColor(0, 0, 0)));
   painter.setFont(PrintoutFont(kLabelPoints));
@@ -105,6 +107,11 @@ bool PrintChartPrintout(QPrinter& printer, const ChartPrintout& printout) {
   printer.setDocName(QString());
   QPainter painter;
   if (!painter.begin(&printer)) return false;
+  // The printer's paint engine keeps the pen and brush of its previous job, and a new painter
+  // hands it only what differs from its own defaults: the 1-px ring pen of a 96-dpi printer or the
+  // hollow brush would be drawn with whatever the engine held before (the first job's hairline,
+  // the last job's pen). Marked as changed, this printout's own reach the engine.
+  painter.paintEngine()->setDirty(QPaintEngine::DirtyPen | QPaintEngine::DirtyBrush);
   // The painter's origin is the top-left corner of the printable area, and width() and height()
   // are that area's size in printer pixels.
   PaintChartPrintout(painter, printer.width(), printer.height(), printout);

@@ -14,10 +14,10 @@
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
-#include <cstring>
 
 #include "app/designed.h"
 #include "app/fonts.h"
+#include "app/messages.h"
 #include "app/program_printer.h"
 #include "app/tformdi.h"
 #include "chart/numerology.h"
@@ -74,7 +74,7 @@ QString FromChart(const std::string& utf8) {
 QString LoadWarningText(const vorelim::ReadResult& result, const vorelim::ChartRecord& chart) {
   const QString file = QDir::toNativeSeparators(QDir::cleanPath(
       QDir::current().absoluteFilePath(QString::fromStdString(result.path.string()))));
-  const QString reason = QString::fromLocal8Bit(std::strerror(result.error));
+  const QString reason = vorelim::SystemErrorText(result.error);
   switch (result.status) {
     case vorelim::ReadStatus::Whole:
       if (chart.LooksLikeChart()) return QString();
@@ -369,7 +369,7 @@ void TVemapa::Button1Click() {
 void TVemapa::PaintBox1Paint(QPainter& canvas) {
   const int w = PaintBox1->width();
   const int h = PaintBox1->height();
-  vorelim::DrawRingsAndStar(canvas, Chart.Elements(), w, h, 3);
+  vorelim::DrawRingsAndStar(canvas, Chart.Elements(), w, h, 1);
   // The labels keep the canvas's size, style and window-text colour; only the face changes.
   QFont font = PaintBox1->font();
   font.setFamily(QStringLiteral("VAG ROUNDED TH"));

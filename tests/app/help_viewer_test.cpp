@@ -75,6 +75,20 @@ TEST(help_viewer_test, a_folder_of_that_name_counts_as_missing) {
   EXPECT_EQ(recorder.messages().size(), 1);
 }
 
+TEST(help_viewer_test, a_file_that_cannot_be_reached_is_reported_with_the_reason) {
+  vorelim::test::TempFolder folder;
+  Touch(folder.path() / "ajuda");
+  Recorder recorder;
+  const QString help_file = Q(folder.path() / "ajuda" / "Vorelim.hlp");
+  EXPECT_FALSE(recorder.Viewer(help_file).ShowContents(nullptr));
+  EXPECT_TRUE(recorder.launched.empty());
+  ASSERT_EQ(recorder.messages().size(), 1);
+  EXPECT_EQ(recorder.messages()[0],
+            QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nMotivo: uma parte do "
+                           "caminho não é uma pasta.")
+                .arg(QDir::toNativeSeparators(help_file)));
+}
+
 TEST(help_viewer_test, a_file_no_program_opens_is_reported_not_taken_as_shown) {
   vorelim::test::TempFolder folder;
   Touch(folder.path() / "Vorelim.hlp");

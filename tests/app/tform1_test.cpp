@@ -251,14 +251,18 @@ TEST_F(SplashTest, refuses_every_request_to_close) {
   EXPECT_EQ(area_->subWindowList(), QList<QMdiSubWindow*>{sub.data()});
 }
 
-// The splash window in the main frame, next to real chart windows, as start-up makes it.
-TEST(splash_in_frame_test, survives_close_all_children_and_replays_when_the_active_chart_closes) {
+// The splash window in the main frame, next to real chart windows, as start-up makes it: it
+// stays where it was first centred, at its size and never maximised (so the workspace keeps its
+// colour around it), whatever chart windows open and close; chart windows still open maximised.
+TEST(splash_in_frame_test,
+     stays_put_through_close_all_children_and_replays_when_the_active_chart_closes) {
   vorelim::test::TempFolder folder;
   TFORMDI frame;
   frame.show();
   auto* splash = new TForm1(frame.mdiArea());
   splash->SetFrameInterval(0ms);
   QPointer<TForm1> alive = splash;
+  QMdiSubWindow* sub = splash->SubWindow();
   std::vector<SplashFrame> recorded;
   QObject::connect(splash, &TForm1::FrameDrawn, splash, [&](const QString& picture, int x, bool) {
     recorded.push_back({picture, x});
@@ -269,27 +273,48 @@ TEST(splash_in_frame_test, survives_close_all_children_and_replays_when_the_acti
     QTimer::singleShot(5000, &loop, &QEventLoop::quit);
     if (splash->IsAnimating()) loop.exec();
   };
+  auto finish_command = [] {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  };
   wait();
   EXPECT_EQ(recorded, ExpectedSequence()) << "the run started by creation";
-  EXPECT_EQ(frame.mdiArea()->activeSubWindow(), splash->SubWindow());
+  EXPECT_EQ(frame.mdiArea()->activeSubWindow(), sub);
+  const QRect placed = sub->geometry();
+  EXPECT_EQ(placed, QRect(SplashPosition(frame.mdiArea()->viewport()->size()), QSize(312, 162)));
+  auto expect_in_place = [&](const char* when) {
+    ASSERT_FALSE(alive.isNull()) << when;
+    EXPECT_EQ(frame.mdiArea()->subWindowList(), QList<QMdiSubWindow*>{sub}) << when;
+    EXPECT_TRUE(splash->isVisible()) << when;
+    EXPECT_FALSE(sub->isMaximized()) << when;
+    EXPECT_EQ(sub->geometry(), placed) << when;
+    EXPECT_EQ(splash->geometry(), QRect(0, 0, 312, 162)) << when;
+  };
 
-  // Three chart windows (of charts that do not exist: empty windows), then "&Fechar".
-  for (const char* name : {"UM", "DOIS", "TRES"}) {
-    OpenChartWindow(&frame, QString::fromLatin1(name));
+  // Chart windows (of charts that do not exist: empty windows), then "&Fechar".
+  const std::vector<std::vector<const char*>> rounds = {{"UM", "DOIS", "TRES"}, {"QUATRO"}};
+  for (const auto& names : rounds) {
+    for (const char* name : names) {
+      TVemapa* chart = OpenChartWindow(&frame, QString::fromLatin1(name));
+      EXPECT_TRUE(chart->subWindow()->isMaximized()) << name;
+    }
+    QCoreApplication::processEvents();
+    ASSERT_EQ(frame.mdiArea()->subWindowList().size(), static_cast<qsizetype>(names.size() + 1));
+    recorded.clear();
+    frame.CloseAllChildren();
+    finish_command();
+    expect_in_place(names.front());
+    // The closed chart windows leave the splash as the active child: it plays again.
+    wait();
+    EXPECT_EQ(recorded, ExpectedSequence()) << "the run after the chart windows closed";
   }
-  QCoreApplication::processEvents();
-  ASSERT_EQ(frame.mdiArea()->subWindowList().size(), 4);
-  recorded.clear();
-  frame.CloseAllChildren();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  QCoreApplication::processEvents();
-  ASSERT_FALSE(alive.isNull());
-  ASSERT_EQ(frame.mdiArea()->subWindowList().size(), 1);
-  EXPECT_EQ(frame.mdiArea()->subWindowList().front(), splash->SubWindow());
-  EXPECT_TRUE(splash->isVisible());
-  // The closed chart windows leave the splash as the active child: it plays again.
-  wait();
-  EXPECT_EQ(recorded, ExpectedSequence()) << "the run after the chart windows closed";
+
+  // A chart window closed its own way, after "&Fechar".
+  TVemapa* chart = OpenChartWindow(&frame, QStringLiteral("CINCO"));
+  EXPECT_TRUE(chart->subWindow()->isMaximized());
+  chart->subWindow()->close();
+  finish_command();
+  expect_in_place("a chart window closed alone");
 }
 
 // The colour of the bar's face, read from the middle of the bar.

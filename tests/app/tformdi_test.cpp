@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -34,6 +35,7 @@
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
+#include "texts/tform2.h"
 
 namespace {
 
@@ -213,6 +215,35 @@ TEST_F(TFORMDITest, ActiveChartWindowMergesItsMenusAndClosingRestoresTheFrames) 
   EXPECT_TRUE(ChartWindows().isEmpty());
   EXPECT_EQ(frame_->menuBar()->actions(),
             (QList<QAction*>{frame_->Arquivo1->menuAction(), frame_->Ajuda1->menuAction()}));
+}
+
+// The caption names the active chart window, also after a texts window (another top-level
+// window) took the focus and gave it back, and after the chart window above it closed.
+TEST_F(TFORMDITest, CaptionNamesTheActiveChartWhateverWindowsOpenedInBetween) {
+  const QString own = QStringLiteral("MAPA DO VORELIM");
+  const QString maria = QStringLiteral("MAPA DO VORELIM - [MARIA]");
+  TVemapa* chart = OpenChart(QStringLiteral("MARIA"));
+  EXPECT_EQ(frame_->windowTitle(), maria);
+  for (int round = 0; round < 2; ++round) {
+    QPointer<TForm2> texts = OpenTextsWindow(chart, QStringLiteral("0"));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(texts));
+    texts->close();
+    FinishCommand();
+    Activate();
+    EXPECT_EQ(frame_->windowTitle(), maria) << round;
+  }
+  TVemapa* second = OpenChart(QStringLiteral("JOSE"));
+  EXPECT_EQ(frame_->windowTitle(), QStringLiteral("MAPA DO VORELIM - [JOSE]"));
+  second->subWindow()->close();
+  FinishCommand();
+  EXPECT_EQ(frame_->windowTitle(), maria);
+  frame_->CloseAllChildren();
+  FinishCommand();
+  EXPECT_EQ(frame_->windowTitle(), own);
+  OpenTextsWindow(frame_.get(), QStringLiteral("0"))->close();
+  FinishCommand();
+  Activate();
+  EXPECT_EQ(frame_->windowTitle(), own);
 }
 
 TEST_F(TFORMDITest, FrameShortcutsWithoutAChartWindow) {

@@ -4,9 +4,11 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -14,6 +16,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -21,6 +24,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/messages.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/today.h"
@@ -98,6 +102,10 @@ TEST_F(DialogTest, BuildsTheDesignedWindow) {
   EXPECT_TRUE(d.OKBtn->isDefault());
   EXPECT_EQ(d.Panel1->palette().color(QPalette::Window), QColor(0, 128, 128));
   EXPECT_TRUE(d.Panel1->isHidden());
+  // The background is the light 3D colour: lighter than the button face, not past its light edge.
+  const int background = d.palette().color(QPalette::Window).lightness();
+  EXPECT_GT(background, d.palette().color(QPalette::Button).lightness());
+  EXPECT_LE(background, d.palette().color(QPalette::Light).lightness());
 
   struct Placed {
     const char* name;
@@ -118,6 +126,39 @@ TEST_F(DialogTest, BuildsTheDesignedWindow) {
   }
   EXPECT_EQ(d.Button1->parentWidget(), d.Panel1);
   EXPECT_EQ(d.Label5->parentWidget(), d.Panel1);
+}
+
+// The warning panel: a one-pixel black line, then a 6-pixel bevel (light above and on the left,
+// dark below and on the right) that reaches the line on all four sides, then the teal face.
+TEST_F(DialogTest, WarningPanelBevelIsEvenOnAllFourSides) {
+  TCriacao& d = Open();
+  d.Panel1->show();
+  const QImage panel = d.Panel1->grab().toImage();
+  const QRgb light = d.Panel1->palette().color(QPalette::Light).rgb();
+  const QRgb dark = d.Panel1->palette().color(QPalette::Dark).rgb();
+  const QRgb teal = qRgb(0, 128, 128);
+  const int w = panel.width();
+  const int h = panel.height();
+  const int mid_x = 30;  // left of the labels and buttons inside
+  const int mid_y = h / 2;
+  // Inward from each side: the line, six bevel pixels, then the face.
+  const struct {
+    const char* side;
+    QRgb bevel;
+    std::function<QPoint(int)> at;  // the pixel `depth` pixels in from that side
+  } sides[] = {
+      {"top", light, [&](int depth) { return QPoint(mid_x, depth); }},
+      {"left", light, [&](int depth) { return QPoint(depth, mid_y); }},
+      {"bottom", dark, [&](int depth) { return QPoint(mid_x, h - 1 - depth); }},
+      {"right", dark, [&](int depth) { return QPoint(w - 1 - depth, mid_y); }},
+  };
+  for (const auto& side : sides) {
+    EXPECT_EQ(panel.pixel(side.at(0)), qRgb(0, 0, 0)) << side.side;
+    for (int depth = 1; depth <= 6; ++depth) {
+      EXPECT_EQ(panel.pixel(side.at(depth)), side.bevel) << side.side << " " << depth;
+    }
+    EXPECT_EQ(panel.pixel(side.at(7)), teal) << side.side;
+  }
 }
 
 TEST_F(DialogTest, SelectsDayTwoAndFebruaryOnEntry) {
@@ -406,9 +447,13 @@ TEST_F(ReadOnlyFolderTest, FailedWriteIsReportedAndTheOldChartStays) {
   ASSERT_EQ(warnings_.texts().size(), 1);
   const QString message = warnings_.texts()[0];
   EXPECT_TRUE(message.contains(QStringLiteral("\"NovoNome.NUM\""))) << message.toStdString();
-  EXPECT_TRUE(message.contains(QString::fromLocal8Bit(std::strerror(EROFS))))
+  EXPECT_TRUE(message.startsWith(
+      QStringLiteral("Não foi possível gravar o arquivo \"NovoNome.NUM\" na pasta \"%1\": ")
+          .arg(QString::fromStdString(mount_.path().string()))))
       << message.toStdString();
-  EXPECT_TRUE(message.startsWith(QStringLiteral("Não foi possível gravar")));
+  EXPECT_TRUE(
+      message.contains(QStringLiteral("\nMotivo: %1.\n").arg(vorelim::SystemErrorText(EROFS))))
+      << message.toStdString();
   EXPECT_TRUE(d.isVisible());
   EXPECT_EQ(ReadFileBytes(mount_.path() / "NovoNome.NUM"), old_bytes_);
   EXPECT_EQ(FilesIn(mount_.path()).size(), 1u);

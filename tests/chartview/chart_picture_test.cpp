@@ -43,7 +43,7 @@ PixelRect BlackBounds(const QImage& image) {
 QImage Picture(const ElementMarks& marks) {
   QImage image = Blank();
   QPainter painter(&image);
-  DrawRingsAndStar(painter, marks, kW, kH, 3);
+  DrawRingsAndStar(painter, marks, kW, kH, 1);
   return image;
 }
 
@@ -137,7 +137,7 @@ TEST(chart_picture_test, records_pens_fill_rule_and_text_corners) {
   Mark(marks, 9, 1, 1, 0);
   {
     QPainter painter(&printer);
-    DrawRingsAndStar(painter, marks, kW, kH, 3);
+    DrawRingsAndStar(painter, marks, kW, kH, 1);
     const std::array<PlacedText, 6> labels = ScreenLabels(kW, kH);
     DrawPlacedTexts(painter, labels);
   }

@@ -108,7 +108,9 @@ TEST_P(PrintoutPaintTest, DrawsEveryItemAtItsFraction) {
     EXPECT_EQ(rec.polygons[0].polygon.at(i), QPointF(star[i].x, star[i].y)) << i;
   }
   EXPECT_TRUE(rec.polygons[0].odd_even);
-  EXPECT_EQ(rec.polygons[0].pen.width(), 3);
+  // Pens are screen pixels (1/96 inch) on paper: 600 / 96 printer pixels each.
+  EXPECT_DOUBLE_EQ(rec.polygons[0].pen.widthF(), 3 * 6.25);
+  EXPECT_DOUBLE_EQ(rec.ellipses[0].pen.widthF(), 6.25);
 
   ASSERT_EQ(rec.texts.size(), 6u + 1u + 8u);
   QFont font12(QStringLiteral("VAG Rounded Th"));
@@ -143,6 +145,43 @@ INSTANTIATE_TEST_SUITE_P(A4, PrintoutPaintTest,
                          testing::Values(Page{"landscape", 6716, 4660},
                                          Page{"portrait", 4660, 6716}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// The rings print one screen pixel (1/96 inch) wide and the star's outline three, at any printer
+// resolution, on the printer's first job and on a later one, whatever pen and brush another
+// printout left in the printer's engine.
+TEST(chart_printout_test, pens_are_screen_pixels_on_the_first_and_every_later_printout) {
+  ChartRecord record = ChartFor("ANA", 15, 8, 1968);
+  ElementMarks marks{};
+  marks[0] = 1;  // water ring 1
+  record.SetElements(marks);
+  const ChartPrintout printout = ComposeChartPrintout(record, "2026", 12);
+  for (const int dpi : {96, 1200}) {
+    RecordingPrinter printer(8 * dpi, 11 * dpi, dpi);
+    auto& rec = printer.record();
+    for (const char* job : {"first", "second"}) {
+      SCOPED_TRACE(testing::Message() << dpi << " dpi, " << job << " printout");
+      rec.ellipses.clear();
+      rec.polygons.clear();
+      ASSERT_TRUE(PrintChartPrintout(printer, printout));
+      ASSERT_EQ(rec.ellipses.size(), 1u);
+      const QPen ring = rec.ellipses[0].pen;
+      EXPECT_DOUBLE_EQ(ring.widthF(), dpi / 96.0);
+      EXPECT_FALSE(ring.isCosmetic());
+      EXPECT_EQ(ring.color(), QColor(0, 0, 0));
+      EXPECT_EQ(ring.style(), Qt::SolidLine);
+      EXPECT_EQ(rec.ellipses[0].brush.style(), Qt::NoBrush);
+      ASSERT_EQ(rec.polygons.size(), 1u);
+      EXPECT_DOUBLE_EQ(rec.polygons[0].pen.widthF(), 3 * dpi / 96.0);
+      EXPECT_EQ(rec.polygons[0].pen.color(), QColor(255, 0, 0));
+
+      // Another printout on the same printer, leaving its own pen and brush in the engine.
+      QPainter other(&printer);
+      other.setPen(QPen(Qt::blue, 7));
+      other.setBrush(Qt::green);
+      other.drawEllipse(QRect(0, 0, 10, 10));
+    }
+  }
+}
 
 TEST(chart_printout_test, no_bold_or_colour_leaks_from_the_painter) {
   RecordingPrinter printer(4660, 6716, 600);

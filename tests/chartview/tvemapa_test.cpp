@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <cerrno>
 #include <filesystem>
 #include <memory>
 #include <ostream>
@@ -21,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include "app/fonts.h"
+#include "app/messages.h"
 #include "chart/chart_record.h"
 #include "chart/today.h"
 #include "chartview/controls.h"
@@ -261,6 +263,8 @@ TEST_F(TVemapaTest, UnreadableChartIsReportedWithTheReason) {
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(box->text().startsWith(QStringLiteral("Não foi possível ler o arquivo")));
   EXPECT_TRUE(box->text().contains(QStringLiteral("PASTA.NUM")));
+  EXPECT_TRUE(box->text().endsWith(QStringLiteral(": %1.").arg(vorelim::SystemErrorText(EISDIR))))
+      << box->text().toStdString();
 }
 
 TEST_F(TVemapaTest, UpDownRangeFollowsTheBirthYearAndStaysValid) {

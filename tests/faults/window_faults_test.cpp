@@ -28,6 +28,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/messages.h"
 #include "app/tformdi.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
@@ -329,7 +330,7 @@ TEST_F(WindowFaultTest, dialog_on_a_full_disk_and_over_an_unreplaceable_chart) {
   dialog->OKBtn->click();
   FinishCommand();
   ASSERT_EQ(Warnings().size(), 1);
-  EXPECT_TRUE(Warnings()[0].contains(QString::fromLocal8Bit(std::strerror(ENOSPC))))
+  EXPECT_TRUE(Warnings()[0].contains(vorelim::SystemErrorText(ENOSPC)))
       << Warnings()[0].toStdString();
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_TRUE(ChartWindows().empty());

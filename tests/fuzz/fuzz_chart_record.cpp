@@ -182,7 +182,7 @@ void Draw(const ChartRecord& record, int w, int h) {
   QImage surface(w, h, QImage::Format_RGB32);
   surface.fill(Qt::white);
   QPainter painter(&surface);
-  vorelim::DrawRingsAndStar(painter, record.Elements(), w, h, 3);
+  vorelim::DrawRingsAndStar(painter, record.Elements(), w, h, 1);
   painter.end();
   for (int number = 1; number <= 9; ++number) {
     vorelim::Element element;
