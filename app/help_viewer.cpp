@@ -1,45 +1,31 @@
 #include "app/help_viewer.h"
 
+#include "app/help_window.h"
 #include "app/messages.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
 #include <utility>
 
-#ifndef VORELIM_DATA_DIR
-#define VORELIM_DATA_DIR "/usr/local/share/vorelim"
+// The manual's folder relative to the program's, as the build lays it out (the install layout).
+#ifndef VORELIM_MANUAL_FROM_PROGRAM
+#define VORELIM_MANUAL_FROM_PROGRAM "../share/vorelim/manual"
 #endif
 
-namespace {
-
-bool OpenWithDesktop(const QUrl& url) {
-  return QDesktopServices::openUrl(url);
-}
-
-}  // namespace
-
 const QString& HelpViewer::FileName() {
-  static const QString name = QStringLiteral("Vorelim.hlp");
+  static const QString name = QStringLiteral("index.html");
   return name;
 }
 
-QString HelpViewer::HelpFolder(const QString& installed_data_folder,
-                               const QString& program_folder) {
-  if (!installed_data_folder.isEmpty() && QFileInfo(installed_data_folder).isDir()) {
-    return QDir(installed_data_folder).absolutePath();
-  }
-  const QDir relocated(QDir(program_folder).filePath(QStringLiteral("../share/vorelim")));
-  if (relocated.exists()) return relocated.absolutePath();
-  return QDir(program_folder).absolutePath();
+QString HelpViewer::ContentsPageFor(const QString& program_folder) {
+  const QDir manual(QDir(program_folder).filePath(QStringLiteral(VORELIM_MANUAL_FROM_PROGRAM)));
+  return QDir::cleanPath(manual.absoluteFilePath(FileName()));
 }
 
 QString HelpViewer::DefaultHelpFile() {
-  const QString folder =
-      HelpFolder(QStringLiteral(VORELIM_DATA_DIR), QCoreApplication::applicationDirPath());
-  return QDir(folder).filePath(FileName());
+  return ContentsPageFor(QCoreApplication::applicationDirPath());
 }
 
 HelpViewer& HelpViewer::Application() {
@@ -47,29 +33,17 @@ HelpViewer& HelpViewer::Application() {
   return viewer;
 }
 
-HelpViewer::HelpViewer(QString help_file, Launcher launcher) : help_file_(std::move(help_file)) {
-  SetLauncher(std::move(launcher));
-}
-
-void HelpViewer::SetLauncher(Launcher launcher) {
-  launcher_ = launcher ? std::move(launcher) : Launcher(OpenWithDesktop);
-}
+HelpViewer::HelpViewer(QString help_file) : help_file_(std::move(help_file)) {}
 
 bool HelpViewer::ShowContents(QWidget* owner) const {
   if (help_file_.isEmpty()) return false;
-  const QString shown = QDir::toNativeSeparators(help_file_);
   if (!QFileInfo(help_file_).isFile()) {
     vorelim::ShowWarning(owner, QStringLiteral("Ajuda"),
-                         QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1").arg(shown));
+                         QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1")
+                             .arg(QDir::toNativeSeparators(help_file_)));
     return false;
   }
-  if (!launcher_(QUrl::fromLocalFile(QFileInfo(help_file_).absoluteFilePath()))) {
-    vorelim::ShowWarning(
-        owner, QStringLiteral("Ajuda"),
-        QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nNenhum programa deste "
-                       "computador abre arquivos deste tipo.")
-            .arg(shown));
-    return false;
-  }
+  vorelim::HelpWindowOf(owner)->ShowContents(
+      QUrl::fromLocalFile(QFileInfo(help_file_).absoluteFilePath()));
   return true;
 }
