@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -196,6 +197,11 @@ TEST(help_window_test, f1_shows_the_manual_in_one_reused_window_with_working_lin
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(browser.source(), contents);
   EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  // Also from further down the contents page itself: F1 shows its top.
+  browser.verticalScrollBar()->setValue(browser.verticalScrollBar()->maximum());
+  ASSERT_GT(browser.verticalScrollBar()->value(), 0);
+  PressIn(*frame, Qt::Key_F1);
+  EXPECT_EQ(browser.verticalScrollBar()->value(), 0);
 
   // "Fechar" only hides it too; the frame takes it along when it goes.
   window->CloseButton->click();
