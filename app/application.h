@@ -9,8 +9,9 @@
 
 namespace vorelim {
 
-/// Where start-up points the help file; the folder is the one the program is installed to.
-inline constexpr char kHelpFilePath[] = "/usr/share/vorelim/Vorelim.hlp";
+/// Where start-up points the help file for the program installed in /usr/bin: the manual's
+/// contents page in the data folder.
+inline constexpr char kHelpFilePath[] = "/usr/share/vorelim/manual/index.html";
 
 class Application : public QApplication {
   Q_OBJECT

@@ -1,9 +1,9 @@
 #include "app/help_viewer.h"
 
+#include "app/help_window.h"
 #include "app/messages.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -14,15 +14,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#ifndef VORELIM_DATA_DIR
-#define VORELIM_DATA_DIR "/usr/local/share/vorelim"
+// The manual's folder relative to the program's, as the build lays it out (the install layout).
+#ifndef VORELIM_MANUAL_FROM_PROGRAM
+#define VORELIM_MANUAL_FROM_PROGRAM "../share/vorelim/manual"
 #endif
 
 namespace {
-
-bool OpenWithDesktop(const QUrl& url) {
-  return QDesktopServices::openUrl(url);
-}
 
 // The errno that keeps the help file from being read, 0 when it can be; anything else than a
 // regular file of that name (a folder, a device) counts as missing.
@@ -38,24 +35,17 @@ int HelpFileError(const QString& path) {
 }  // namespace
 
 const QString& HelpViewer::FileName() {
-  static const QString name = QStringLiteral("Vorelim.hlp");
+  static const QString name = QStringLiteral("index.html");
   return name;
 }
 
-QString HelpViewer::HelpFolder(const QString& installed_data_folder,
-                               const QString& program_folder) {
-  if (!installed_data_folder.isEmpty() && QFileInfo(installed_data_folder).isDir()) {
-    return QDir(installed_data_folder).absolutePath();
-  }
-  const QDir relocated(QDir(program_folder).filePath(QStringLiteral("../share/vorelim")));
-  if (relocated.exists()) return relocated.absolutePath();
-  return QDir(program_folder).absolutePath();
+QString HelpViewer::ContentsPageFor(const QString& program_folder) {
+  const QDir manual(QDir(program_folder).filePath(QStringLiteral(VORELIM_MANUAL_FROM_PROGRAM)));
+  return QDir::cleanPath(manual.absoluteFilePath(FileName()));
 }
 
 QString HelpViewer::DefaultHelpFile() {
-  const QString folder =
-      HelpFolder(QStringLiteral(VORELIM_DATA_DIR), QCoreApplication::applicationDirPath());
-  return QDir(folder).filePath(FileName());
+  return ContentsPageFor(QCoreApplication::applicationDirPath());
 }
 
 HelpViewer& HelpViewer::Application() {
@@ -63,13 +53,7 @@ HelpViewer& HelpViewer::Application() {
   return viewer;
 }
 
-HelpViewer::HelpViewer(QString help_file, Launcher launcher) : help_file_(std::move(help_file)) {
-  SetLauncher(std::move(launcher));
-}
-
-void HelpViewer::SetLauncher(Launcher launcher) {
-  launcher_ = launcher ? std::move(launcher) : Launcher(OpenWithDesktop);
-}
+HelpViewer::HelpViewer(QString help_file) : help_file_(std::move(help_file)) {}
 
 bool HelpViewer::ShowContents(QWidget* owner) const {
   if (help_file_.isEmpty()) return false;
@@ -87,13 +71,7 @@ bool HelpViewer::ShowContents(QWidget* owner) const {
             .arg(shown, vorelim::SystemErrorText(error)));
     return false;
   }
-  if (!launcher_(QUrl::fromLocalFile(QFileInfo(help_file_).absoluteFilePath()))) {
-    vorelim::ShowWarning(
-        owner, QStringLiteral("Ajuda"),
-        QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nNenhum programa deste "
-                       "computador abre arquivos deste tipo.")
-            .arg(shown));
-    return false;
-  }
+  vorelim::HelpWindowOf(owner)->ShowContents(
+      QUrl::fromLocalFile(QFileInfo(help_file_).absoluteFilePath()));
   return true;
 }

@@ -34,7 +34,8 @@ int main(int argc, char** argv) {
   // plug-ins at start-up for this one picture.
   QApplication::setWindowIcon(QIcon(QPixmap(vorelim_icon_xpm)));
 
-  // 1. The help file, in the data folder of the installation (or beside the program in a build).
+  // 1. The help file: the manual's contents page, in the data folder of the installation (at the
+  //    same place relative to the program in the build tree).
   const QString help_file = HelpViewer::DefaultHelpFile();
   vorelim::Application::SetHelpFile(help_file);
   HelpViewer::Application().SetHelpFile(help_file);

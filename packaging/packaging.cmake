@@ -1,9 +1,10 @@
 # Installation and the Debian package.
 #
 # `cmake --install` puts vorelim and korvex in bin/ (rules beside their targets), and here: the
-# program's data folder share/vorelim/ (where the help file Vorelim.hlp belongs; the texts and
-# pictures are embedded in the program), the desktop entry and the 32 x 32 icon, so the chart
-# program shows in a desktop's application menu. Nothing of the build tree is used at run time.
+# program's data folder share/vorelim/ (the manual's pages go to share/vorelim/manual, by
+# resources/CMakeLists.txt; the texts and pictures are embedded in the program), the desktop
+# entry and the 32 x 32 icon, so the chart program shows in a desktop's application menu. Nothing
+# of the build tree is used at run time.
 #
 # `cpack -G DEB` (or `make package`) builds vorelim_<version>_<arch>.deb. Its library dependencies
 # come from dpkg-shlibdeps when it is installed (Debian's dpkg-dev), else from the fixed list

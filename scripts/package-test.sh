@@ -8,7 +8,7 @@
 #   - korvex with a missing file: it must show "File Not Found"; under Xvfb (xvfb-run and
 #     xdotool) the dialog is answered with Escape and korvex must exit 255, otherwise it is shown
 #     offscreen and korvex must still be waiting in it after two seconds.
-# Also checks the package's dependencies and file list, and that the installed programs hold no
+# Also checks the package's dependencies and file list (the manual's pages too), and that the installed programs hold no
 # path of the build tree.
 #
 # Usage: scripts/package-test.sh [build folder]   (default build/release, the release preset)
@@ -54,6 +54,10 @@ contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for file in ./usr/bin/vorelim ./usr/bin/korvex ./usr/share/vorelim/ \
   ./usr/share/applications/vorelim.desktop ./usr/share/icons/hicolor/32x32/apps/vorelim.png; do
   grep -qxF "$file" <<<"$contents" || fail "package lacks $file"
+done
+# The manual that F1 shows: every page and picture of resources/manual, in the data folder.
+for file in $(cd resources/manual && find . -type f | sed 's|^\./||'); do
+  grep -qxF "./usr/share/vorelim/manual/$file" <<<"$contents" || fail "package lacks the manual's $file"
 done
 
 scratch=$(mktemp -d /tmp/vorelim-package.XXXXXX)

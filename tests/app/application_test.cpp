@@ -81,8 +81,8 @@ TEST_F(ApplicationTest, ExceptionInsideTheEventLoopDoesNotEndIt) {
 
 TEST_F(ApplicationTest, HelpFileIsKeptAsSet) {
   Application::SetHelpFile(QString::fromLatin1(vorelim::kHelpFilePath));
-  EXPECT_EQ(Application::HelpFile(), QStringLiteral("/usr/share/vorelim/Vorelim.hlp"));
-  EXPECT_TRUE(Application::HelpFile().endsWith(QStringLiteral("/Vorelim.hlp")));
+  EXPECT_EQ(Application::HelpFile(), QStringLiteral("/usr/share/vorelim/manual/index.html"));
+  EXPECT_TRUE(Application::HelpFile().endsWith(QStringLiteral("/index.html")));
 }
 
 TEST(FontsTest, DesignedFacesResolveToTheInstalledSubstitutes) {

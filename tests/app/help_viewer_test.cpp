@@ -1,173 +1,292 @@
-// The help layer: which file it opens, how, and what the user is told when it cannot.
+// The help layer and the help window: which page F1 shows, in which window, how its links and
+// buttons move between the manual's pages, and what the user is told when the manual is missing.
 #include "app/help_viewer.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QMdiArea>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <filesystem>
+#include <memory>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "app/application.h"
+#include "app/help_window.h"
 #include "app/tformdi.h"
+#include "chartview/tvemapa.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
 
 namespace fs = std::filesystem;
+using vorelim::HelpWindow;
 
 namespace {
-
-// Keeps what the help layer hands to the desktop and the warnings it shows.
-struct Recorder {
-  std::vector<QUrl> launched;
-  vorelim::test::WarningCapture warnings;
-  bool launcher_succeeds = true;
-
-  HelpViewer Viewer(const QString& help_file) {
-    return HelpViewer(help_file, [this](const QUrl& url) {
-      launched.push_back(url);
-      return launcher_succeeds;
-    });
-  }
-  QStringList messages() const { return warnings.texts(); }
-};
 
 QString Q(const fs::path& path) {
   return QString::fromStdString(path.string());
 }
 
-void Touch(const fs::path& path) {
+QUrl ManualPage(const char* file) {
+  return QUrl::fromLocalFile(
+      QDir(QStringLiteral(VORELIM_MANUAL_SOURCE_DIR)).absoluteFilePath(QString::fromLatin1(file)));
+}
+
+void WriteFile(const fs::path& path, const QByteArray& bytes) {
   QFile file(Q(path));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
 }
 
-TEST(help_viewer_test, a_present_file_goes_to_the_desktop_as_a_file_url) {
-  vorelim::test::TempFolder folder;
-  Touch(folder.path() / "Vorelim.hlp");
-  Recorder recorder;
-  const QString help_file = Q(folder.path() / "Vorelim.hlp");
-  EXPECT_TRUE(recorder.Viewer(help_file).ShowContents(nullptr));
-  ASSERT_EQ(recorder.launched.size(), 1u);
-  EXPECT_EQ(recorder.launched[0], QUrl::fromLocalFile(help_file));
-  EXPECT_TRUE(recorder.launched[0].isLocalFile());
-  EXPECT_TRUE(recorder.messages().isEmpty());
+QList<HelpWindow*> HelpWindows(const QWidget& owner) {
+  return owner.findChildren<HelpWindow*>();
 }
 
-TEST(help_viewer_test, a_missing_file_is_named_to_the_user_and_nothing_is_launched) {
-  vorelim::test::TempFolder folder;
-  Recorder recorder;
-  const QString help_file = Q(folder.path() / "Vorelim.hlp");
-  EXPECT_FALSE(recorder.Viewer(help_file).ShowContents(nullptr));
-  EXPECT_TRUE(recorder.launched.empty());
-  ASSERT_EQ(recorder.messages().size(), 1);
-  EXPECT_TRUE(recorder.messages()[0].contains(QDir::toNativeSeparators(help_file)))
-      << recorder.messages()[0].toStdString();
-  EXPECT_TRUE(recorder.messages()[0].contains(QStringLiteral("não foi encontrado")));
+// Points the program's help layer at `help_file` while it lives.
+struct ProgramHelp {
+  explicit ProgramHelp(const QString& help_file) {
+    HelpViewer::Application().SetHelpFile(help_file);
+  }
+  ~ProgramHelp() { HelpViewer::Application().SetHelpFile(QString()); }
+};
+
+// Clicks the first link to `href` on the page the browser shows, as a user's mouse would.
+void ClickLink(QTextBrowser& browser, const QString& href) {
+  QTextDocument* document = browser.document();
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      const QTextFragment fragment = it.fragment();
+      if (fragment.charFormat().anchorHref() != href) continue;
+      QTextCursor cursor(document);
+      cursor.setPosition(fragment.position() + fragment.length() / 2);
+      browser.ensureCursorVisible();
+      QTest::mouseClick(browser.viewport(), Qt::LeftButton, {},
+                        browser.cursorRect(cursor).center());
+      return;
+    }
+  }
+  ADD_FAILURE() << "no link to " << href.toStdString() << " on "
+                << browser.source().toString().toStdString();
 }
 
-TEST(help_viewer_test, a_folder_of_that_name_counts_as_missing) {
-  vorelim::test::TempFolder folder;
-  fs::create_directory(folder.path() / "Vorelim.hlp");
-  Recorder recorder;
-  EXPECT_FALSE(recorder.Viewer(Q(folder.path() / "Vorelim.hlp")).ShowContents(nullptr));
-  EXPECT_TRUE(recorder.launched.empty());
-  EXPECT_EQ(recorder.messages().size(), 1);
+// Gives `window` the activation and sends it a key, as a user's keyboard would.
+void PressIn(QWidget& window, Qt::Key key) {
+  window.activateWindow();
+  if (QApplication::activeWindow() != &window) QApplication::setActiveWindow(&window);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+  QWidget* target = window.focusWidget() != nullptr ? window.focusWidget() : &window;
+  QTest::keyClick(target, key);
 }
 
 TEST(help_viewer_test, a_file_that_cannot_be_reached_is_reported_with_the_reason) {
   vorelim::test::TempFolder folder;
-  Touch(folder.path() / "ajuda");
-  Recorder recorder;
-  const QString help_file = Q(folder.path() / "ajuda" / "Vorelim.hlp");
-  EXPECT_FALSE(recorder.Viewer(help_file).ShowContents(nullptr));
-  EXPECT_TRUE(recorder.launched.empty());
-  ASSERT_EQ(recorder.messages().size(), 1);
-  EXPECT_EQ(recorder.messages()[0],
+  WriteFile(folder.path() / "ajuda", {});
+  vorelim::test::WarningCapture warnings;
+  QWidget owner;
+  const QString help_file = Q(folder.path() / "ajuda" / "index.html");
+  EXPECT_FALSE(HelpViewer(help_file).ShowContents(&owner));
+  EXPECT_TRUE(HelpWindows(owner).isEmpty());
+  ASSERT_EQ(warnings.texts().size(), 1);
+  EXPECT_EQ(warnings.texts()[0],
             QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nMotivo: uma parte do "
                            "caminho não é uma pasta.")
                 .arg(QDir::toNativeSeparators(help_file)));
 }
 
-TEST(help_viewer_test, a_file_no_program_opens_is_reported_not_taken_as_shown) {
+TEST(help_viewer_test, a_missing_file_is_named_to_the_user_and_nothing_shows) {
   vorelim::test::TempFolder folder;
-  Touch(folder.path() / "Vorelim.hlp");
-  Recorder recorder;
-  recorder.launcher_succeeds = false;
-  const QString help_file = Q(folder.path() / "Vorelim.hlp");
-  EXPECT_FALSE(recorder.Viewer(help_file).ShowContents(nullptr));
-  EXPECT_EQ(recorder.launched.size(), 1u);
-  ASSERT_EQ(recorder.messages().size(), 1);
-  EXPECT_TRUE(recorder.messages()[0].contains(QDir::toNativeSeparators(help_file)));
+  fs::create_directory(folder.path() / "pasta.html");
+  const struct {
+    const char* row;
+    fs::path help_file;
+  } rows[] = {
+      {"no file", folder.path() / "index.html"},
+      {"a folder of that name", folder.path() / "pasta.html"},
+  };
+  for (const auto& row : rows) {
+    vorelim::test::WarningCapture warnings;
+    QWidget owner;
+    const QString help_file = Q(row.help_file);
+    EXPECT_FALSE(HelpViewer(help_file).ShowContents(&owner)) << row.row;
+    EXPECT_TRUE(HelpWindows(owner).isEmpty()) << row.row;
+    ASSERT_EQ(warnings.texts().size(), 1) << row.row;
+    EXPECT_TRUE(warnings.texts()[0].contains(QDir::toNativeSeparators(help_file)))
+        << warnings.texts()[0].toStdString();
+    EXPECT_TRUE(warnings.texts()[0].contains(QStringLiteral("não foi encontrado")));
+    EXPECT_EQ(warnings.warnings()[0].owner, &owner) << row.row;
+  }
 }
 
 TEST(help_viewer_test, without_a_help_file_nothing_happens) {
-  Recorder recorder;
-  EXPECT_FALSE(recorder.Viewer(QString()).ShowContents(nullptr));
-  EXPECT_TRUE(recorder.launched.empty());
-  EXPECT_TRUE(recorder.messages().isEmpty());
+  vorelim::test::WarningCapture warnings;
+  QWidget owner;
+  EXPECT_FALSE(HelpViewer(QString()).ShowContents(&owner));
+  EXPECT_TRUE(HelpWindows(owner).isEmpty());
+  EXPECT_TRUE(warnings.texts().isEmpty());
 }
 
-TEST(help_viewer_test,
-     the_folder_is_the_installed_one_then_a_moved_install_then_the_program_folder) {
-  vorelim::test::TempFolder root(false);
-  const fs::path installed = root.path() / "usr" / "share" / "vorelim";
-  const fs::path moved_bin = root.path() / "opt" / "bin";
-  const fs::path moved_data = root.path() / "opt" / "share" / "vorelim";
-  const fs::path build_tree = root.path() / "build" / "app";
-  fs::create_directories(moved_bin);
-  fs::create_directories(build_tree);
-
-  // Nothing installed: the program's own folder.
-  EXPECT_EQ(HelpViewer::HelpFolder(Q(installed), Q(build_tree)), Q(build_tree));
-  EXPECT_EQ(HelpViewer::HelpFolder(QString(), Q(build_tree)), Q(build_tree));
-  // A moved install: its data folder beside the program's.
-  fs::create_directories(moved_data);
-  EXPECT_EQ(HelpViewer::HelpFolder(Q(installed), Q(moved_bin)), Q(moved_data));
-  // Installed where it was built for: that folder, wherever the program runs from.
-  fs::create_directories(installed);
-  EXPECT_EQ(HelpViewer::HelpFolder(Q(installed), Q(moved_bin)), Q(installed));
-  EXPECT_EQ(HelpViewer::HelpFolder(Q(installed), Q(build_tree)), Q(installed));
-}
-
-TEST(help_viewer_test, the_default_file_is_an_absolute_path_named_vorelim_hlp) {
+TEST(help_viewer_test, the_contents_page_lies_in_the_data_folder_beside_the_program) {
+  // The running program's is an absolute path to the manual's contents page.
   const QString path = HelpViewer::DefaultHelpFile();
   EXPECT_TRUE(QDir::isAbsolutePath(path)) << path.toStdString();
-  EXPECT_TRUE(path.endsWith(QStringLiteral("/Vorelim.hlp"))) << path.toStdString();
+  EXPECT_TRUE(path.endsWith(QStringLiteral("/manual/index.html"))) << path.toStdString();
+  // The packaged program in /usr/bin finds the pages the package puts in /usr/share.
+  EXPECT_EQ(HelpViewer::ContentsPageFor(QStringLiteral("/usr/bin")),
+            QString::fromLatin1(vorelim::kHelpFilePath));
+  // The program built in this tree finds the copy the build laid out beside it.
+  const QString built = HelpViewer::ContentsPageFor(QStringLiteral(VORELIM_PROGRAM_DIR));
+  EXPECT_TRUE(QFileInfo(built).isFile()) << built.toStdString();
 }
 
-// The frame's "&Help" goes through the program's help layer, with the file fixed at start-up.
-TEST(help_in_frame_test, help_opens_the_fixed_file_or_names_the_missing_one) {
+// F1 in the frame: one help window for the whole run, owned by the frame, at the contents page.
+TEST(help_window_test, f1_shows_the_manual_in_one_reused_window_with_working_links) {
+  const QUrl contents = ManualPage("index.html");
+  const QUrl topic = ManualPage("criar-mapa.html");
+  auto frame = std::make_unique<TFORMDI>();
+  frame->show();
+
+  {
+    // A broken install: the message names the missing page, over the frame.
+    vorelim::test::TempFolder folder(false);
+    const QString missing = Q(folder.path() / "index.html");
+    ProgramHelp help(missing);
+    vorelim::test::WarningCapture warnings;
+    PressIn(*frame, Qt::Key_F1);
+    ASSERT_EQ(warnings.texts().size(), 1);
+    EXPECT_TRUE(warnings.texts()[0].contains(QDir::toNativeSeparators(missing)));
+    EXPECT_EQ(warnings.warnings()[0].owner, frame.get());
+    EXPECT_TRUE(HelpWindows(*frame).isEmpty());
+  }
+
+  ProgramHelp help(contents.toLocalFile());
+  PressIn(*frame, Qt::Key_F1);
+  ASSERT_EQ(HelpWindows(*frame).size(), 1);
+  QPointer<HelpWindow> window = HelpWindows(*frame).first();
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_TRUE(window->isWindow());
+  EXPECT_EQ(window->parentWidget(), frame.get());
+  EXPECT_EQ(window->windowModality(), Qt::NonModal);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral("Ajuda - MAPA DO VORELIM"));
+  EXPECT_NE(window->minimumSize(), window->maximumSize()) << "the window can be resized";
+  const QPoint screen_centre = window->screen()->availableGeometry().center();
+  EXPECT_LE((window->geometry().center() - screen_centre).manhattanLength(), 10);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  QTextBrowser& browser = *window->Browser;
+  EXPECT_EQ(browser.source(), contents);
+  EXPECT_TRUE(browser.toPlainText().contains(QStringLiteral("Conteúdo")));
+  EXPECT_FALSE(window->BackButton->isEnabled());
+
+  // A link opens its page; "Voltar" returns; "Conteúdo" goes to the contents from anywhere.
+  ClickLink(browser, QStringLiteral("criar-mapa.html"));
+  EXPECT_EQ(browser.source(), topic);
+  EXPECT_TRUE(
+      browser.toPlainText().contains(QStringLiteral("JÁ EXISTE UM ARQUIVO COM ESTE NOME !")));
+  ASSERT_TRUE(window->BackButton->isEnabled());
+  window->BackButton->click();
+  EXPECT_EQ(browser.source(), contents);
+  ClickLink(browser, QStringLiteral("atalhos.html"));
+  ClickLink(browser, QStringLiteral("index.html"));
+  ClickLink(browser, QStringLiteral("textos.html"));
+  window->ContentsButton->click();
+  EXPECT_EQ(browser.source(), contents);
+
+  // Esc hides the window; F1 shows the same one again, at the contents and in front.
+  ClickLink(browser, QStringLiteral("criar-mapa.html"));
+  PressIn(*window, Qt::Key_Escape);
+  EXPECT_FALSE(window->isVisible());
+  PressIn(*frame, Qt::Key_F1);
+  ASSERT_EQ(HelpWindows(*frame).size(), 1);
+  EXPECT_EQ(HelpWindows(*frame).first(), window.data());
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(browser.source(), contents);
+  EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+  // Also from further down the contents page itself: F1 shows its top.
+  browser.verticalScrollBar()->setValue(browser.verticalScrollBar()->maximum());
+  ASSERT_GT(browser.verticalScrollBar()->value(), 0);
+  PressIn(*frame, Qt::Key_F1);
+  EXPECT_EQ(browser.verticalScrollBar()->value(), 0);
+
+  // "Fechar" only hides it too; the frame takes it along when it goes.
+  window->CloseButton->click();
+  EXPECT_FALSE(window->isVisible());
+  ASSERT_FALSE(window.isNull());
+  frame.reset();
+  EXPECT_TRUE(window.isNull());
+}
+
+// F1 while a chart window is the frame's active child still comes from the frame's "Aju&da".
+TEST(help_window_test, f1_with_a_chart_window_active_shows_the_same_window) {
   vorelim::test::TempFolder folder;
-  const QString help_file = Q(folder.path() / "Vorelim.hlp");
-  Recorder recorder;
-  HelpViewer& program_help = HelpViewer::Application();
-  // The program-wide layer goes back to the desktop however the test ends.
-  struct Restore {
-    HelpViewer& help;
-    ~Restore() {
-      help.SetLauncher({});
-      help.SetHelpFile(QString());
-    }
-  } restore{program_help};
-  program_help.SetHelpFile(help_file);
-  program_help.SetLauncher([&](const QUrl& url) {
-    recorder.launched.push_back(url);
-    return true;
-  });
+  const QUrl contents = ManualPage("index.html");
+  ProgramHelp help(contents.toLocalFile());
   TFORMDI frame;
+  frame.show();
+  PressIn(frame, Qt::Key_F1);
+  ASSERT_EQ(HelpWindows(frame).size(), 1);
+  HelpWindow* window = HelpWindows(frame).first();
+  ClickLink(*window->Browser, QStringLiteral("transitos.html"));
+  window->close();
 
-  frame.HELP1->trigger();
-  EXPECT_TRUE(recorder.launched.empty());
-  ASSERT_EQ(recorder.messages().size(), 1);
-  EXPECT_TRUE(recorder.messages()[0].contains(QDir::toNativeSeparators(help_file)));
-  EXPECT_EQ(recorder.warnings.warnings()[0].owner, &frame) << "the message belongs to the frame";
+  TVemapa* chart = OpenChartWindow(&frame, QStringLiteral("UM"));
+  vorelim::test::CloseMessageBoxes();  // about the chart file that is not there
+  frame.mdiArea()->setActiveSubWindow(chart->subWindow());
+  chart->FocusFirstControl();
+  PressIn(frame, Qt::Key_F1);
+  EXPECT_EQ(HelpWindows(frame), QList<HelpWindow*>{window});
+  EXPECT_TRUE(window->isVisible());
+  EXPECT_EQ(window->Browser->source(), contents);
+  EXPECT_EQ(frame.mdiArea()->currentSubWindow(), chart->subWindow());
+}
 
-  Touch(folder.path() / "Vorelim.hlp");
-  frame.HELP1->trigger();
-  ASSERT_EQ(recorder.launched.size(), 1u);
-  EXPECT_EQ(recorder.launched[0], QUrl::fromLocalFile(help_file));
-  EXPECT_EQ(recorder.messages().size(), 1);
+// Records the URLs the desktop would have opened.
+class DesktopRecorder : public QObject {
+  Q_OBJECT
+
+ public:
+  std::vector<QUrl> opened;
+
+ public slots:
+  void open(const QUrl& url) { opened.push_back(url); }
+};
+
+TEST(help_window_test, a_link_that_leaves_the_manual_goes_to_the_desktop) {
+  vorelim::test::TempFolder folder;
+  WriteFile(folder.path() / "index.html",
+            "<html lang=\"pt-BR\"><body><p><a href=\"https://example.org/livro\">fora</a> "
+            "<a href=\"outra.html\">outra</a></p></body></html>");
+  WriteFile(folder.path() / "outra.html", "<html lang=\"pt-BR\"><body><p>outra</p></body></html>");
+  const QUrl contents = QUrl::fromLocalFile(Q(folder.path() / "index.html"));
+  DesktopRecorder desktop;
+  QDesktopServices::setUrlHandler(QStringLiteral("https"), &desktop, "open");
+  struct Unset {
+    ~Unset() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+  } unset;
+  QWidget owner;
+  HelpWindow* window = vorelim::HelpWindowOf(&owner);
+  EXPECT_EQ(vorelim::HelpWindowOf(&owner), window);
+  window->ShowContents(contents);
+
+  ClickLink(*window->Browser, QStringLiteral("https://example.org/livro"));
+  ASSERT_EQ(desktop.opened.size(), 1u);
+  EXPECT_EQ(desktop.opened[0], QUrl(QStringLiteral("https://example.org/livro")));
+  EXPECT_EQ(window->Browser->source(), contents) << "the manual stays where it was";
+  ClickLink(*window->Browser, QStringLiteral("outra.html"));
+  EXPECT_EQ(window->Browser->source(), QUrl::fromLocalFile(Q(folder.path() / "outra.html")));
+  EXPECT_EQ(desktop.opened.size(), 1u);
 }
 
 }  // namespace
+
+#include "help_viewer_test.moc"
