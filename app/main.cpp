@@ -5,17 +5,16 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMdiArea>
-#include <QPixmap>
 #include <QTranslator>
 
 #include "app/application.h"
 #include "app/fonts.h"
 #include "app/help_viewer.h"
+#include "app/program_icon.h"
 #include "app/startup_probe.h"
 #include "app/taboutbox.h"
 #include "app/tform1.h"
 #include "app/tformdi.h"
-#include "resources/pictures/vorelim_icon.xpm"
 
 int main(int argc, char** argv) {
   vorelim::Application app(argc, argv);
@@ -30,9 +29,10 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&qt_texts);
   }
 
-  // The icon of vorelim.ico, compiled in as XPM: decoding the .ico would load Qt's image-format
-  // plug-ins at start-up for this one picture.
-  QApplication::setWindowIcon(QIcon(QPixmap(vorelim_icon_xpm)));
+  // The icon drawn for each size, as PNG: QtGui decodes PNG itself, without an image-format
+  // plug-in. The desktop entry's name lets a Wayland compositor find the installed icons too.
+  QApplication::setWindowIcon(vorelim::ProgramIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("vorelim"));
 
   // 1. The help file, in the data folder of the installation (or beside the program in a build).
   const QString help_file = HelpViewer::DefaultHelpFile();

@@ -13,10 +13,15 @@ include(GNUInstallDirs)
 install(DIRECTORY DESTINATION ${CMAKE_INSTALL_DATADIR}/vorelim)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorelim.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-# vorelim.png is resources/pictures/vorelim.ico as PNG:
-#   convert 'resources/pictures/vorelim.ico[0]' -define png:exclude-chunks=date,time vorelim.png
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/vorelim.png
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps)
+# The application icon, drawn for each size by resources/icons/make_icons.py, and as SVG.
+set(vorelim_icons ${PROJECT_SOURCE_DIR}/resources/icons)
+foreach(size 16 22 24 32 48 64 128 256)
+  install(FILES ${vorelim_icons}/vorelim-${size}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME vorelim.png)
+endforeach()
+install(FILES ${vorelim_icons}/vorelim.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 set(CPACK_PACKAGE_NAME "vorelim")
 set(CPACK_PACKAGE_VENDOR "Mapa do Vorelim")
