@@ -8,6 +8,7 @@
 #include <QTranslator>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/fonts.h"
 #include "app/help_viewer.h"
 #include "app/program_icon.h"
@@ -17,6 +18,7 @@
 #include "app/tformdi.h"
 
 int main(int argc, char** argv) {
+  vorelim::AllowPrintingWithoutDisplay(argc, argv);
   vorelim::Application app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vorelim"));
   vorelim::RegisterFontSubstitutes();
@@ -28,6 +30,10 @@ int main(int argc, char** argv) {
                     QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
     QApplication::installTranslator(&qt_texts);
   }
+
+  // --help and --version print and end here, before any window; so does an unknown option.
+  const vorelim::CommandLine command_line = vorelim::ReadCommandLine(QCoreApplication::arguments());
+  if (command_line.exit_code) return vorelim::PrintCommandLineAnswer(command_line);
 
   // The icon drawn for each size, as PNG: QtGui decodes PNG itself, without an image-format
   // plug-in. The desktop entry's name lets a Wayland compositor find the installed icons too.
@@ -49,6 +55,10 @@ int main(int argc, char** argv) {
   // 4. The splash window, a child of the frame: it shows at once as the active child and plays
   //    its animation. The frame's MDI area owns it.
   new TForm1(frame.mdiArea());
+
+  // The files named on the command line (a file manager's "Abrir com"), each opened as "A&brir"
+  // opens a chosen file, over the splash window.
+  frame.OpenChosenFiles(command_line.files);
 
   // Only for the start-up benchmark: VORELIM_EXIT_WHEN_IDLE=1 (see app/startup_probe.h).
   vorelim::ExitWhenIdleIfAsked(frame);
