@@ -18,9 +18,13 @@ the edges are smooth; the PNGs carry no time stamp, so running this again gives 
 import math
 import os
 import struct
+import sys
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.dont_write_bytecode = True  # no __pycache__ beside the sources
+sys.path.insert(0, os.path.join(HERE, "..", "pictures"))
+from make_pictures import in_polygon  # noqa: E402  (the splash pictures' geometry helper)
 SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 
 RED = (200, 0, 0)
@@ -65,18 +69,6 @@ class Design:
             a = -math.pi / 2 + i * math.pi / 5
             pts.append(((self.c + r * math.cos(a)) * scale, (self.star_cy + r * math.sin(a)) * scale))
         return pts
-
-
-def in_polygon(x, y, pts):
-    inside = False
-    j = len(pts) - 1
-    for i in range(len(pts)):
-        xi, yi = pts[i]
-        xj, yj = pts[j]
-        if (yi > y) != (yj > y) and x < (xj - xi) * (y - yi) / (yj - yi) + xi:
-            inside = not inside
-        j = i
-    return inside
 
 
 def distance_to_outline(x, y, pts):
