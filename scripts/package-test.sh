@@ -160,6 +160,7 @@ else
   echo "package-test: korvex waits in its dialog offscreen (no xvfb-run/xdotool for a real answer)"
 fi
 [ ! -e "$bin/korvex.INI" ] || fail "korvex wrote a settings file though the dialog was cancelled"
+
 # 7. What a distribution checks: lintian without an error or a warning, a valid desktop entry and
 #    AppStream metainfo, and the files that make the desktop know the program and its chart files.
 deb_file=$(cd "$root_dir" && realpath "$deb")
@@ -173,7 +174,8 @@ for size in 16 22 24 32 48 64 128 256; do
   icon=./usr/share/icons/hicolor/${size}x${size}/apps/vorelim.png
   desktop_files+=("$icon")
   # The PNG header holds the width and the height, big-endian, at bytes 16 and 20.
-  drawn=$(od -An -tu1 -j16 -N8 "$scratch/root/${icon#./}" 2>/dev/null | awk '{print $3*256+$4 "x" $7*256+$8}')
+  drawn=$(od -An -tu1 -j16 -N8 "$scratch/root/${icon#./}" 2>/dev/null |
+    awk '{print $3*256+$4 "x" $7*256+$8}')
   [ "$drawn" = "${size}x${size}" ] || fail "$icon is $drawn, not ${size}x${size}"
 done
 for file in "${desktop_files[@]}"; do
@@ -182,7 +184,8 @@ done
 grep -q 'type="application/x-vorelim-chart"' "$scratch/root/usr/share/mime/packages/vorelim.xml" ||
   fail "the MIME file does not define application/x-vorelim-chart"
 entry=$scratch/root/usr/share/applications/vorelim.desktop
-grep -qx 'MimeType=application/x-vorelim-chart;' "$entry" || fail "the desktop entry does not open chart files"
+grep -qx 'MimeType=application/x-vorelim-chart;' "$entry" ||
+  fail "the desktop entry does not open chart files"
 grep -qx 'Exec=vorelim %F' "$entry" || fail "the desktop entry does not pass the files on"
 desktop-file-validate "$entry" || fail "desktop-file-validate refused the desktop entry"
 appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/org.vorelim.vorelim.metainfo.xml" ||
