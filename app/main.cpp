@@ -5,19 +5,20 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMdiArea>
-#include <QPixmap>
 #include <QTranslator>
 
 #include "app/application.h"
+#include "app/command_line.h"
 #include "app/fonts.h"
 #include "app/help_viewer.h"
+#include "app/program_icon.h"
 #include "app/startup_probe.h"
 #include "app/taboutbox.h"
 #include "app/tform1.h"
 #include "app/tformdi.h"
-#include "resources/pictures/vorelim_icon.xpm"
 
 int main(int argc, char** argv) {
+  vorelim::AllowPrintingWithoutDisplay(argc, argv);
   vorelim::Application app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vorelim"));
   vorelim::RegisterFontSubstitutes();
@@ -30,9 +31,14 @@ int main(int argc, char** argv) {
     QApplication::installTranslator(&qt_texts);
   }
 
-  // The icon of vorelim.ico, compiled in as XPM: decoding the .ico would load Qt's image-format
-  // plug-ins at start-up for this one picture.
-  QApplication::setWindowIcon(QIcon(QPixmap(vorelim_icon_xpm)));
+  // --help and --version print and end here, before any window; so does an unknown option.
+  const vorelim::CommandLine command_line = vorelim::ReadCommandLine(QCoreApplication::arguments());
+  if (command_line.exit_code) return vorelim::PrintCommandLineAnswer(command_line);
+
+  // The icon drawn for each size, as PNG: QtGui decodes PNG itself, without an image-format
+  // plug-in. The desktop entry's name lets a Wayland compositor find the installed icons too.
+  QApplication::setWindowIcon(vorelim::ProgramIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("vorelim"));
 
   // 1. The help file: the manual's contents page, in the data folder of the installation (at the
   //    same place relative to the program in the build tree).
@@ -50,6 +56,10 @@ int main(int argc, char** argv) {
   // 4. The splash window, a child of the frame: it shows at once as the active child and plays
   //    its animation. The frame's MDI area owns it.
   new TForm1(frame.mdiArea());
+
+  // The files named on the command line (a file manager's "Abrir com"), each opened as "A&brir"
+  // opens a chosen file, over the splash window.
+  frame.OpenChosenFiles(command_line.files);
 
   // Only for the start-up benchmark: VORELIM_EXIT_WHEN_IDLE=1 (see app/startup_probe.h).
   vorelim::ExitWhenIdleIfAsked(frame);

@@ -161,12 +161,21 @@ void TFORMDI::Abrir1Click() {
   if (FileOpenDialog->exec() != QDialog::Accepted) return;
   const QStringList chosen = FileOpenDialog->selectedFiles();
   if (chosen.isEmpty()) return;
-  const QString path = QFileInfo(chosen.first()).absoluteFilePath();
+  OpenChosenFile(chosen.first());
+}
+
+void TFORMDI::OpenChosenFile(const QString& file) {
+  Button1->hide();
+  const QString path = QFileInfo(file).absoluteFilePath();
   last_choice_ = path;
   // As the original open dialog did: the chosen file's folder becomes the current folder, where
   // later charts are read and new ones written.
   QDir::setCurrent(QFileInfo(path).absolutePath());
   OpenChartWindow(this, ChartNameFromPath(path), path);
+}
+
+void TFORMDI::OpenChosenFiles(const QStringList& files) {
+  for (const QString& file : files) OpenChosenFile(file);
 }
 
 void TFORMDI::Novo1Click() {

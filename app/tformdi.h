@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
 QT_BEGIN_NAMESPACE
 class QAction;
@@ -55,6 +56,12 @@ class TFORMDI : public QMainWindow {
  public slots:
   /// Asks the user for a chart file and opens it in a new chart window.
   void Abrir1Click();
+  /// Opens `file` as "A&brir" opens the file the user chose: hides the start button, makes the
+  /// file's folder the current one and reads the file itself into a new chart window captioned
+  /// with its chart name; a file that cannot be read is told by that window.
+  void OpenChosenFile(const QString& file);
+  /// Opens each of `files` in turn as a chosen file (the files named on the command line).
+  void OpenChosenFiles(const QStringList& files);
   /// Opens a new chart dialog.
   void Novo1Click();
   /// Closes the frame, which ends the program.

@@ -9,6 +9,10 @@ packages=(
   fonts-liberation2 fonts-comfortaa
   xvfb xauth xdotool imagemagick poppler-utils
   clang libclang-rt-14-dev
+  # Qt's own dialogs in Portuguese (a dependency of the package too).
+  qt6-translations-l10n
+  # What scripts/package-test.sh checks the package with.
+  lintian desktop-file-utils appstream
 )
 
 missing=()

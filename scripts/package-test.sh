@@ -41,7 +41,7 @@ echo "package-test: built $deb"
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "package-test: Depends: $depends"
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-liberation2 \
-  fonts-comfortaa; do
+  fonts-comfortaa qt6-translations-l10n; do
   grep -Eq "(^|[ ,|])$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
 done
 for name in $(tr ',|' '\n\n' <<<"$depends" | sed -e 's/(.*)//' -e 's/:.*//' | tr -d ' '); do
@@ -147,4 +147,53 @@ else
   echo "package-test: korvex waits in its dialog offscreen (no xvfb-run/xdotool for a real answer)"
 fi
 [ ! -e "$bin/korvex.INI" ] || fail "korvex wrote a settings file though the dialog was cancelled"
+
+# 7. What a distribution checks: lintian without an error or a warning, a valid desktop entry and
+#    AppStream metainfo, and the files that make the desktop know the program and its chart files.
+deb_file=$(cd "$root_dir" && realpath "$deb")
+desktop_files=(
+  ./usr/share/mime/packages/vorelim.xml ./usr/share/metainfo/org.vorelim.vorelim.metainfo.xml
+  ./usr/share/man/man1/vorelim.1.gz ./usr/share/man/man1/korvex.1.gz
+  ./usr/share/doc/vorelim/copyright ./usr/share/doc/vorelim/changelog.gz
+  ./usr/share/icons/hicolor/scalable/apps/vorelim.svg
+)
+for size in 16 22 24 32 48 64 128 256; do
+  icon=./usr/share/icons/hicolor/${size}x${size}/apps/vorelim.png
+  desktop_files+=("$icon")
+  # The PNG header holds the width and the height, big-endian, at bytes 16 and 20.
+  drawn=$(od -An -tu1 -j16 -N8 "$scratch/root/${icon#./}" 2>/dev/null |
+    awk '{print $3*256+$4 "x" $7*256+$8}')
+  [ "$drawn" = "${size}x${size}" ] || fail "$icon is $drawn, not ${size}x${size}"
+done
+for file in "${desktop_files[@]}"; do
+  grep -qxF "$file" <<<"$contents" || fail "package lacks $file"
+done
+grep -q 'type="application/x-vorelim-chart"' "$scratch/root/usr/share/mime/packages/vorelim.xml" ||
+  fail "the MIME file does not define application/x-vorelim-chart"
+entry=$scratch/root/usr/share/applications/vorelim.desktop
+grep -qx 'MimeType=application/x-vorelim-chart;' "$entry" ||
+  fail "the desktop entry does not open chart files"
+grep -qx 'Exec=vorelim %F' "$entry" || fail "the desktop entry does not pass the files on"
+desktop-file-validate "$entry" || fail "desktop-file-validate refused the desktop entry"
+appstreamcli validate --no-net "$scratch/root/usr/share/metainfo/org.vorelim.vorelim.metainfo.xml" ||
+  fail "appstreamcli refused the metainfo"
+status=0
+lintian_out=$(lintian --fail-on error,warning "$deb_file" 2>&1) || status=$?
+lintian_out=$(grep -v '^running with root privileges is not recommended!$' <<<"$lintian_out" || true)
+if [ "$status" -ne 0 ] || grep -qE '^[EW]: ' <<<"$lintian_out"; then
+  fail "lintian (exit $status): $lintian_out"
+fi
+echo "package-test: lintian, desktop-file-validate and appstreamcli accept the package"
+
+# 8. The command line: --version prints without a display, an unknown option is refused.
+status=0
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM XDG_RUNTIME_DIR="$scratch/runtime" \
+  timeout 30 "$bin/vorelim" --version 2>"$scratch/version.err") || status=$?
+[ "$status" -eq 0 ] && [ "$version" = "vorelim $(dpkg-deb -f "$deb_file" Version)" ] ||
+  fail "vorelim --version ended with $status and printed '$version': $(cat "$scratch/version.err")"
+status=0
+"${run_env[@]}" timeout 30 "$bin/vorelim" --nada >/dev/null 2>"$scratch/bad.err" || status=$?
+[ "$status" -eq 1 ] && grep -q 'nada' "$scratch/bad.err" ||
+  fail "vorelim --nada ended with $status: $(cat "$scratch/bad.err")"
+echo "package-test: vorelim --version printed '$version'; an unknown option is refused"
 echo "package-test: OK"

@@ -6,9 +6,9 @@ light speed streaks at the right edge; drawn one over the other a few pixels apa
 leave a dashed trail behind the bird. 8-bit palette, uncompressed, 115 x 48 (TA8 100 x 43).
 vorelim.ico: the program icon, a red five-pointed star in a ring, 32 x 32, 16 colours.
 about.ico: the about box icon, the nine-cell square of numbers, 32 x 32, 16 colours.
-vorelim_icon.xpm, about_icon.xpm: the same two icons as XPM, a C array that the program compiles
-in: Qt reads it without its image-format plug-ins, which the program would otherwise load at
-start-up only to decode the window icon.
+about_icon.xpm: the about box icon as XPM, a C array that the program compiles in: Qt reads it
+without its image-format plug-ins, which the program would otherwise load only to decode the
+window icon. (The program's own window and desktop icons are drawn by ../icons/make_icons.py.)
 
 Plain Python 3, no third-party modules: each pixel takes the colour most of its 3 x 3 sub-samples
 fall on, so the shapes stay crisp in a fixed palette. Run it again after changing a shape.
@@ -232,7 +232,6 @@ def main():
         write_bmp8(os.path.join(HERE, name), rows, BIRD_PALETTE)
     rows, palette = star_icon()
     write_ico4(os.path.join(HERE, "vorelim.ico"), rows, palette)
-    write_xpm(os.path.join(HERE, "vorelim_icon.xpm"), "vorelim_icon", rows, palette)
     rows, palette = square_icon()
     write_ico4(os.path.join(HERE, "about.ico"), rows, palette)
     write_xpm(os.path.join(HERE, "about_icon.xpm"), "about_icon", rows, palette)

@@ -7,6 +7,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QFrame>
+#include <QIcon>
 #include <QImage>
 #include <QLabel>
 #include <QMdiArea>
@@ -19,10 +20,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/program_icon.h"
 #include "app/tformdi.h"
 #include "chartview/tvemapa.h"
 #include "resources/pictures/about_icon.xpm"
-#include "resources/pictures/vorelim_icon.xpm"
 #include "support/temp_folder.h"
 
 using namespace std::chrono_literals;
@@ -456,13 +457,12 @@ TEST(splash_pictures_test, icons_are_32_pixels_with_16_colours) {
   }
 }
 
-// The window icons are compiled in as XPM; they must show exactly the pictures of the .ico files.
+// The about box's window icon is compiled in as XPM; it must show exactly the picture of the .ico.
 TEST(splash_pictures_test, compiled_in_icons_show_the_ico_pictures) {
   struct Row {
     const char* ico;
     const char* const* xpm;
-  } rows[] = {{":/pictures/vorelim.ico", vorelim_icon_xpm},
-              {":/pictures/about.ico", about_icon_xpm}};
+  } rows[] = {{":/pictures/about.ico", about_icon_xpm}};
   for (const auto& row : rows) {
     const QImage ico = QImage(QString::fromLatin1(row.ico)).convertToFormat(QImage::Format_ARGB32);
     const QImage xpm = QImage(row.xpm).convertToFormat(QImage::Format_ARGB32);
@@ -483,6 +483,32 @@ TEST(splash_pictures_test, compiled_in_icons_show_the_ico_pictures) {
     }
     EXPECT_GT(transparent, 0) << row.ico << ": the mask is kept";
   }
+}
+
+// The program's window icon holds a picture drawn for each size, each one the star in the ring:
+// red at the centre, clear in the corners, and green where the centre column first turns opaque
+// from below (the ring; a shadow under it is faint).
+TEST(splash_pictures_test, program_icon_has_a_picture_for_every_drawn_size) {
+  const QIcon icon = vorelim::ProgramIcon();
+  QList<QSize> sizes;
+  for (int size : vorelim::kProgramIconSizes) sizes << QSize(size, size);
+  EXPECT_EQ(icon.availableSizes(), sizes);
+  for (int size : vorelim::kProgramIconSizes) {
+    const QImage picture = icon.pixmap(QSize(size, size)).toImage();
+    ASSERT_EQ(picture.size(), QSize(size, size)) << size;
+    const QColor centre = picture.pixelColor(size / 2, size / 2);
+    EXPECT_GT(centre.red(), 150) << size;
+    EXPECT_LT(centre.green(), 60) << size;
+    int y = size - 1;
+    while (y > 0 && picture.pixelColor(size / 2, y).alpha() < 128) --y;
+    const QColor ring = picture.pixelColor(size / 2, y);
+    EXPECT_GT(ring.green(), ring.red() + 40) << size;
+    EXPECT_EQ(picture.pixelColor(0, 0).alpha(), 0) << size;
+  }
+  // Sizes between and beyond the drawn ones come from the nearest picture, scaled.
+  EXPECT_EQ(icon.pixmap(QSize(20, 20)).size(), QSize(20, 20));
+  EXPECT_EQ(icon.pixmap(QSize(512, 512)).size(), QSize(512, 512));
+  EXPECT_FALSE(icon.pixmap(QSize(32, 32), QIcon::Disabled).isNull());
 }
 
 }  // namespace

@@ -27,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/command_line.h"
 #include "chart/chart_record.h"
 #include "chart/tcriacao.h"
 #include "chart/today.h"
@@ -410,6 +411,58 @@ TEST_F(TFORMDITest, ChosenFileIsReadEvenWhenItsNameDerivesAnother) {
     EXPECT_EQ(chart->Panel2->text(), QString::fromLatin1(row.personality)) << row.file;
     EXPECT_TRUE(chart->ChartPath.endsWith(QLatin1Char('/') + QString::fromLatin1(row.file)));
   }
+}
+
+TEST_F(TFORMDITest, FilesOnTheCommandLineOpenAsChosenFiles) {
+  // Relative names in two folders, and a missing file between them: each name is resolved in the
+  // folder the program started in, although opening a file moves the current folder.
+  const QString start = QDir::currentPath();
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral("um")));
+  ASSERT_TRUE(QDir().mkpath(QStringLiteral("dois")));
+  WriteChart("um/MARIA.NUM", ChartOf({}));
+  WriteChart("dois/JOSE.NUM", ChartOf({.name = "JOSE",
+                                       .day = "7",
+                                       .month = "3",
+                                       .year = "1962",
+                                       .personality = "2",
+                                       .control = "3",
+                                       .tendency = "5"}));
+  const vorelim::CommandLine command_line =
+      vorelim::ReadCommandLine({QStringLiteral("vorelim"), QStringLiteral("um/MARIA.NUM"),
+                                QStringLiteral("FALTA.NUM"), QStringLiteral("dois/JOSE.NUM")});
+  ASSERT_FALSE(command_line.exit_code.has_value());
+  frame_->OpenChosenFiles(command_line.files);
+
+  const QList<TVemapa*> charts = ChartWindows();
+  ASSERT_EQ(charts.size(), 3);
+  const struct {
+    const char* caption;
+    const char* born;
+    const char* numbers;
+  } rows[] = {{"MARIA", "15/6/1975", "748"}, {"FALTA", "//", ""}, {"JOSE", "7/3/1962", "235"}};
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(charts[i]->windowTitle(), QString::fromLatin1(rows[i].caption));
+    EXPECT_EQ(charts[i]->Panel1->text(), QString::fromLatin1(rows[i].born)) << rows[i].caption;
+    EXPECT_EQ(charts[i]->Panel2->text() + charts[i]->Panel3->text() + charts[i]->Panel4->text(),
+              QString::fromLatin1(rows[i].numbers))
+        << rows[i].caption;
+  }
+  EXPECT_FALSE(frame_->Button1->isVisible());
+  EXPECT_EQ(frame_->mdiArea()->activeSubWindow(), charts[2]->subWindow());
+  EXPECT_EQ(QDir::current().canonicalPath(), QDir(start + QStringLiteral("/dois")).canonicalPath());
+
+  // The missing file is told as "A&brir" tells it, over its window; the program goes on.
+  QCoreApplication::processEvents();
+  auto* warning = charts[1]->findChild<QMessageBox*>(QStringLiteral("LoadWarning"));
+  ASSERT_NE(warning, nullptr);
+  EXPECT_TRUE(warning->isVisible());
+  EXPECT_EQ(warning->text(), QStringLiteral("O arquivo \"%1/FALTA.NUM\" não foi encontrado.")
+                                 .arg(QDir::toNativeSeparators(start)));
+  EXPECT_EQ(charts[0]->findChild<QMessageBox*>(QStringLiteral("LoadWarning")), nullptr);
+  EXPECT_EQ(charts[2]->findChild<QMessageBox*>(QStringLiteral("LoadWarning")), nullptr);
+  vorelim::test::CloseMessageBoxes();
+  EXPECT_TRUE(frame_->isVisible());
+  EXPECT_EQ(ChartWindows().size(), 3);
 }
 
 TEST_F(TFORMDITest, FileFilterMatchesNumInAnyLetterCase) {
