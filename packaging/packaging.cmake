@@ -49,12 +49,6 @@ install(FILES ${vorelim_out}/vorelim.1.gz ${vorelim_out}/korvex.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${vorelim_out}/changelog.gz ${CMAKE_CURRENT_LIST_DIR}/copyright
         DESTINATION ${CMAKE_INSTALL_DOCDIR})
-# CPack adds ldconfig calls for any .so under /usr/lib, and korvex's dialog module is one, though
-# a private plug-in that nothing links; the note goes with the module.
-if(TARGET korvex_dialog_module)
-  install(FILES ${CMAKE_CURRENT_LIST_DIR}/lintian-overrides
-          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME vorelim)
-endif()
 
 set(CPACK_PACKAGE_NAME "vorelim")
 set(CPACK_PACKAGE_VENDOR "Mapa do Vorelim")
