@@ -22,14 +22,13 @@
 #include "app/messages.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
-#include "chart/numerology.h"
+#include "chart/chart_rules.h"
 #include "chart/today.h"
 #include "chart/windows1252.h"
 #include "chartview/tvemapa.h"
 
 namespace {
 
-constexpr int kDefaultYear = 1990;
 const char* const kWarningLine1 = "JÁ EXISTE UM ARQUIVO COM ESTE NOME !";
 const char* const kWarningLine2 = "DESEJA CONTINUAR ?";
 
@@ -287,14 +286,6 @@ void TCriacao::BuildControls() {
   Edit1->setFocus();
 }
 
-int TCriacao::BirthYearFromText(const QString& text, int current_year) {
-  bool ok = false;
-  const int year = text.toInt(&ok);
-  const int two_digit_year = current_year % 100;
-  if (!ok || year < 1 || year < two_digit_year) return kDefaultYear;
-  return year;
-}
-
 bool TCriacao::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Edit1 && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
@@ -347,12 +338,7 @@ void TCriacao::Button2Click() {
 }
 
 void TCriacao::OKBtnClick() {
-  const int current_year = vorelim::Today().year;
   const QString name = Edit1->text().left(15);
-  const int day = ListBox1->currentRow() + 1;
-  const int month = ListBox2->currentRow() + 1;
-  const int year = BirthYearFromText(Edit2->text(), current_year);
-
   const std::string utf8_name = name.toStdString();
   const vorelim::NameProblem problem = vorelim::CheckChartName(utf8_name);
   if (problem != vorelim::NameProblem::None) {
@@ -361,12 +347,9 @@ void TCriacao::OKBtnClick() {
     return;
   }
 
-  vorelim::ChartRecord record;
-  vorelim::CalcChart(record, day, month, year);
-  record.SetText(vorelim::ChartField::Name, utf8_name);
-  record.SetRaw(vorelim::ChartField::BirthDay, std::to_string(day));
-  record.SetRaw(vorelim::ChartField::BirthMonth, std::to_string(month));
-  record.SetRaw(vorelim::ChartField::BirthYear, std::to_string(year));
+  const vorelim::ChartRecord record =
+      vorelim::NewChartRecord(utf8_name, ListBox1->currentRow() + 1, ListBox2->currentRow() + 1,
+                              Edit2->text().toStdString(), vorelim::Today().year % 100);
 
   const vorelim::WriteResult written = vorelim::WriteChartFile(record);
   if (!written.ok()) {

@@ -25,10 +25,6 @@ class TCriacao : public QDialog {
   explicit TCriacao(QWidget* owner);
   ~TCriacao() override;
 
-  /// The year typed in the year box after the rules for bad or two-digit years: a text that is not
-  /// an integer, a year below 1 or a year below the current year modulo 100 becomes 1990.
-  static int BirthYearFromText(const QString& text, int current_year);
-
   // Controls under their designed names.
   QFrame* Bevel1 = nullptr;
   QLabel* Label1 = nullptr;

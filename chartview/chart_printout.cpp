@@ -6,8 +6,7 @@
 #include <QPen>
 #include <QPrinter>
 
-#include "chart/numerology.h"
-#include "chart/text_number.h"
+#include "chart/chart_rules.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
 
@@ -18,11 +17,6 @@ constexpr int kStarPenWidth = 3;
 constexpr int kLabelPoints = 12;
 constexpr int kTitlePoints = 16;
 constexpr int kLinePoints = 12;
-
-// The first character of a number text, as the printout shows each number.
-std::string FirstCharacter(std::string_view text) {
-  return std::string(text.substr(0, 1));
-}
 
 QFont PrintoutFont(int points) {
   // Face and size only, set afresh: no bold or italic left by an earlier printout.
@@ -46,37 +40,22 @@ std::string_view MonthName(int month) {
 
 ChartPrintout ComposeChartPrintout(const ChartRecord& record, std::string_view transit_year,
                                    int current_month) {
-  const std::string personality = record.Personality();
-  const std::string birth_year = record.BirthYear();
-
-  std::string year_text(transit_year.substr(0, 4));
-  int year = ReadTextNumber(year_text);
-  const int born = ReadTextNumber(birth_year);
-  if (year < born) {
-    // The numbers are defined from the birth year on, as for the "OK" button.
-    year = born;
-    year_text = birth_year;
-  }
-
-  const std::string era = FirstCharacter(EraNumber(personality, year, born));
-  const std::string year_number = FirstCharacter(
-      YearTransits(year_text, record.BirthDay(), record.BirthMonth(), birth_year)[1]);
-  const std::array<int, 12> months = MonthTransits(year, personality);
+  const ChartTransits transits = TransitsForYear(record, transit_year);
   std::string month_number;
   if (current_month >= 1 && current_month <= 12) {
-    month_number = FirstCharacter(std::to_string(months[current_month - 1]));
+    month_number = transits.month_numbers[current_month - 1];
   }
 
   ChartPrintout printout;
   printout.marks = record.Elements();
   printout.lines = {
       "NOME: " + record.Name(),
-      "DATA NASC: " + record.BirthDay() + "/" + record.BirthMonth() + "/" + birth_year,
-      "PERSONALIDADE: " + personality,
+      "DATA NASC: " + record.BirthDay() + "/" + record.BirthMonth() + "/" + record.BirthYear(),
+      "PERSONALIDADE: " + record.Personality(),
       "CONTROLE: " + record.Control(),
       "TENDÊNCIA: " + record.Tendency(),
-      "ERA: " + era,
-      "CASA " + year_text + ": " + year_number,
+      "ERA: " + transits.era,
+      "CASA " + transits.year_text + ": " + transits.year_number,
       "CASA " + std::string(MonthName(current_month)) + ": " + month_number,
   };
   return printout;

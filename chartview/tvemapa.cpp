@@ -20,7 +20,7 @@
 #include "app/fonts.h"
 #include "app/program_printer.h"
 #include "app/tformdi.h"
-#include "chart/numerology.h"
+#include "chart/chart_rules.h"
 #include "chart/text_number.h"
 #include "chart/today.h"
 #include "chartview/chart_geometry.h"
@@ -331,37 +331,22 @@ void TVemapa::Edit1Change() {
 }
 
 void TVemapa::Button1Click() {
-  QString year_text = Edit1->text().left(4);
-  int year = vorelim::ReadTextNumber(year_text.toStdString());
-  const std::string personality = Chart.Personality();
-  const std::string birth_year = Chart.BirthYear();
-  const int born = vorelim::ReadTextNumber(birth_year);
-  if (year < born) {
-    // The time numbers start at the birth year; an earlier year in the box is replaced by it.
-    year = born;
-    year_text = FromChart(birth_year);
-    Edit1->setText(year_text);  // runs Edit1Change
-  }
-  TransitYear = year_text;
+  const vorelim::ChartTransits transits =
+      vorelim::TransitsForYear(Chart, Edit1->text().toStdString());
+  TransitYear = FromChart(transits.year_text);
+  if (transits.clamped_to_birth_year) Edit1->setText(TransitYear);  // runs Edit1Change
 
-  const std::string era = vorelim::EraNumber(personality, year, born);
   Panel11->show();
-  Panel12->setText(FromChart(era).left(1));
+  Panel12->setText(FromChart(transits.era));
   Panel12->show();
 
-  const std::array<std::string, 3> years = vorelim::YearTransits(
-      year_text.toStdString(), Chart.BirthDay(), Chart.BirthMonth(), birth_year);
-  YearNumber = FromChart(years[1]).left(1);
-
-  const std::array<int, 12> months = vorelim::MonthTransits(year, personality);
-  std::array<std::string, 12> month_texts;
-  for (std::size_t i = 0; i < months.size(); ++i) {
-    MonthNumbers[i] = QString::number(months[i]).left(1);
-    month_texts[i] = MonthNumbers[i].toStdString();
+  YearNumber = FromChart(transits.year_number);
+  for (std::size_t i = 0; i < MonthNumbers.size(); ++i) {
+    MonthNumbers[i] = FromChart(transits.month_numbers[i]);
   }
 
   StringGrid1->SetCells(
-      vorelim::TransitCellTexts(TransitYear.toStdString(), YearNumber.toStdString(), month_texts));
+      vorelim::TransitCellTexts(transits.year_text, transits.year_number, transits.month_numbers));
   StringGrid1->show();
   Button1->hide();
 }
@@ -398,11 +383,7 @@ void TVemapa::Sair1Click() {
 void TVemapa::Imprimir1Click() {
   // The year in the box is printed whether or not "OK" was pressed for it, and becomes the
   // window's transit year as "OK" would make it; the box itself is left alone.
-  TransitYear = Edit1->text().left(4);
-  if (vorelim::ReadTextNumber(TransitYear.toStdString()) <
-      vorelim::ReadTextNumber(Chart.BirthYear())) {
-    TransitYear = FromChart(Chart.BirthYear());
-  }
+  TransitYear = FromChart(vorelim::TransitsForYear(Chart, Edit1->text().toStdString()).year_text);
   // The month comes from the calendar date itself, never from a formatted date.
   const vorelim::ChartPrintout printout =
       vorelim::ComposeChartPrintout(Chart, TransitYear.toStdString(), vorelim::Today().month);
