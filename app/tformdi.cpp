@@ -24,8 +24,6 @@
 
 namespace {
 
-TFORMDI* g_main_form = nullptr;
-
 constexpr int kChartNameLength = 15;
 constexpr int kExtensionLength = 4;
 
@@ -44,10 +42,6 @@ QString ChartNameFromPath(const QString& path) {
   return name;
 }
 
-TFORMDI* MainForm() {
-  return g_main_form;
-}
-
 TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FORMDI"));
   setWindowTitle(QStringLiteral("MAPA DO VORELIM"));
@@ -55,14 +49,12 @@ TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   resize(600, 440);
   CreateControls();
   CreateMenus();
-  if (g_main_form == nullptr) g_main_form = this;
 }
 
 TFORMDI::~TFORMDI() {
   // The MDI area outlives this class's part of the object (QWidget deletes it later); its
   // signals must not reach a half-destroyed frame.
   disconnect(mdi_area_, nullptr, this, nullptr);
-  if (g_main_form == this) g_main_form = nullptr;
 }
 
 void TFORMDI::CreateControls() {
@@ -116,6 +108,7 @@ void TFORMDI::MergeMenus(QMdiSubWindow* active) {
   // Group 1 ("&Arquivo", and a chart window's "&Vorelim") comes from the active chart window
   // when there is one; group 10 ("Aju&da") is always the frame's.
   auto* chart = active != nullptr ? qobject_cast<TVemapa*>(active->widget()) : nullptr;
+  if (chart != nullptr) ConnectChartRequests(chart);
   QList<QAction*> wanted =
       chart != nullptr ? chart->MenuBarActions() : QList<QAction*>{Arquivo1->menuAction()};
   wanted.append(Ajuda1->menuAction());
@@ -124,6 +117,16 @@ void TFORMDI::MergeMenus(QMdiSubWindow* active) {
   // keeps each shortcut unambiguous.
   for (QAction* action : MainMenu1->actions()) MainMenu1->removeAction(action);
   MainMenu1->addActions(wanted);
+}
+
+void TFORMDI::ConnectChartRequests(TVemapa* chart) {
+  // A chart window's menus are reachable only while they are on this bar, so connecting here, as
+  // they come onto it, serves every chart window of the frame, whoever opened it.
+  connect(chart, &TVemapa::OpenRequested, this, &TFORMDI::Abrir1Click, Qt::UniqueConnection);
+  connect(chart, &TVemapa::NewChartRequested, this, &TFORMDI::Novo1Click, Qt::UniqueConnection);
+  connect(chart, &TVemapa::CloseAllRequested, this, &TFORMDI::CloseAllChildren,
+          Qt::UniqueConnection);
+  connect(chart, &TVemapa::QuitRequested, this, &TFORMDI::Sair1Click, Qt::UniqueConnection);
 }
 
 void TFORMDI::Abrir1Click() {

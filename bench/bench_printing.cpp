@@ -45,7 +45,7 @@ void BM_ChartPrintoutPdf(benchmark::State& state) {
     window->Imprimir1->trigger();
   }
   Printed(state);
-  window->subWindow()->close();
+  window->SubWindow()->close();
   QCoreApplication::processEvents();
 }
 BENCHMARK(BM_ChartPrintoutPdf)->Unit(benchmark::kMillisecond);

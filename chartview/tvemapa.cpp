@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -19,7 +20,6 @@
 #include "app/designed.h"
 #include "app/fonts.h"
 #include "app/program_printer.h"
-#include "app/tformdi.h"
 #include "chart/chart_rules.h"
 #include "chart/text_number.h"
 #include "chart/today.h"
@@ -97,6 +97,18 @@ QString LoadWarningText(const vorelim::ReadResult& result, const vorelim::ChartR
   return QString();
 }
 
+// The MDI area of the main window that `owner` belongs to: the owner itself, or the central MDI
+// area of the first main window met going from the owner up through the windows that own it.
+QMdiArea* MdiAreaOf(QWidget* owner) {
+  for (QWidget* widget = owner; widget != nullptr; widget = widget->parentWidget()) {
+    if (auto* area = qobject_cast<QMdiArea*>(widget)) return area;
+    if (auto* main_window = qobject_cast<QMainWindow*>(widget)) {
+      return qobject_cast<QMdiArea*>(main_window->centralWidget());
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 TVemapa::TVemapa(QWidget* owner) : QWidget(nullptr), owner_(owner) {
@@ -112,23 +124,23 @@ TVemapa::TVemapa(QWidget* owner) : QWidget(nullptr), owner_(owner) {
   CreateControls();
   CreateMenus();
 
-  TFORMDI* frame = qobject_cast<TFORMDI*>(owner);
-  if (frame == nullptr) frame = MainForm();
   QWidget* closing_unit = this;
-  if (frame != nullptr) {
+  if (QMdiArea* area = MdiAreaOf(owner)) {
     // The designed window has no title-bar buttons; the frameless hint also keeps Qt from
     // putting the maximised child's buttons into the menu bar.
-    sub_window_ = frame->mdiArea()->addSubWindow(this, Qt::SubWindow | Qt::FramelessWindowHint);
+    sub_window_ = area->addSubWindow(this, Qt::SubWindow | Qt::FramelessWindowHint);
     sub_window_->setAttribute(Qt::WA_DeleteOnClose);
     sub_window_->setWindowTitle(windowTitle());
     closing_unit = sub_window_;
     sub_window_->showMaximized();
+    // The MDI area destroys its subwindows itself when its main window is the owner.
+    if (owner == area->window()) return;
   } else {
     setAttribute(Qt::WA_DeleteOnClose);
     show();
   }
-  // The frame's MDI area destroys its subwindows itself; any other owner takes the window along.
-  if (owner != nullptr && owner != frame) {
+  // Any other owner takes the window along.
+  if (owner != nullptr) {
     connect(owner, &QObject::destroyed, closing_unit, [closing_unit] { delete closing_unit; });
   }
 }
@@ -365,19 +377,19 @@ void TVemapa::PaintBox1Paint(QPainter& canvas) {
 }
 
 void TVemapa::Abrir1Click() {
-  if (TFORMDI* frame = MainForm()) frame->Abrir1Click();
+  emit OpenRequested();
 }
 
 void TVemapa::Novo1Click() {
-  if (TFORMDI* frame = MainForm()) frame->Novo1Click();
+  emit NewChartRequested();
 }
 
 void TVemapa::Fechar1Click() {
-  if (TFORMDI* frame = MainForm()) frame->CloseAllChildren();
+  emit CloseAllRequested();
 }
 
 void TVemapa::Sair1Click() {
-  if (TFORMDI* frame = MainForm()) frame->Sair1Click();
+  emit QuitRequested();
 }
 
 void TVemapa::Imprimir1Click() {
@@ -455,7 +467,7 @@ void TVemapa::StringGrid1DblClick() {
 TVemapa* OpenChartWindow(QWidget* owner, const QString& name, const QString& path) {
   auto* window = new TVemapa(owner);
   window->LoadChart(name, path);
-  if (QMdiSubWindow* sub = window->subWindow()) {
+  if (QMdiSubWindow* sub = window->SubWindow()) {
     sub->showMaximized();
     if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
   } else {

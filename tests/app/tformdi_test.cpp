@@ -41,7 +41,7 @@ using vorelim::ChartField;
 using vorelim::test::ChartOf;
 using vorelim::test::WriteChart;
 
-TEST(ChartNameFromPathTest, DerivesTheNameAsTheOriginalDid) {
+TEST(ChartNameFromPathTest, CutsTheFolderTheExtensionAndTheLengthLimit) {
   const struct {
     const char* row;
     const char* path;
@@ -165,7 +165,6 @@ class TFORMDITest : public ::testing::Test {
 
 TEST_F(TFORMDITest, FrameStartsAsDesigned) {
   EXPECT_EQ(frame_->windowTitle(), QStringLiteral("MAPA DO VORELIM"));
-  EXPECT_EQ(MainForm(), frame_.get());
   EXPECT_EQ(frame_->font().pixelSize(), 11);
   auto* button = vorelim::test::Named<QPushButton>(*frame_, "Button1");
   EXPECT_TRUE(button->isVisible());
@@ -197,7 +196,7 @@ TEST_F(TFORMDITest, ActiveChartWindowMergesItsMenusAndClosingRestoresTheFrames) 
   // The bar follows the active chart window.
   TVemapa* second = OpenChart(QStringLiteral("DOIS"));
   EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), second->Arquivo1);
-  frame_->mdiArea()->setActiveSubWindow(first->subWindow());
+  frame_->mdiArea()->setActiveSubWindow(first->SubWindow());
   EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), first->Arquivo1);
 
   // Another top-level window taking the focus leaves the active child's menus in place.
@@ -234,7 +233,7 @@ TEST_F(TFORMDITest, FrameShortcutsWithoutAChartWindow) {
 TEST_F(TFORMDITest, ChartShortcutsWhileAChartWindowIsActive) {
   TVemapa* chart = OpenChart(QStringLiteral("UM"));
   OpenChart(QStringLiteral("DOIS"));
-  frame_->mdiArea()->setActiveSubWindow(chart->subWindow());
+  frame_->mdiArea()->setActiveSubWindow(chart->SubWindow());
   chart->FocusFirstControl();
 
   QSignalSpy frame_open(frame_->Abrir1, &QAction::triggered);
@@ -255,7 +254,7 @@ TEST_F(TFORMDITest, ChartShortcutsWhileAChartWindowIsActive) {
   EXPECT_EQ(chart_open.count(), 1);
   EXPECT_EQ(frame_open.count(), 0);
 
-  frame_->mdiArea()->setActiveSubWindow(chart->subWindow());
+  frame_->mdiArea()->setActiveSubWindow(chart->SubWindow());
   const qsizetype dialogs = frame_->findChildren<TCriacao*>().size();
   Press(Qt::CTRL | Qt::Key_N);
   EXPECT_EQ(chart_new.count(), 1);
@@ -330,12 +329,12 @@ TEST_F(TFORMDITest, OpensAChartFromAnotherFolderAndOffersItAgain) {
   ASSERT_EQ(ChartWindows().size(), 1);
   TVemapa* chart = ChartWindows().first();
   EXPECT_EQ(chart->windowTitle(), QStringLiteral("MARIA"));
-  EXPECT_EQ(chart->subWindow()->windowTitle(), QStringLiteral("MARIA"));
+  EXPECT_EQ(chart->SubWindow()->windowTitle(), QStringLiteral("MARIA"));
   EXPECT_EQ(chart->Panel1->text(), QStringLiteral("15/6/1975"));
   EXPECT_EQ(chart->Panel2->text(), QStringLiteral("7"));
   EXPECT_TRUE(chart->loadWarning().isEmpty());
-  EXPECT_TRUE(chart->subWindow()->isMaximized());
-  EXPECT_EQ(frame_->mdiArea()->activeSubWindow(), chart->subWindow());
+  EXPECT_TRUE(chart->SubWindow()->isMaximized());
+  EXPECT_EQ(frame_->mdiArea()->activeSubWindow(), chart->SubWindow());
   // The chosen folder is now the current one: new charts are written there.
   EXPECT_EQ(QDir::current().canonicalPath(), QDir(other).canonicalPath());
 
@@ -434,18 +433,21 @@ TEST_F(TFORMDITest, ChartWindowsFollowTheirOwner) {
   QPointer<TVemapa> framed = OpenChart(QStringLiteral("DOIS"));
   vorelim::test::CloseMessageBoxes();  // about the unreadable charts
   ASSERT_FALSE(owned.isNull());
-  EXPECT_EQ(owned->subWindow()->mdiArea(), frame_->mdiArea());
+  EXPECT_EQ(owned->SubWindow()->mdiArea(), frame_->mdiArea());
+  // A window the frame did not open still asks the frame for its file commands.
+  owned->Novo1->trigger();
+  EXPECT_EQ(frame_->findChildren<TCriacao*>().size(), 1);
+  EXPECT_TRUE(frame_->findChildren<TCriacao*>().value(0)->isVisible());
   owner.reset();
   EXPECT_TRUE(owned.isNull());
   EXPECT_FALSE(framed.isNull());
   frame_.reset();
   EXPECT_TRUE(framed.isNull());
-  EXPECT_EQ(MainForm(), nullptr);
 }
 
 TEST_F(TFORMDITest, ChartWindowsHaveNoTitleBarButtons) {
   TVemapa* chart = OpenChart(QStringLiteral("UM"));
-  QMdiSubWindow* sub = chart->subWindow();
+  QMdiSubWindow* sub = chart->SubWindow();
   EXPECT_TRUE(sub->windowFlags().testFlag(Qt::FramelessWindowHint));
   EXPECT_TRUE(sub->testAttribute(Qt::WA_DeleteOnClose));
   EXPECT_TRUE(sub->isMaximized());
@@ -465,7 +467,7 @@ TEST_F(TFORMDITest, TwoWindowsOnTheSameFileAreIndependent) {
   EXPECT_EQ(second->Edit1->text(), QStringLiteral("2026"));
   EXPECT_EQ(second->Chart.Personality(), "7");
   EXPECT_EQ(second->SelectedColumn, 0);
-  first->subWindow()->close();
+  first->SubWindow()->close();
   FinishCommand();
   EXPECT_EQ(ChartWindows(), QList<TVemapa*>{second});
   EXPECT_EQ(second->Panel2->text(), QStringLiteral("7"));

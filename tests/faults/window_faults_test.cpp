@@ -112,8 +112,8 @@ class WindowFaultTest : public ::testing::Test {
   }
 
   static void Close(TVemapa* window) {
-    if (window->subWindow() != nullptr) {
-      window->subWindow()->close();
+    if (window->SubWindow() != nullptr) {
+      window->SubWindow()->close();
     } else {
       window->close();
     }
