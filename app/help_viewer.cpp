@@ -1,6 +1,6 @@
 #include "app/help_viewer.h"
 
-#include "app/messages.h"
+#include "ui/messages.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -9,8 +9,10 @@
 #include <QUrl>
 #include <utility>
 
+// The installed data folder, from app/CMakeLists.txt; without it the help file could not be found
+// once installed.
 #ifndef VORELIM_DATA_DIR
-#define VORELIM_DATA_DIR "/usr/local/share/vorelim"
+#error "VORELIM_DATA_DIR must name the installed data folder"
 #endif
 
 namespace {

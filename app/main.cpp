@@ -9,13 +9,13 @@
 #include <QTranslator>
 
 #include "app/application.h"
-#include "app/fonts.h"
 #include "app/help_viewer.h"
 #include "app/startup_probe.h"
 #include "app/taboutbox.h"
 #include "app/tform1.h"
 #include "app/tformdi.h"
 #include "resources/pictures/vorelim_icon.xpm"
+#include "ui/fonts.h"
 
 int main(int argc, char** argv) {
   vorelim::Application app(argc, argv);

@@ -12,8 +12,8 @@
 #include <QShowEvent>
 #include <algorithm>
 
-#include "app/fonts.h"
 #include "resources/pictures/about_icon.xpm"
+#include "ui/fonts.h"
 
 TAboutBox::TAboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/fonts.h"
+#include "ui/fonts.h"
 
 namespace {
 

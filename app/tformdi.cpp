@@ -14,13 +14,13 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/designed.h"
-#include "app/fonts.h"
 #include "app/help_viewer.h"
 #include "app/taboutbox.h"
 #include "chart/tcriacao.h"
 #include "chartview/tvemapa.h"
 #include "texts/tform2.h"
+#include "ui/designed.h"
+#include "ui/fonts.h"
 
 namespace {
 

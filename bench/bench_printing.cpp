@@ -7,10 +7,10 @@
 #include <QPrinter>
 #include <QTextEdit>
 
-#include "app/program_printer.h"
 #include "bench/gui_bench_support.h"
 #include "chartview/tvemapa.h"
 #include "texts/tform2.h"
+#include "ui/program_printer.h"
 
 namespace {
 

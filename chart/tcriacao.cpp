@@ -18,14 +18,14 @@
 #include <filesystem>
 #include <string>
 
-#include "app/designed.h"
-#include "app/messages.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/chart_rules.h"
 #include "chart/today.h"
 #include "chart/windows1252.h"
 #include "chartview/tvemapa.h"
+#include "ui/designed.h"
+#include "ui/messages.h"
 
 namespace {
 

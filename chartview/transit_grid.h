@@ -7,7 +7,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "chartview/transit_texts.h"
+#include "chart/transit_texts.h"
 
 namespace vorelim {
 

@@ -17,21 +17,21 @@
 #include <QTimer>
 #include <cstring>
 
-#include "app/designed.h"
-#include "app/fonts.h"
-#include "app/program_printer.h"
 #include "chart/chart_rules.h"
 #include "chart/text_number.h"
 #include "chart/today.h"
+#include "chart/transit_texts.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
 #include "chartview/chart_printout.h"
-#include "chartview/controls.h"
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
-#include "chartview/transit_texts.h"
 #include "texts/chart_page_keys.h"
 #include "texts/tform2.h"
+#include "ui/controls.h"
+#include "ui/designed.h"
+#include "ui/fonts.h"
+#include "ui/program_printer.h"
 
 using vorelim::BevelPanel;
 using vorelim::DesignFont;

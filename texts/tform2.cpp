@@ -15,10 +15,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/fonts.h"
-#include "app/program_printer.h"
 #include "texts/text_catalogue.h"
 #include "texts/text_printing.h"
+#include "ui/fonts.h"
+#include "ui/program_printer.h"
 
 namespace {
 

@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -29,11 +30,12 @@
 #include "chart/chart_record.h"
 #include "chart/tcriacao.h"
 #include "chart/today.h"
-#include "chartview/controls.h"
 #include "chartview/tvemapa.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
+#include "texts/tform2.h"
+#include "ui/controls.h"
 
 namespace {
 
@@ -499,6 +501,25 @@ TEST_F(TFORMDITest, NovoWithTheInitialValuesWritesAndOpensTheChart) {
   EXPECT_EQ(chart->owner(), dialog);
   EXPECT_TRUE(chart->loadWarning().isEmpty());
   EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Vorelim", "Aju&da"}));
+}
+
+TEST(TFORMDIStartButtonTest, OpensTheIntroductionAndHidesItself) {
+  QPointer<TFORMDI> frame = new TFORMDI;
+  frame->show();
+  ASSERT_TRUE(frame->Button1->isVisible());
+  frame->Button1->click();
+  EXPECT_FALSE(frame->Button1->isVisible());
+
+  const QList<TForm2*> opened = frame->findChildren<TForm2*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_EQ(opened.size(), 1);
+  QPointer<TForm2> texts = opened.first();
+  EXPECT_TRUE(texts->isVisible());
+  EXPECT_TRUE(texts->isWindow());
+  EXPECT_EQ(texts->windowTitle(), QStringLiteral("FAÇA SEU MAPA"));
+  EXPECT_EQ(texts->CurrentPage(), 0);
+
+  delete frame;
+  EXPECT_TRUE(texts.isNull()) << "the frame takes its texts windows along";
 }
 
 }  // namespace

@@ -12,20 +12,20 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_printer.h"
 #include "chart/chart_file.h"
 #include "chart/numerology.h"
 #include "chart/today.h"
+#include "chart/transit_texts.h"
 #include "chartview/chart_printout.h"
-#include "chartview/controls.h"
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
-#include "chartview/transit_texts.h"
 #include "chartview/tvemapa.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "support/recording_printer.h"
 #include "support/temp_folder.h"
+#include "ui/controls.h"
+#include "ui/program_printer.h"
 
 namespace {
 

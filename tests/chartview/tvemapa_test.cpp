@@ -20,15 +20,15 @@
 
 #include <gtest/gtest.h>
 
-#include "app/fonts.h"
 #include "chart/chart_record.h"
 #include "chart/today.h"
-#include "chartview/controls.h"
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
 
 namespace {
 

@@ -32,7 +32,6 @@
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/tcriacao.h"
-#include "chartview/controls.h"
 #include "chartview/transit_grid.h"
 #include "chartview/tvemapa.h"
 #include "immutable_file.h"
@@ -42,6 +41,7 @@
 #include "support/temp_folder.h"
 #include "support/tmpfs_mount.h"
 #include "texts/tform2.h"
+#include "ui/controls.h"
 
 namespace {
 

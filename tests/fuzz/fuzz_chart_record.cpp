@@ -27,10 +27,10 @@
 #include "chart/chart_rules.h"
 #include "chart/numerology.h"
 #include "chart/text_number.h"
+#include "chart/transit_texts.h"
 #include "chart/windows1252.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
-#include "chartview/transit_texts.h"
 #include "fuzz_check.h"
 #include "utf8_check.h"
 

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
+#include "ui/messages.h"
 
 namespace vorelim::test {
 

@@ -17,11 +17,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_printer.h"
 #include "support/qt_support.h"
 #include "support/recording_printer.h"
 #include "texts/text_catalogue.h"
 #include "texts/tform2.h"
+#include "ui/program_printer.h"
 
 namespace vorelim {
 namespace {

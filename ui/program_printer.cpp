@@ -1,4 +1,4 @@
-#include "app/program_printer.h"
+#include "ui/program_printer.h"
 
 #include <QCoreApplication>
 #include <QObject>
