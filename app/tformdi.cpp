@@ -73,7 +73,7 @@ void TFORMDI::CreateControls() {
   // frame and is hidden for good by the first command.
   Button1 = vorelim::Placed(new QPushButton(QStringLiteral("FAÇA SEU MAPA"), mdi_area_), "Button1",
                             {208, 272, 185, 25});
-  Button1->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11, true));
+  Button1->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11, {.bold = true}));
   QPalette palette = Button1->palette();
   palette.setColor(QPalette::ButtonText, Qt::black);
   Button1->setPalette(palette);

@@ -25,6 +25,7 @@
 #include "chart/windows1252.h"
 #include "chartview/tvemapa.h"
 #include "ui/designed.h"
+#include "ui/fonts.h"
 #include "ui/messages.h"
 
 namespace {
@@ -59,12 +60,6 @@ class WarningPanel : public QFrame {
     }
   }
 };
-
-QFont LabelFont() {
-  QFont f(QStringLiteral("Arial"));
-  f.setPixelSize(11);
-  return f;
-}
 
 // A label at its designed place. A label that is `centred` in its parent grows to both sides when
 // the substitute face is wider than the designed one, the others grow to the right.
@@ -185,9 +180,7 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(382, 185);
   // "MS Sans Serif" 8 points, as drawn at 96 pixels per inch.
-  QFont dialog_font(QStringLiteral("MS Sans Serif"));
-  dialog_font.setPixelSize(11);
-  setFont(dialog_font);
+  setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   QPalette pal = palette();
   pal.setColor(QPalette::Window, pal.color(QPalette::Midlight));
   setPalette(pal);
@@ -208,7 +201,7 @@ void TCriacao::BuildControls() {
   Bevel1 = vorelim::Placed(new QFrame(this), "Bevel1", {8, 8, 281, 161});
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-  const QFont label_font = LabelFont();
+  const QFont label_font = vorelim::DesignFont(QStringLiteral("Arial"), 11);
   Label1 = MakeLabel(this, "Label1", QStringLiteral("Nome"), {24, 40, 27, 14}, label_font);
 
   Edit1 =
@@ -252,9 +245,8 @@ void TCriacao::BuildControls() {
   teal.setColor(QPalette::Window, QColor(0, 128, 128));
   teal.setColor(QPalette::WindowText, Qt::white);
   Panel1->setPalette(teal);
-  QFont panel_font(QStringLiteral("VAG Rounded Th"));
-  panel_font.setPixelSize(12);
-  panel_font.setBold(true);
+  const QFont panel_font =
+      vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 12, {.bold = true});
   Panel1->setFont(panel_font);
 
   Label5 = MakeLabel(Panel1, "Label5", QString::fromUtf8(kWarningLine1), {72, 17, 212, 14},

@@ -9,6 +9,7 @@
 #include "chart/chart_rules.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
+#include "ui/fonts.h"
 
 namespace vorelim {
 namespace {
@@ -20,7 +21,8 @@ constexpr int kLinePoints = 12;
 
 QFont PrintoutFont(int points) {
   // Face and size only, set afresh: no bold or italic left by an earlier printout.
-  QFont font(QStringLiteral("VAG Rounded Th"));
+  // Sized in points, so it keeps its size on paper; the face is the one the windows show.
+  QFont font(InstalledFamily(QStringLiteral("VAG Rounded Th")));
   font.setPointSize(points);
   font.setBold(false);
   font.setItalic(false);

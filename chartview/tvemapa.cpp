@@ -51,7 +51,7 @@ void ApplyLabelStyle(BevelPanel* panel) {
   palette.setColor(QPalette::Window, palette.color(QPalette::Button));
   palette.setColor(QPalette::WindowText, Qt::black);
   panel->setPalette(palette);
-  panel->setFont(DesignFont(kRoundedFace, 11, true));
+  panel->setFont(DesignFont(kRoundedFace, 11, {.bold = true}));
 }
 
 // Value style: raised outer bevel only, red background, centred bold rounded caption 15 px high
@@ -62,7 +62,7 @@ void ApplyValueStyle(BevelPanel* panel) {
   palette.setColor(QPalette::Window, kRed);
   palette.setColor(QPalette::WindowText, Qt::white);
   panel->setPalette(palette);
-  panel->setFont(DesignFont(kRoundedFace, 15, true));
+  panel->setFont(DesignFont(kRoundedFace, 15, {.bold = true}));
   panel->setCursor(Qt::DragMoveCursor);
 }
 
@@ -176,14 +176,14 @@ void TVemapa::CreateControls() {
   // "TRÂNSITOS DO ANO": no bevel, the window's own background, the label font.
   Panel9->SetBevels(BevelPanel::Bevel::None, BevelPanel::Bevel::None, 0);
   Panel9->setAutoFillBackground(false);
-  Panel9->setFont(DesignFont(kRoundedFace, 11, true));
+  Panel9->setFont(DesignFont(kRoundedFace, 11, {.bold = true}));
   QPalette label_text = Panel9->palette();
   label_text.setColor(QPalette::WindowText, Qt::black);
   Panel9->setPalette(label_text);
 
   Button1 =
       vorelim::Placed(new QPushButton(QStringLiteral("OK"), this), "Button1", {173, 208, 26, 25});
-  Button1->setFont(DesignFont(kRoundedFace, 11, true));
+  Button1->setFont(DesignFont(kRoundedFace, 11, {.bold = true}));
   QPalette button_text = Button1->palette();
   button_text.setColor(QPalette::ButtonText, kRed);
   Button1->setPalette(button_text);
@@ -191,7 +191,7 @@ void TVemapa::CreateControls() {
 
   Edit1 = vorelim::Placed(new vorelim::YearEdit(this), "Edit1", {106, 210, 42, 26});
   Edit1->setReadOnly(true);
-  Edit1->setFont(DesignFont(kRoundedFace, 15, true));
+  Edit1->setFont(DesignFont(kRoundedFace, 15, {.bold = true}));
   QPalette edit_colours = Edit1->palette();
   edit_colours.setColor(QPalette::Base, kRed);
   edit_colours.setColor(QPalette::Text, Qt::white);
@@ -369,7 +369,7 @@ void TVemapa::PaintBox1Paint(QPainter& canvas) {
   vorelim::DrawRingsAndStar(canvas, Chart.Elements(), w, h, 3);
   // The labels keep the canvas's size, style and window-text colour; only the face changes.
   QFont font = PaintBox1->font();
-  font.setFamily(QStringLiteral("VAG ROUNDED TH"));
+  font.setFamily(vorelim::InstalledFamily(kRoundedFace));
   canvas.setFont(font);
   canvas.setPen(PaintBox1->palette().color(QPalette::WindowText));
   const std::array<vorelim::PlacedText, 6> labels = vorelim::ScreenLabels(w, h);

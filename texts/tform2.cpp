@@ -151,8 +151,8 @@ void TForm2::BuildPages() {
   const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
   const int text_width =
       kClientWidth - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * frame - 2 * 4 - 1;
-  const QFont text_font =
-      StoredLinesFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 16, true), text_width);
+  const QFont text_font = StoredLinesFont(
+      vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 16, {.bold = true}), text_width);
 
   for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
     const int index = entry.index;

@@ -29,7 +29,7 @@ TEST(FontsTest, DesignedFacesResolveToTheInstalledSubstitutes) {
       {"Arial", "Liberation Sans"},
   };
   for (const auto& row : rows) {
-    const QFont font = vorelim::DesignFont(QString::fromLatin1(row.designed), 11, true);
+    const QFont font = vorelim::DesignFont(QString::fromLatin1(row.designed), 11, {.bold = true});
     EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(row.installed)) << row.designed;
     EXPECT_EQ(QFontInfo(font).pixelSize(), 11) << row.designed;
     EXPECT_TRUE(QFontInfo(font).bold()) << row.designed;
