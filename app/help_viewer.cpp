@@ -15,6 +15,7 @@
 #error "VORELIM_DATA_DIR must name the installed data folder"
 #endif
 
+namespace vorelim {
 namespace {
 
 bool OpenWithDesktop(const QUrl& url) {
@@ -61,17 +62,14 @@ bool HelpViewer::ShowContents(QWidget* owner) const {
   if (help_file_.isEmpty()) return false;
   const QString shown = QDir::toNativeSeparators(help_file_);
   if (!QFileInfo(help_file_).isFile()) {
-    vorelim::ShowWarning(owner, QStringLiteral("Ajuda"),
-                         QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1").arg(shown));
+    ShowMessage(owner, {.title = QStringLiteral("Ajuda"), .text = HelpFileMissingText(shown)});
     return false;
   }
   if (!launcher_(QUrl::fromLocalFile(QFileInfo(help_file_).absoluteFilePath()))) {
-    vorelim::ShowWarning(
-        owner, QStringLiteral("Ajuda"),
-        QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nNenhum programa deste "
-                       "computador abre arquivos deste tipo.")
-            .arg(shown));
+    ShowMessage(owner, {.title = QStringLiteral("Ajuda"), .text = HelpFileNotOpenedText(shown)});
     return false;
   }
   return true;
 }
+
+}  // namespace vorelim

@@ -2,7 +2,7 @@
 // The program's help layer. This platform has no viewer for the compiled help format, so showing
 // the help contents means opening the help file with the desktop's default handler for it. The
 // help file is fixed once at start-up; a missing file, or one the desktop cannot open, is reported
-// to the user in a warning naming the file (vorelim::ShowWarning).
+// to the user in a warning naming the file (vorelim::ShowMessage).
 
 #include <QString>
 #include <functional>
@@ -11,6 +11,8 @@ QT_BEGIN_NAMESPACE
 class QUrl;
 class QWidget;
 QT_END_NAMESPACE
+
+namespace vorelim {
 
 class HelpViewer {
  public:
@@ -49,3 +51,5 @@ class HelpViewer {
   QString help_file_;
   Launcher launcher_;
 };
+
+}  // namespace vorelim

@@ -35,9 +35,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(QIcon(QPixmap(vorelim_icon_xpm)));
 
   // 1. The help file, in the data folder of the installation (or beside the program in a build).
-  const QString help_file = HelpViewer::DefaultHelpFile();
-  vorelim::Application::SetHelpFile(help_file);
-  HelpViewer::Application().SetHelpFile(help_file);
+  vorelim::HelpViewer::Application().SetHelpFile(vorelim::HelpViewer::DefaultHelpFile());
 
   // 2. The main frame, shown as designed.
   TFORMDI frame;

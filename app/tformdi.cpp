@@ -174,7 +174,7 @@ void TFORMDI::Button1Click() {
 }
 
 void TFORMDI::HELP1Click() {
-  HelpViewer::Application().ShowContents(this);
+  vorelim::HelpViewer::Application().ShowContents(this);
 }
 
 void TFORMDI::Sobre1Click() {

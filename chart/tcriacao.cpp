@@ -14,7 +14,6 @@
 #include <QScreen>
 
 #include <algorithm>
-#include <cstring>
 #include <filesystem>
 #include <string>
 
@@ -22,7 +21,6 @@
 #include "chart/chart_record.h"
 #include "chart/chart_rules.h"
 #include "chart/today.h"
-#include "chart/windows1252.h"
 #include "chartview/tvemapa.h"
 #include "ui/designed.h"
 #include "ui/fonts.h"
@@ -92,82 +90,6 @@ QListWidget* MakeList(QWidget* parent, const char* name, const QStringList& item
     item->setSizeHint(QSize(geometry.width(), kItemHeight));
   }
   return list;
-}
-
-QString NameProblemText(vorelim::NameProblem problem, const QString& name) {
-  using vorelim::NameProblem;
-  switch (problem) {
-    case NameProblem::None:
-      break;
-    case NameProblem::PathSeparator:
-      return QStringLiteral(
-                 "O nome \"%1\" contém uma barra (/ ou \\), que não pode fazer parte "
-                 "do nome de um arquivo.")
-          .arg(name);
-    case NameProblem::ReservedCharacter:
-      return QStringLiteral(
-                 "O nome \"%1\" contém um dos caracteres : * ? \" < > |, que não podem "
-                 "fazer parte do nome de um arquivo.")
-          .arg(name);
-    case NameProblem::ControlCharacter:
-      return QStringLiteral(
-          "O nome contém caracteres de controle, que não podem fazer parte do "
-          "nome de um arquivo.");
-    case NameProblem::DotName:
-      return QStringLiteral("O nome \"%1\" não pode ser usado: \".\" e \"..\" indicam pastas.")
-          .arg(name);
-    case NameProblem::NotWindows1252: {
-      for (const QChar c : name) {
-        if (!vorelim::IsWindows1252Representable(QString(c).toStdString())) {
-          return QStringLiteral(
-                     "O caractere \"%1\" do nome \"%2\" não pode ser gravado no "
-                     "arquivo do mapa.")
-              .arg(c, name);
-        }
-      }
-      return QStringLiteral(
-                 "O nome \"%1\" contém caracteres que não podem ser gravados no "
-                 "arquivo do mapa.")
-          .arg(name);
-    }
-    case NameProblem::TooLong:
-      return QStringLiteral("O nome \"%1\" tem mais de 15 caracteres.").arg(name);
-  }
-  return QStringLiteral("O nome \"%1\" não pode ser usado como nome de arquivo.").arg(name);
-}
-
-QString WriteProblemText(const vorelim::WriteResult& result) {
-  using vorelim::WriteStatus;
-  std::error_code ec;
-  const std::filesystem::path full = std::filesystem::absolute(result.path, ec);
-  const QString file = QString::fromStdString(result.path.filename().string());
-  const QString folder = QString::fromStdString((ec ? result.path : full).parent_path().string());
-  QString what;
-  switch (result.status) {
-    case WriteStatus::Ok:
-    case WriteStatus::InvalidName:
-      what = QStringLiteral("o arquivo não pôde ser gravado");
-      break;
-    case WriteStatus::CannotCreate:
-      what = QStringLiteral("o arquivo não pôde ser criado");
-      break;
-    case WriteStatus::WriteFailed:
-      what = QStringLiteral("a gravação dos dados falhou");
-      break;
-    case WriteStatus::CannotReplace:
-      what = QStringLiteral("o arquivo existente não pôde ser substituído");
-      break;
-  }
-  QString text = QStringLiteral("Não foi possível gravar o arquivo \"%1\" na pasta \"%2\": %3.")
-                     .arg(file, folder, what);
-  if (result.error != 0) {
-    text += QStringLiteral("\nMotivo informado pelo sistema: %1.")
-                .arg(QString::fromLocal8Bit(std::strerror(result.error)));
-  }
-  text += QStringLiteral(
-      "\nO mapa não foi criado; um arquivo anterior com este nome ficou como "
-      "estava.");
-  return text;
 }
 
 }  // namespace
@@ -334,7 +256,7 @@ void TCriacao::OKBtnClick() {
   const std::string utf8_name = name.toStdString();
   const vorelim::NameProblem problem = vorelim::CheckChartName(utf8_name);
   if (problem != vorelim::NameProblem::None) {
-    ShowProblem(QStringLiteral("O mapa não foi criado.\n") + NameProblemText(problem, name));
+    ShowProblem(vorelim::ChartNotCreatedText(problem, name));
     SelectName();
     return;
   }
@@ -346,11 +268,10 @@ void TCriacao::OKBtnClick() {
   const vorelim::WriteResult written = vorelim::WriteChartFile(record);
   if (!written.ok()) {
     if (written.status == vorelim::WriteStatus::InvalidName) {
-      ShowProblem(QStringLiteral("O mapa não foi criado.\n") +
-                  NameProblemText(written.name_problem, name));
+      ShowProblem(vorelim::ChartNotCreatedText(written.name_problem, name));
       SelectName();
     } else {
-      ShowProblem(WriteProblemText(written));
+      ShowProblem(vorelim::WriteProblemText(written));
     }
     return;
   }
@@ -373,7 +294,7 @@ void TCriacao::reject() {
 }
 
 void TCriacao::ShowProblem(const QString& text) {
-  vorelim::ShowWarning(this, QStringLiteral("Criação de Arquivo"), text);
+  vorelim::ShowMessage(this, {.title = QStringLiteral("Criação de Arquivo"), .text = text});
 }
 
 void TCriacao::SelectName() {

@@ -6,16 +6,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
-#include <cstring>
 
 #include "chart/chart_rules.h"
 #include "chart/text_number.h"
@@ -31,6 +27,7 @@
 #include "ui/controls.h"
 #include "ui/designed.h"
 #include "ui/fonts.h"
+#include "ui/messages.h"
 #include "ui/program_printer.h"
 
 using vorelim::BevelPanel;
@@ -68,33 +65,6 @@ void ApplyValueStyle(BevelPanel* panel) {
 
 QString FromChart(const std::string& utf8) {
   return QString::fromStdString(utf8);
-}
-
-// The message that tells the user why the chart file did not give a chart; empty for a good file.
-QString LoadWarningText(const vorelim::ReadResult& result, const vorelim::ChartRecord& chart) {
-  const QString file = QDir::toNativeSeparators(QDir::cleanPath(
-      QDir::current().absoluteFilePath(QString::fromStdString(result.path.string()))));
-  const QString reason = QString::fromLocal8Bit(std::strerror(result.error));
-  switch (result.status) {
-    case vorelim::ReadStatus::Whole:
-      if (chart.LooksLikeChart()) return QString();
-      return QStringLiteral(
-                 "O arquivo \"%1\" não parece ser um arquivo de mapa: "
-                 "o mapa mostrado pode estar incorreto.")
-          .arg(file);
-    case vorelim::ReadStatus::Missing:
-      return QStringLiteral("O arquivo \"%1\" não foi encontrado.").arg(file);
-    case vorelim::ReadStatus::Short:
-      return QStringLiteral("O arquivo \"%1\" está incompleto: tem %2 bytes, um mapa tem %3.")
-          .arg(file)
-          .arg(result.bytes_read)
-          .arg(vorelim::kChartRecordSize);
-    case vorelim::ReadStatus::Unreadable:
-      return QStringLiteral("Não foi possível ler o arquivo \"%1\": %2.").arg(file, reason);
-    case vorelim::ReadStatus::InvalidName:
-      return QStringLiteral("\"%1\" não é um nome de arquivo de mapa válido.").arg(file);
-  }
-  return QString();
 }
 
 // The MDI area of the main window that `owner` belongs to: the owner itself, or the central MDI
@@ -312,7 +282,7 @@ void TVemapa::LoadChart(const QString& name, const QString& path) {
   // the birth year is 3000 or later.
   UpDown1->SetMinimum(vorelim::ReadTextNumber(Chart.BirthYear()) + 1);
 
-  load_warning_ = LoadWarningText(result, Chart);
+  load_warning_ = vorelim::LoadWarningText(result, Chart.LooksLikeChart());
   if (!load_warning_.isEmpty()) {
     // Shown once the opener has shown and focused the window, so the message lies above it.
     QTimer::singleShot(0, this, &TVemapa::ShowLoadWarning);
@@ -320,11 +290,10 @@ void TVemapa::LoadChart(const QString& name, const QString& path) {
 }
 
 void TVemapa::ShowLoadWarning() {
-  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("MAPA DO VORELIM"),
-                              load_warning_, QMessageBox::Ok, this);
-  box->setObjectName(QStringLiteral("LoadWarning"));
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->open();
+  vorelim::ShowMessage(this, {.title = QStringLiteral("MAPA DO VORELIM"),
+                              .text = load_warning_,
+                              .wait = vorelim::MessageWait::No,
+                              .box_name = QStringLiteral("LoadWarning")});
 }
 
 void TVemapa::FocusFirstControl() {
@@ -401,35 +370,14 @@ void TVemapa::Imprimir1Click() {
       vorelim::ComposeChartPrintout(Chart, TransitYear.toStdString(), vorelim::Today().month);
 
   QPrinter& printer = vorelim::ProgramPrinter();
-  if (print_dialog_) {
-    if (!print_dialog_(printer)) return;
-  } else {
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("PrintDialog1"));
-    if (dialog.exec() != QDialog::Accepted) return;
-  }
+  if (!vorelim::RunPrintDialog(printer, this)) return;
   // A printer that cannot print (none installed, an unwritable file) ends the printout silently.
   vorelim::PrintChartPrintout(printer, printout);
 }
 
 void TVemapa::ImprimirSetup1Click() {
   // Paper and orientation go into the program's one printer, for every later printout.
-  QPrinter& printer = vorelim::ProgramPrinter();
-  if (printer_setup_dialog_) {
-    printer_setup_dialog_(printer);
-    return;
-  }
-  QPageSetupDialog dialog(&printer, this);
-  dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
-  dialog.exec();
-}
-
-void TVemapa::SetPrintDialogForTesting(std::function<bool(QPrinter&)> dialog) {
-  print_dialog_ = std::move(dialog);
-}
-
-void TVemapa::SetPrinterSetupDialogForTesting(std::function<void(QPrinter&)> dialog) {
-  printer_setup_dialog_ = std::move(dialog);
+  vorelim::RunPrinterSetupDialog(vorelim::ProgramPrinter(), this);
 }
 
 void TVemapa::Instrues1Click() {

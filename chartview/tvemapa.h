@@ -15,7 +15,6 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
@@ -72,12 +71,6 @@ class TVemapa : public QWidget {
 
   /// The message shown after the last load, empty when the file was a good chart.
   QString loadWarning() const { return load_warning_; }
-
-  /// Replaces the print dialog of "&Imprimir" (tests): it gets the program's printer and returns
-  /// true to print. An empty function restores the real dialog.
-  void SetPrintDialogForTesting(std::function<bool(QPrinter&)> dialog);
-  /// Replaces the printer setup dialog of "C&onfigurar Impressão" (tests); empty restores it.
-  void SetPrinterSetupDialogForTesting(std::function<void(QPrinter&)> dialog);
 
   // Per-window state.
   vorelim::ChartRecord Chart;            // the loaded chart record
@@ -167,8 +160,6 @@ class TVemapa : public QWidget {
   QPointer<QWidget> owner_;
   QMdiSubWindow* sub_window_ = nullptr;
   QString load_warning_;
-  std::function<bool(QPrinter&)> print_dialog_;
-  std::function<void(QPrinter&)> printer_setup_dialog_;
 };
 
 /// Opens a chart window the way every command does: constructs it with `owner`, loads the chart

@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QIcon>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -64,14 +63,6 @@ constexpr int kClientWidth = 620;
 constexpr int kClientHeight = 400;
 
 const QString kIntroductionCaption = QStringLiteral("FAÇA SEU MAPA");
-
-bool RunPlatformPrintDialog(QPrinter& printer, QWidget* parent) {
-  QPrintDialog dialog(&printer, parent);
-  dialog.setObjectName(QStringLiteral("PrintDialog1"));
-  return dialog.exec() == QDialog::Accepted;
-}
-
-TForm2::PrintDialogRunner print_dialog = &RunPlatformPrintDialog;
 
 QIcon ButtonIcon(const QString& picture) {
   QIcon icon;
@@ -206,15 +197,11 @@ int TForm2::CurrentPage() const {
   return Notebook1->currentIndex();
 }
 
-void TForm2::SetPrintDialogForTesting(PrintDialogRunner runner) {
-  print_dialog = runner != nullptr ? runner : &RunPlatformPrintDialog;
-}
-
 void TForm2::PrintButtonClick(int index) {
   QTextEdit* box = RichEdit(index);
   if (box == nullptr) return;
   QPrinter& printer = vorelim::ProgramPrinter();
-  if (!print_dialog(printer, this)) return;
+  if (!vorelim::RunPrintDialog(printer, this)) return;
   // A printer that fails ends the printout silently: the user sees what the printer shows.
   vorelim::PrintTextBox(*box, printer);
 }

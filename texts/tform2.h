@@ -32,12 +32,6 @@ class TForm2 : public QWidget {
   /// page; every other key shows the introduction with "FAÇA SEU MAPA".
   void SelectPage(const QString& key);
 
-  /// The print dialog: returns true when the user accepted printing on `printer`. Replaceable so
-  /// tests can accept or cancel without a modal dialog.
-  using PrintDialogRunner = bool (*)(QPrinter& printer, QWidget* parent);
-  /// Sets the print dialog; nullptr restores the platform's dialog.
-  static void SetPrintDialogForTesting(PrintDialogRunner runner);
-
   /// Page `index` (0..18) and its controls.
   QWidget* Page(int index) const { return pages_.value(index); }
   QTextEdit* RichEdit(int index) const { return rich_edits_.value(index); }

@@ -2,10 +2,13 @@
 
 #include <QCoreApplication>
 #include <QObject>
+#include <QPageSetupDialog>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QPrinter>
 
 #include <memory>
+#include <utility>
 
 namespace vorelim {
 namespace {
@@ -22,6 +25,16 @@ class PrinterHolder : public QObject {
 QPointer<PrinterHolder> holder;
 QPrinter* replacement = nullptr;
 
+PrintDialog& PrintDialogReplacement() {
+  static PrintDialog dialog;
+  return dialog;
+}
+
+PrinterSetupDialog& SetupDialogReplacement() {
+  static PrinterSetupDialog dialog;
+  return dialog;
+}
+
 }  // namespace
 
 QPrinter& ProgramPrinter() {
@@ -32,6 +45,31 @@ QPrinter& ProgramPrinter() {
 
 void SetProgramPrinterForTesting(QPrinter* printer) {
   replacement = printer;
+}
+
+bool RunPrintDialog(QPrinter& printer, QWidget* parent) {
+  if (PrintDialogReplacement()) return PrintDialogReplacement()(printer, parent);
+  QPrintDialog dialog(&printer, parent);
+  dialog.setObjectName(QStringLiteral("PrintDialog1"));
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void RunPrinterSetupDialog(QPrinter& printer, QWidget* parent) {
+  if (SetupDialogReplacement()) {
+    SetupDialogReplacement()(printer, parent);
+    return;
+  }
+  QPageSetupDialog dialog(&printer, parent);
+  dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
+  dialog.exec();
+}
+
+void SetPrintDialogForTesting(PrintDialog dialog) {
+  PrintDialogReplacement() = std::move(dialog);
+}
+
+void SetPrinterSetupDialogForTesting(PrinterSetupDialog dialog) {
+  SetupDialogReplacement() = std::move(dialog);
 }
 
 }  // namespace vorelim

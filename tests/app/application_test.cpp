@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include "ui/messages.h"
+
 namespace {
 
 using vorelim::Application;
@@ -41,9 +43,10 @@ class FailingObject : public QObject {
 class ApplicationTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    Application::SetFailureReporter([this](const QString& text) { reported_ << text; });
+    vorelim::SetMessageSinkForTesting(
+        [this](QWidget*, const QString&, const QString& text) { reported_ << text; });
   }
-  void TearDown() override { Application::SetFailureReporter({}); }
+  void TearDown() override { vorelim::SetMessageSinkForTesting({}); }
   QStringList reported_;
 };
 
@@ -72,12 +75,6 @@ TEST_F(ApplicationTest, ExceptionInsideTheEventLoopDoesNotEndIt) {
   EXPECT_EQ(QCoreApplication::exec(), 7);
   EXPECT_EQ(object.handled, 1);
   EXPECT_EQ(reported_.size(), 1);
-}
-
-TEST_F(ApplicationTest, HelpFileIsKeptAsSet) {
-  Application::SetHelpFile(QString::fromLatin1(vorelim::kHelpFilePath));
-  EXPECT_EQ(Application::HelpFile(), QStringLiteral("/usr/share/vorelim/Vorelim.hlp"));
-  EXPECT_TRUE(Application::HelpFile().endsWith(QStringLiteral("/Vorelim.hlp")));
 }
 
 }  // namespace

@@ -18,6 +18,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using vorelim::HelpViewer;
+
 // Keeps what the help layer hands to the desktop and the warnings it shows.
 struct Recorder {
   std::vector<QUrl> launched;

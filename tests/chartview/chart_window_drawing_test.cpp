@@ -41,6 +41,8 @@ class ChartWindowDrawingTest : public ::testing::Test {
   void TearDown() override {
     windows_.clear();
     vorelim::SetProgramPrinterForTesting(nullptr);
+    vorelim::SetPrintDialogForTesting({});
+    vorelim::SetPrinterSetupDialogForTesting({});
   }
 
   // Writes the chart to its file in the temporary folder and opens it in a stand-alone window.
@@ -247,7 +249,7 @@ TEST_F(ChartWindowDrawingTest, prints_one_pdf_page_and_setup_changes_later_print
   QTemporaryDir dir;
   TVemapa* window = Open(ChartFor("ANA", 15, 8, 1968));
   QString file;
-  window->SetPrintDialogForTesting([&file](QPrinter& printer) {
+  vorelim::SetPrintDialogForTesting([&file](QPrinter& printer, QWidget*) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     return true;
@@ -265,12 +267,12 @@ TEST_F(ChartWindowDrawingTest, prints_one_pdf_page_and_setup_changes_later_print
   EXPECT_EQ(PdfPageCount(portrait), 1);
   EXPECT_EQ(PdfMediaBox(portrait), QSize(595, 842));  // A4 in points
 
-  window->SetPrinterSetupDialogForTesting(
-      [](QPrinter& p) { p.setPageOrientation(QPageLayout::Landscape); });
+  vorelim::SetPrinterSetupDialogForTesting(
+      [](QPrinter& p, QWidget*) { p.setPageOrientation(QPageLayout::Landscape); });
   window->ImprimirSetup1->trigger();
   // A second window prints with the setup the first one chose.
   TVemapa* other = Open(ChartFor("RUI", 1, 1, 1990));
-  other->SetPrintDialogForTesting([&file](QPrinter& p) {
+  vorelim::SetPrintDialogForTesting([&file](QPrinter& p, QWidget*) {
     p.setOutputFileName(file);
     return true;
   });
@@ -286,14 +288,14 @@ TEST_F(ChartWindowDrawingTest, cancel_prints_nothing_and_printer_errors_stay_sil
   RecordingPrinter recorder(4660, 6716, 600);
   vorelim::SetProgramPrinterForTesting(&recorder);
   TVemapa* window = Open(ChartFor("ANA", 15, 8, 1968));
-  window->SetPrintDialogForTesting([](QPrinter&) { return false; });
+  vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return false; });
   window->Imprimir1->trigger();
   EXPECT_EQ(recorder.record().begins, 0);
 
   vorelim::SetProgramPrinterForTesting(nullptr);
   QTemporaryDir dir;
   const QString unwritable = dir.filePath(QStringLiteral("no/such/folder/chart.pdf"));
-  window->SetPrintDialogForTesting([&](QPrinter& p) {
+  vorelim::SetPrintDialogForTesting([&](QPrinter& p, QWidget*) {
     p.setOutputFormat(QPrinter::PdfFormat);
     p.setOutputFileName(unwritable);
     return true;
@@ -311,7 +313,7 @@ TEST_F(ChartWindowDrawingTest, printout_is_the_chart_for_the_year_box_and_this_m
   vorelim::SetProgramPrinterForTesting(&recorder);
   const ChartRecord record = ChartFor("LUA", 15, 8, 2017);
   TVemapa* window = Open(record);
-  window->SetPrintDialogForTesting([](QPrinter&) { return true; });
+  vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
   window->Imprimir1->trigger();
 
   const auto& rec = recorder.record();
@@ -337,7 +339,7 @@ TEST_F(ChartWindowDrawingTest, printout_uses_the_year_box_and_replaces_a_year_be
   RecordingPrinter recorder(4660, 6716, 600);
   vorelim::SetProgramPrinterForTesting(&recorder);
   TVemapa* future = Open(ChartFor("FUTURO", 15, 8, 2030));
-  future->SetPrintDialogForTesting([](QPrinter&) { return true; });
+  vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
   future->Imprimir1->trigger();
   ASSERT_EQ(recorder.record().texts.size(), 15u);
   EXPECT_EQ(recorder.record().texts[13].text, QStringLiteral("CASA 2030: 5"));
@@ -347,7 +349,7 @@ TEST_F(ChartWindowDrawingTest, printout_uses_the_year_box_and_replaces_a_year_be
   RecordingPrinter second(4660, 6716, 600);
   vorelim::SetProgramPrinterForTesting(&second);
   TVemapa* window = Open(ChartFor("LUA", 15, 8, 2017));
-  window->SetPrintDialogForTesting([](QPrinter&) { return true; });
+  vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
   window->UpDown1->StepUp();
   window->Imprimir1->trigger();
   ASSERT_EQ(second.record().texts.size(), 15u);
