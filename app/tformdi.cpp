@@ -30,7 +30,8 @@ constexpr int kExtensionLength = 4;
 }  // namespace
 
 QString ChartNameFromPath(const QString& path) {
-  // The separators of the original platform, and this platform's own.
+  // "/" is this system's separator; "\" and a drive's ":" come in names of charts made on systems
+  // that use them, and must not end up in the chart name either.
   const qsizetype cut =
       std::max({path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')),
                 path.lastIndexOf(QLatin1Char(':'))});
@@ -148,8 +149,8 @@ void TFORMDI::Abrir1Click() {
   if (chosen.isEmpty()) return;
   const QString path = QFileInfo(chosen.first()).absoluteFilePath();
   last_choice_ = path;
-  // As the original open dialog did: the chosen file's folder becomes the current folder, where
-  // later charts are read and new ones written.
+  // The chosen file's folder becomes the current folder, so that later charts are read from and
+  // new ones written to the folder the user works in.
   QDir::setCurrent(QFileInfo(path).absolutePath());
   OpenChartWindow(this, ChartNameFromPath(path), path);
 }

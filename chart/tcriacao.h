@@ -25,6 +25,9 @@ class TCriacao : public QDialog {
   explicit TCriacao(QWidget* owner);
   ~TCriacao() override;
 
+  /// Esc and the window's close button act as "Cancel".
+  void reject() override;
+
   // Controls under their designed names.
   QFrame* Bevel1 = nullptr;
   QLabel* Label1 = nullptr;
@@ -62,10 +65,6 @@ class TCriacao : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-
- public:
-  /// Esc and the window's close button act as "Cancel".
-  void reject() override;
 
  private:
   void BuildControls();

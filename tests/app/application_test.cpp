@@ -40,7 +40,7 @@ class FailingObject : public QObject {
   }
 };
 
-class ApplicationTest : public ::testing::Test {
+class application_test : public ::testing::Test {
  protected:
   void SetUp() override {
     vorelim::SetMessageSinkForTesting(
@@ -50,7 +50,7 @@ class ApplicationTest : public ::testing::Test {
   QStringList reported_;
 };
 
-TEST_F(ApplicationTest, EscapedExceptionIsShownAndTheProgramGoesOn) {
+TEST_F(application_test, escaped_exception_is_shown_and_the_program_goes_on) {
   FailingObject object;
   QEvent event(QEvent::User);
   EXPECT_FALSE(QCoreApplication::sendEvent(&object, &event));
@@ -68,7 +68,7 @@ TEST_F(ApplicationTest, EscapedExceptionIsShownAndTheProgramGoesOn) {
   EXPECT_EQ(reported_.size(), 2);
 }
 
-TEST_F(ApplicationTest, ExceptionInsideTheEventLoopDoesNotEndIt) {
+TEST_F(application_test, exception_inside_the_event_loop_does_not_end_it) {
   FailingObject object;
   QCoreApplication::postEvent(&object, new QEvent(QEvent::User));
   QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(7); });

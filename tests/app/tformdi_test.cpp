@@ -43,7 +43,7 @@ using vorelim::ChartField;
 using vorelim::test::ChartOf;
 using vorelim::test::WriteChart;
 
-TEST(ChartNameFromPathTest, CutsTheFolderTheExtensionAndTheLengthLimit) {
+TEST(chart_name_from_path_test, cuts_the_folder_the_extension_and_the_length_limit) {
   const struct {
     const char* row;
     const char* path;
@@ -112,7 +112,7 @@ void Choose(QFileDialog& dialog, const QString& path) {
   QMetaObject::invokeMethod(&dialog, "accept");
 }
 
-class TFORMDITest : public ::testing::Test {
+class tformdi_test : public ::testing::Test {
  protected:
   void SetUp() override {
     frame_ = std::make_unique<TFORMDI>();
@@ -165,7 +165,7 @@ class TFORMDITest : public ::testing::Test {
   std::unique_ptr<TFORMDI> frame_;
 };
 
-TEST_F(TFORMDITest, FrameStartsAsDesigned) {
+TEST_F(tformdi_test, frame_starts_as_designed) {
   EXPECT_EQ(frame_->windowTitle(), QStringLiteral("MAPA DO VORELIM"));
   EXPECT_EQ(frame_->font().pixelSize(), 11);
   auto* button = vorelim::test::Named<QPushButton>(*frame_, "Button1");
@@ -176,7 +176,7 @@ TEST_F(TFORMDITest, FrameStartsAsDesigned) {
   EXPECT_TRUE(button->font().bold());
 }
 
-TEST_F(TFORMDITest, FrameMenuIsTheDesignedOne) {
+TEST_F(tformdi_test, frame_menu_is_the_designed_one) {
   EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "Aju&da"}));
   vorelim::test::ExpectMenuItems(
       frame_->Arquivo1->actions(),
@@ -189,7 +189,7 @@ TEST_F(TFORMDITest, FrameMenuIsTheDesignedOne) {
        {frame_->Sobre1, "Sobre1", "&Sobre", QKeySequence()}});
 }
 
-TEST_F(TFORMDITest, ActiveChartWindowMergesItsMenusAndClosingRestoresTheFrames) {
+TEST_F(tformdi_test, active_chart_window_merges_its_menus_and_closing_restores_the_frames) {
   TVemapa* first = OpenChart(QStringLiteral("UM"));
   EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Vorelim", "Aju&da"}));
   EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), first->Arquivo1);
@@ -216,7 +216,7 @@ TEST_F(TFORMDITest, ActiveChartWindowMergesItsMenusAndClosingRestoresTheFrames) 
             (QList<QAction*>{frame_->Arquivo1->menuAction(), frame_->Ajuda1->menuAction()}));
 }
 
-TEST_F(TFORMDITest, FrameShortcutsWithoutAChartWindow) {
+TEST_F(tformdi_test, frame_shortcuts_without_a_chart_window) {
   QSignalSpy help(frame_->HELP1, &QAction::triggered);
   {
     FileDialogAnswer cancel(*frame_, [](QFileDialog& dialog) { dialog.reject(); });
@@ -232,7 +232,7 @@ TEST_F(TFORMDITest, FrameShortcutsWithoutAChartWindow) {
   EXPECT_FALSE(frame_->isVisible());
 }
 
-TEST_F(TFORMDITest, ChartShortcutsWhileAChartWindowIsActive) {
+TEST_F(tformdi_test, chart_shortcuts_while_a_chart_window_is_active) {
   TVemapa* chart = OpenChart(QStringLiteral("UM"));
   OpenChart(QStringLiteral("DOIS"));
   frame_->mdiArea()->setActiveSubWindow(chart->SubWindow());
@@ -278,7 +278,7 @@ TEST_F(TFORMDITest, ChartShortcutsWhileAChartWindowIsActive) {
   EXPECT_FALSE(frame_->isVisible());
 }
 
-TEST_F(TFORMDITest, ChartSairClosesTheFrame) {
+TEST_F(tformdi_test, chart_sair_closes_the_frame) {
   TVemapa* chart = OpenChart(QStringLiteral("UM"));
   chart->FocusFirstControl();
   QSignalSpy chart_exit(chart->Sair1, &QAction::triggered);
@@ -287,7 +287,7 @@ TEST_F(TFORMDITest, ChartSairClosesTheFrame) {
   EXPECT_FALSE(frame_->isVisible());
 }
 
-TEST_F(TFORMDITest, StartButtonHidesForGood) {
+TEST_F(tformdi_test, start_button_hides_for_good) {
   const struct {
     const char* row;
     std::function<void(TFORMDI&)> command;
@@ -313,14 +313,14 @@ TEST_F(TFORMDITest, StartButtonHidesForGood) {
   }
 }
 
-TEST_F(TFORMDITest, CancelledOpenOpensNothing) {
+TEST_F(tformdi_test, cancelled_open_opens_nothing) {
   FileDialogAnswer cancel(*frame_, [](QFileDialog& dialog) { dialog.reject(); });
   frame_->Abrir1Click();
   EXPECT_EQ(cancel.answered(), 1);
   EXPECT_TRUE(ChartWindows().isEmpty());
 }
 
-TEST_F(TFORMDITest, OpensAChartFromAnotherFolderAndOffersItAgain) {
+TEST_F(tformdi_test, opens_a_chart_from_another_folder_and_offers_it_again) {
   const QString other = QDir::current().absoluteFilePath(QStringLiteral("outros"));
   ASSERT_TRUE(QDir().mkpath(other));
   const QString chosen = other + QStringLiteral("/MARIA.NUM");
@@ -352,7 +352,7 @@ TEST_F(TFORMDITest, OpensAChartFromAnotherFolderAndOffersItAgain) {
   EXPECT_EQ(QFileInfo(offered).canonicalFilePath(), QFileInfo(chosen).canonicalFilePath());
 }
 
-TEST_F(TFORMDITest, ChosenFileIsReadEvenWhenItsNameDerivesAnother) {
+TEST_F(tformdi_test, chosen_file_is_read_even_when_its_name_derives_another) {
   // Each row: the file chosen, the caption, and the personality that proves which file was read.
   WriteChart("AUM.NUM", ChartOf({.name = "AUM", .personality = "1"}));
   WriteChart("A.B.NUM", ChartOf({.name = "A.B", .personality = "5"}));
@@ -382,7 +382,7 @@ TEST_F(TFORMDITest, ChosenFileIsReadEvenWhenItsNameDerivesAnother) {
   }
 }
 
-TEST_F(TFORMDITest, FileFilterMatchesNumInAnyLetterCase) {
+TEST_F(tformdi_test, file_filter_matches_num_in_any_letter_case) {
   for (const char* name : {"a.NUM", "b.num", "c.Num", "d.txt", "e.numx"}) {
     WriteChart(name, ChartOf({.name = "X", .personality = "1"}));
   }
@@ -414,7 +414,7 @@ class StubbornChild : public QWidget {
   void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 
-TEST_F(TFORMDITest, CloseAllChildrenClosesEveryChartWindowOnce) {
+TEST_F(tformdi_test, close_all_children_closes_every_chart_window_once) {
   QMdiSubWindow* stubborn = frame_->mdiArea()->addSubWindow(new StubbornChild);
   stubborn->show();
   QList<QPointer<TVemapa>> charts;
@@ -429,7 +429,7 @@ TEST_F(TFORMDITest, CloseAllChildrenClosesEveryChartWindowOnce) {
   EXPECT_EQ(frame_->mdiArea()->subWindowList(), QList<QMdiSubWindow*>{stubborn});
 }
 
-TEST_F(TFORMDITest, ChartWindowsFollowTheirOwner) {
+TEST_F(tformdi_test, chart_windows_follow_their_owner) {
   auto owner = std::make_unique<QWidget>(frame_.get(), Qt::Dialog);
   QPointer<TVemapa> owned = OpenChartWindow(owner.get(), QStringLiteral("UM"));
   QPointer<TVemapa> framed = OpenChart(QStringLiteral("DOIS"));
@@ -447,7 +447,7 @@ TEST_F(TFORMDITest, ChartWindowsFollowTheirOwner) {
   EXPECT_TRUE(framed.isNull());
 }
 
-TEST_F(TFORMDITest, ChartWindowsHaveNoTitleBarButtons) {
+TEST_F(tformdi_test, chart_windows_have_no_title_bar_buttons) {
   TVemapa* chart = OpenChart(QStringLiteral("UM"));
   QMdiSubWindow* sub = chart->SubWindow();
   EXPECT_TRUE(sub->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -456,7 +456,7 @@ TEST_F(TFORMDITest, ChartWindowsHaveNoTitleBarButtons) {
   EXPECT_EQ(chart->size(), frame_->mdiArea()->viewport()->size());
 }
 
-TEST_F(TFORMDITest, TwoWindowsOnTheSameFileAreIndependent) {
+TEST_F(tformdi_test, two_windows_on_the_same_file_are_independent) {
   WriteChart("MARIA.NUM", ChartOf({}));
   TVemapa* first = OpenChart(QStringLiteral("MARIA"));
   TVemapa* second = OpenChart(QStringLiteral("MARIA"));
@@ -475,7 +475,7 @@ TEST_F(TFORMDITest, TwoWindowsOnTheSameFileAreIndependent) {
   EXPECT_EQ(second->Panel2->text(), QStringLiteral("7"));
 }
 
-TEST_F(TFORMDITest, NovoWithTheInitialValuesWritesAndOpensTheChart) {
+TEST_F(tformdi_test, novo_with_the_initial_values_writes_and_opens_the_chart) {
   frame_->Novo1Click();
   const QList<TCriacao*> dialogs = frame_->findChildren<TCriacao*>();
   ASSERT_EQ(dialogs.size(), 1);
@@ -503,7 +503,7 @@ TEST_F(TFORMDITest, NovoWithTheInitialValuesWritesAndOpensTheChart) {
   EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Vorelim", "Aju&da"}));
 }
 
-TEST(TFORMDIStartButtonTest, OpensTheIntroductionAndHidesItself) {
+TEST(tformdi_start_button_test, opens_the_introduction_and_hides_itself) {
   QPointer<TFORMDI> frame = new TFORMDI;
   frame->show();
   ASSERT_TRUE(frame->Button1->isVisible());

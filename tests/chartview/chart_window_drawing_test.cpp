@@ -36,7 +36,7 @@ using vorelim::test::PdfMediaBox;
 using vorelim::test::PdfPageCount;
 using vorelim::test::RecordingPrinter;
 
-class ChartWindowDrawingTest : public ::testing::Test {
+class chart_window_drawing_test : public ::testing::Test {
  protected:
   void TearDown() override {
     windows_.clear();
@@ -85,7 +85,7 @@ class BoxImage {
   QRgb ground_;
 };
 
-TEST_F(ChartWindowDrawingTest, rings_of_water_earth_and_wood_on_the_designed_pixels) {
+TEST_F(chart_window_drawing_test, rings_of_water_earth_and_wood_on_the_designed_pixels) {
   const ChartRecord record = ChartFor("ANA", 15, 8, 1968);
   // The chart has every ring of water, earth and wood, and none of metal or fire.
   for (int n : {1, 2, 3}) {
@@ -142,7 +142,7 @@ TEST_F(ChartWindowDrawingTest, rings_of_water_earth_and_wood_on_the_designed_pix
 
 // ---- Year transits ------------------------------------------------------------------------
 
-TEST_F(ChartWindowDrawingTest, ok_shows_the_transits_of_the_year_in_the_box) {
+TEST_F(chart_window_drawing_test, ok_shows_the_transits_of_the_year_in_the_box) {
   // Born 15/8/2017: 2026 is nine years on, so the year number is 5 again.
   const ChartRecord record = ChartFor("LUA", 15, 8, 2017);
   TVemapa* window = Open(record);
@@ -178,7 +178,7 @@ TEST_F(ChartWindowDrawingTest, ok_shows_the_transits_of_the_year_in_the_box) {
   }
 }
 
-TEST_F(ChartWindowDrawingTest, born_in_the_current_year) {
+TEST_F(chart_window_drawing_test, born_in_the_current_year) {
   const ChartRecord record = ChartFor("NOVO", 15, 8, 2026);
   TVemapa* window = Open(record);
   EXPECT_EQ(window->Edit1->text(), QStringLiteral("2026"));
@@ -189,7 +189,7 @@ TEST_F(ChartWindowDrawingTest, born_in_the_current_year) {
   EXPECT_EQ(window->StringGrid1->Cell(0, 1), QStringLiteral("         5  "));
 }
 
-TEST_F(ChartWindowDrawingTest, born_after_the_current_year_uses_the_birth_year) {
+TEST_F(chart_window_drawing_test, born_after_the_current_year_uses_the_birth_year) {
   const ChartRecord record = ChartFor("FUTURO", 15, 8, 2030);
   TVemapa* window = Open(record);
   EXPECT_EQ(window->Edit1->text(), QStringLiteral("2026"));
@@ -204,7 +204,7 @@ TEST_F(ChartWindowDrawingTest, born_after_the_current_year_uses_the_birth_year) 
   EXPECT_TRUE(window->Button1->isHidden());
 }
 
-TEST_F(ChartWindowDrawingTest, a_year_change_hides_the_results_until_ok) {
+TEST_F(chart_window_drawing_test, a_year_change_hides_the_results_until_ok) {
   TVemapa* window = Open(ChartFor("JOSE", 7, 3, 1962));
   window->Button1->click();
   ASSERT_FALSE(window->StringGrid1->isHidden());
@@ -234,7 +234,7 @@ TEST_F(ChartWindowDrawingTest, a_year_change_hides_the_results_until_ok) {
   EXPECT_EQ(window->StringGrid1->Cell(0, 0), QStringLiteral("      3000  "));
 }
 
-TEST_F(ChartWindowDrawingTest, ok_after_a_failed_load_still_fills_the_grid) {
+TEST_F(chart_window_drawing_test, ok_after_a_failed_load_still_fills_the_grid) {
   windows_.push_back(std::make_unique<TVemapa>(nullptr));
   TVemapa* window = windows_.back().get();
   window->LoadChart(QStringLiteral("NAOEXISTE"));
@@ -245,7 +245,7 @@ TEST_F(ChartWindowDrawingTest, ok_after_a_failed_load_still_fills_the_grid) {
 
 // ---- The printout -------------------------------------------------------------------------
 
-TEST_F(ChartWindowDrawingTest, prints_one_pdf_page_and_setup_changes_later_printouts) {
+TEST_F(chart_window_drawing_test, prints_one_pdf_page_and_setup_changes_later_printouts) {
   QTemporaryDir dir;
   TVemapa* window = Open(ChartFor("ANA", 15, 8, 1968));
   QString file;
@@ -284,7 +284,7 @@ TEST_F(ChartWindowDrawingTest, prints_one_pdf_page_and_setup_changes_later_print
   printer.setPageOrientation(QPageLayout::Portrait);
 }
 
-TEST_F(ChartWindowDrawingTest, cancel_prints_nothing_and_printer_errors_stay_silent) {
+TEST_F(chart_window_drawing_test, cancel_prints_nothing_and_printer_errors_stay_silent) {
   RecordingPrinter recorder(4660, 6716, 600);
   vorelim::SetProgramPrinterForTesting(&recorder);
   TVemapa* window = Open(ChartFor("ANA", 15, 8, 1968));
@@ -306,7 +306,7 @@ TEST_F(ChartWindowDrawingTest, cancel_prints_nothing_and_printer_errors_stay_sil
   EXPECT_EQ(window->findChild<QMessageBox*>(), nullptr);
 }
 
-TEST_F(ChartWindowDrawingTest, printout_is_the_chart_for_the_year_box_and_this_month) {
+TEST_F(chart_window_drawing_test, printout_is_the_chart_for_the_year_box_and_this_month) {
   // Where each item lies on the page is the printout's own test; this one checks that the window
   // prints its chart for the year box (2026) and today's month (December) on the program printer.
   RecordingPrinter recorder(4660, 6716, 600);
@@ -335,7 +335,7 @@ TEST_F(ChartWindowDrawingTest, printout_is_the_chart_for_the_year_box_and_this_m
   EXPECT_TRUE(rec.texts[14].text.startsWith(QStringLiteral("CASA DEZEMBRO: ")));
 }
 
-TEST_F(ChartWindowDrawingTest, printout_uses_the_year_box_and_replaces_a_year_before_birth) {
+TEST_F(chart_window_drawing_test, printout_uses_the_year_box_and_replaces_a_year_before_birth) {
   RecordingPrinter recorder(4660, 6716, 600);
   vorelim::SetProgramPrinterForTesting(&recorder);
   TVemapa* future = Open(ChartFor("FUTURO", 15, 8, 2030));

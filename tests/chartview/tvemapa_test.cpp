@@ -45,7 +45,7 @@ QMessageBox* WarningOf(TVemapa* window) {
   return window->findChild<QMessageBox*>(QStringLiteral("LoadWarning"));
 }
 
-class TVemapaTest : public ::testing::Test {
+class tvemapa_test : public ::testing::Test {
  protected:
   // A stand-alone chart window (there is no main frame in these tests), destroyed by the test.
   TVemapa* NewWindow() {
@@ -60,7 +60,7 @@ class TVemapaTest : public ::testing::Test {
   std::vector<std::unique_ptr<TVemapa>> windows_;
 };
 
-TEST_F(TVemapaTest, ControlsSitAtTheirDesignedPlaces) {
+TEST_F(tvemapa_test, controls_sit_at_their_designed_places) {
   TVemapa* window = NewWindow();
   struct Row {
     const char* name;
@@ -88,7 +88,7 @@ TEST_F(TVemapaTest, ControlsSitAtTheirDesignedPlaces) {
   EXPECT_EQ(window->PaintBox1->geometry(), QRect(192, -8, 361, 281));
 }
 
-TEST_F(TVemapaTest, PanelsHaveTheLabelAndValueStyles) {
+TEST_F(tvemapa_test, panels_have_the_label_and_value_styles) {
   TVemapa* window = NewWindow();
   const std::pair<BevelPanel*, const char*> labels[] = {{window->Panel5, "NASCEU EM :"},
                                                         {window->Panel6, "PERSONALIDADE"},
@@ -121,7 +121,7 @@ TEST_F(TVemapaTest, PanelsHaveTheLabelAndValueStyles) {
   EXPECT_EQ(window->Button1->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
 }
 
-TEST_F(TVemapaTest, CaptionsFitInsideTheirControls) {
+TEST_F(tvemapa_test, captions_fit_inside_their_controls) {
   // The substitute faces must not cut the designed captions.
   vorelim::RegisterFontSubstitutes();
   TVemapa* window = NewWindow();
@@ -137,7 +137,7 @@ TEST_F(TVemapaTest, CaptionsFitInsideTheirControls) {
             window->Edit1->width() - 4);
 }
 
-TEST_F(TVemapaTest, FreshWindowKeepsItsDesignedStateUntilLoaded) {
+TEST_F(tvemapa_test, fresh_window_keeps_its_designed_state_until_loaded) {
   TVemapa* window = NewWindow();
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Mapa Individual"));
   EXPECT_EQ(window->Edit1->text(), QStringLiteral("100"));
@@ -150,7 +150,7 @@ TEST_F(TVemapaTest, FreshWindowKeepsItsDesignedStateUntilLoaded) {
   for (const QString& month : window->MonthNumbers) EXPECT_TRUE(month.isEmpty());
 }
 
-TEST_F(TVemapaTest, LoadingAGoodChartFillsThePanelsAndHidesTheResults) {
+TEST_F(tvemapa_test, loading_a_good_chart_fills_the_panels_and_hides_the_results) {
   WriteChart("MARIA.NUM", ChartOf({}));
   TVemapa* window = NewWindow();
   window->StringGrid1->show();
@@ -177,14 +177,14 @@ TEST_F(TVemapaTest, LoadingAGoodChartFillsThePanelsAndHidesTheResults) {
   EXPECT_EQ(WarningOf(window), nullptr);
 }
 
-TEST_F(TVemapaTest, BirthDateShowsTheStoredTextsWithoutLeadingZeros) {
+TEST_F(tvemapa_test, birth_date_shows_the_stored_texts_without_leading_zeros) {
   WriteChart("ANA.NUM", ChartOf({.name = "ANA", .day = "7", .month = "3", .year = "1962"}));
   TVemapa* window = NewWindow();
   window->LoadChart(QStringLiteral("ANA"));
   EXPECT_EQ(window->Panel1->text(), QStringLiteral("7/3/1962"));
 }
 
-TEST_F(TVemapaTest, YearBoxShowsTheCalendarYear) {
+TEST_F(tvemapa_test, year_box_shows_the_calendar_year) {
   // The year comes from the date itself, whatever the date's written form would be.
   const struct {
     const char* name;
@@ -205,7 +205,7 @@ TEST_F(TVemapaTest, YearBoxShowsTheCalendarYear) {
   }
 }
 
-TEST_F(TVemapaTest, FilesThatGiveNoChartStillOpenAndAreReported) {
+TEST_F(tvemapa_test, files_that_give_no_chart_still_open_and_are_reported) {
   const ChartRecord good = ChartOf({});
   ChartRecord oversized_length = good;
   oversized_length.bytes()[vorelim::LayoutOf(ChartField::Name).offset] = 200;
@@ -251,7 +251,7 @@ TEST_F(TVemapaTest, FilesThatGiveNoChartStillOpenAndAreReported) {
   }
 }
 
-TEST_F(TVemapaTest, UnreadableChartIsReportedWithTheReason) {
+TEST_F(tvemapa_test, unreadable_chart_is_reported_with_the_reason) {
   // A folder where the chart file should be cannot be read as a file.
   std::filesystem::create_directory("PASTA.NUM");
   TVemapa* window = NewWindow();
@@ -263,7 +263,7 @@ TEST_F(TVemapaTest, UnreadableChartIsReportedWithTheReason) {
   EXPECT_TRUE(box->text().contains(QStringLiteral("PASTA.NUM")));
 }
 
-TEST_F(TVemapaTest, UpDownRangeFollowsTheBirthYearAndStaysValid) {
+TEST_F(tvemapa_test, up_down_range_follows_the_birth_year_and_stays_valid) {
   const struct {
     const char* year;
     int minimum;
@@ -281,7 +281,7 @@ TEST_F(TVemapaTest, UpDownRangeFollowsTheBirthYearAndStaysValid) {
   }
 }
 
-TEST_F(TVemapaTest, UpDownStepsOneYearWithinTheRangeWithoutWrapping) {
+TEST_F(tvemapa_test, up_down_steps_one_year_within_the_range_without_wrapping) {
   const struct {
     const char* name;
     const char* birth_year;
@@ -309,7 +309,7 @@ TEST_F(TVemapaTest, UpDownStepsOneYearWithinTheRangeWithoutWrapping) {
   }
 }
 
-TEST_F(TVemapaTest, EnterPressesOkOnlyWhileItIsVisible) {
+TEST_F(tvemapa_test, enter_presses_ok_only_while_it_is_visible) {
   WriteChart("MARIA.NUM", ChartOf({}));
   TVemapa* window = NewWindow();
   window->LoadChart(QStringLiteral("MARIA"));
@@ -325,7 +325,7 @@ TEST_F(TVemapaTest, EnterPressesOkOnlyWhileItIsVisible) {
   EXPECT_EQ(clicks.count(), 1);
 }
 
-TEST_F(TVemapaTest, WindowGoesWithItsOwner) {
+TEST_F(tvemapa_test, window_goes_with_its_owner) {
   auto owner = std::make_unique<QWidget>();
   QPointer<TVemapa> window = OpenChartWindow(owner.get(), QStringLiteral("NADA"));
   ASSERT_FALSE(window.isNull());
@@ -336,7 +336,7 @@ TEST_F(TVemapaTest, WindowGoesWithItsOwner) {
   EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(TVemapaTest, MenuHasTheDesignedItems) {
+TEST_F(tvemapa_test, menu_has_the_designed_items) {
   TVemapa* window = NewWindow();
   const QList<QAction*> top = window->MenuBarActions();
   ASSERT_EQ(top.size(), 2);

@@ -11,7 +11,7 @@
 
 namespace {
 
-TEST(FontsTest, DesignedFacesResolveToTheInstalledSubstitutes) {
+TEST(fonts_test, designed_faces_resolve_to_the_installed_substitutes) {
   vorelim::RegisterFontSubstitutes();
   vorelim::RegisterFontSubstitutes();  // a second call adds nothing
   // Qt keeps substitute names in lower case.
@@ -38,7 +38,7 @@ TEST(FontsTest, DesignedFacesResolveToTheInstalledSubstitutes) {
 
 // Fonts are asked for by the installed family, which loads faster than the designed name and must
 // give the very same face and metrics.
-TEST(FontsTest, InstalledFamilyNamesTheFaceTheDesignedNameGets) {
+TEST(fonts_test, installed_family_names_the_face_the_designed_name_gets) {
   vorelim::RegisterFontSubstitutes();
   const struct {
     const char* asked;
