@@ -1,7 +1,6 @@
 #include "chartview/tvemapa.h"
 
 #include <QAction>
-#include <QDir>
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>

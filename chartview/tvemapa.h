@@ -24,7 +24,6 @@ class QAction;
 class QMdiSubWindow;
 class QMenu;
 class QPainter;
-class QPrinter;
 class QPushButton;
 QT_END_NAMESPACE
 

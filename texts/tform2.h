@@ -12,7 +12,6 @@
 QT_BEGIN_NAMESPACE
 class QCloseEvent;
 class QFrame;
-class QPrinter;
 class QPushButton;
 class QShowEvent;
 class QStackedWidget;
