@@ -1,7 +1,7 @@
 #include "app/help_viewer.h"
 
 #include "app/help_window.h"
-#include "app/messages.h"
+#include "ui/messages.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,11 +14,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// The manual's folder relative to the program's, as the build lays it out (the install layout).
+// The manual's folder relative to the program's, from app/CMakeLists.txt: the build lays the
+// manual out beside the program as an installation does.
 #ifndef VORELIM_MANUAL_FROM_PROGRAM
-#define VORELIM_MANUAL_FROM_PROGRAM "../share/vorelim/manual"
+#error "VORELIM_MANUAL_FROM_PROGRAM must name the manual's folder relative to the program's"
 #endif
 
+namespace vorelim {
 namespace {
 
 // The errno that keeps the help file from being read, 0 when it can be; anything else than a
@@ -60,18 +62,17 @@ bool HelpViewer::ShowContents(QWidget* owner) const {
   const QString shown = QDir::toNativeSeparators(help_file_);
   const int error = HelpFileError(help_file_);
   if (error == ENOENT) {
-    vorelim::ShowWarning(owner, QStringLiteral("Ajuda"),
-                         QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1").arg(shown));
+    ShowMessage(owner, {.title = QStringLiteral("Ajuda"), .text = HelpFileMissingText(shown)});
     return false;
   }
   if (error != 0) {
-    vorelim::ShowWarning(
-        owner, QStringLiteral("Ajuda"),
-        QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nMotivo: %2.")
-            .arg(shown, vorelim::SystemErrorText(error)));
+    ShowMessage(owner,
+                {.title = QStringLiteral("Ajuda"), .text = HelpFileUnreadableText(shown, error)});
     return false;
   }
   vorelim::HelpWindowOf(owner)->ShowContents(
       QUrl::fromLocalFile(QFileInfo(help_file_).absoluteFilePath()));
   return true;
 }
+
+}  // namespace vorelim

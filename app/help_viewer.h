@@ -2,13 +2,15 @@
 // The program's help layer. The help file fixed at start-up is the contents page of the manual,
 // HTML pages installed in the program's data folder; showing the help contents means showing that
 // page in the program's own help window (app/help_window.h), one window per owner. A missing file
-// is reported to the user in a warning naming the file (vorelim::ShowWarning).
+// is reported to the user in a warning naming the file (ShowMessage).
 
 #include <QString>
 
 QT_BEGIN_NAMESPACE
 class QWidget;
 QT_END_NAMESPACE
+
+namespace vorelim {
 
 class HelpViewer {
  public:
@@ -38,3 +40,5 @@ class HelpViewer {
  private:
   QString help_file_;
 };
+
+}  // namespace vorelim

@@ -9,7 +9,7 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-#include "app/fonts.h"
+#include "ui/fonts.h"
 
 namespace vorelim {
 namespace {

@@ -9,13 +9,13 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
-#include "app/fonts.h"
 #include "app/help_viewer.h"
 #include "app/program_icon.h"
 #include "app/startup_probe.h"
 #include "app/taboutbox.h"
 #include "app/tform1.h"
 #include "app/tformdi.h"
+#include "ui/fonts.h"
 
 int main(int argc, char** argv) {
   vorelim::AllowPrintingWithoutDisplay(argc, argv);
@@ -42,9 +42,7 @@ int main(int argc, char** argv) {
 
   // 1. The help file: the manual's contents page, in the data folder of the installation (at the
   //    same place relative to the program in the build tree).
-  const QString help_file = HelpViewer::DefaultHelpFile();
-  vorelim::Application::SetHelpFile(help_file);
-  HelpViewer::Application().SetHelpFile(help_file);
+  vorelim::HelpViewer::Application().SetHelpFile(vorelim::HelpViewer::DefaultHelpFile());
 
   // 2. The main frame, shown as designed.
   TFORMDI frame;

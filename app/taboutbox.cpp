@@ -12,8 +12,8 @@
 #include <QShowEvent>
 #include <algorithm>
 
-#include "app/fonts.h"
 #include "resources/pictures/about_icon.xpm"
+#include "ui/fonts.h"
 
 TAboutBox::TAboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -23,9 +23,7 @@ TAboutBox::TAboutBox(QWidget* owner)
   setWindowIcon(QIcon(QPixmap(about_icon_xpm)));  // about.ico, compiled in (resources/pictures)
   setModal(false);
   setFixedSize(kClientWidth, kClientHeight);
-  QFont dialog_font(vorelim::InstalledFamily(QStringLiteral("MS Sans Serif")));
-  dialog_font.setPixelSize(11);
-  setFont(dialog_font);
+  setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
 
   // A sunken outer edge around a raised face: two nested one-pixel panels.
   Panel1 = new QFrame(this);
@@ -67,10 +65,9 @@ QLabel* TAboutBox::AddLabel(const char* name, const QString& text, const QRect& 
                             int pixel_size) {
   auto* label = new QLabel(text, Panel1);
   label->setObjectName(QString::fromLatin1(name));
-  QFont font(vorelim::InstalledFamily(QStringLiteral("VAG Rounded Th")));
-  font.setPixelSize(pixel_size);
-  font.setBold(true);
-  label->setFont(font);
+  // Each label is sized to its text, so the rounded face keeps its own width.
+  label->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), pixel_size,
+                                     {.bold = true, .condensed = false}));
   QPalette black = label->palette();
   black.setColor(QPalette::WindowText, Qt::black);
   label->setPalette(black);

@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/fonts.h"
+#include "ui/fonts.h"
 
 namespace {
 
@@ -57,11 +57,7 @@ TForm1::TForm1(QMdiArea* area) : area_(area) {
 
   Label1 = new QLabel(QStringLiteral(" Vorelim"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
-  QFont title(vorelim::InstalledFamily(QStringLiteral("Arial")));
-  title.setPixelSize(35);
-  title.setBold(true);
-  title.setItalic(true);
-  Label1->setFont(title);
+  Label1->setFont(vorelim::DesignFont(QStringLiteral("Arial"), 35, {.bold = true, .italic = true}));
   QPalette green = Label1->palette();
   green.setColor(QPalette::WindowText, QColor(0, 128, 0));
   Label1->setPalette(green);

@@ -14,17 +14,15 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "app/designed.h"
-#include "app/fonts.h"
 #include "app/help_viewer.h"
 #include "app/taboutbox.h"
 #include "chart/tcriacao.h"
 #include "chartview/tvemapa.h"
 #include "texts/tform2.h"
+#include "ui/designed.h"
+#include "ui/fonts.h"
 
 namespace {
-
-TFORMDI* g_main_form = nullptr;
 
 const QString kCaption = QStringLiteral("MAPA DO VORELIM");
 constexpr int kChartNameLength = 15;
@@ -33,7 +31,8 @@ constexpr int kExtensionLength = 4;
 }  // namespace
 
 QString ChartNameFromPath(const QString& path) {
-  // The separators of the original platform, and this platform's own.
+  // "/" is this system's separator; "\" and a drive's ":" come in names of charts made on systems
+  // that use them, and must not end up in the chart name either.
   const qsizetype cut =
       std::max({path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')),
                 path.lastIndexOf(QLatin1Char(':'))});
@@ -45,10 +44,6 @@ QString ChartNameFromPath(const QString& path) {
   return name;
 }
 
-TFORMDI* MainForm() {
-  return g_main_form;
-}
-
 TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FORMDI"));
   setWindowTitle(kCaption);
@@ -56,14 +51,12 @@ TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   resize(600, 440);
   CreateControls();
   CreateMenus();
-  if (g_main_form == nullptr) g_main_form = this;
 }
 
 TFORMDI::~TFORMDI() {
   // The MDI area outlives this class's part of the object (QWidget deletes it later); its
   // signals must not reach a half-destroyed frame.
   disconnect(mdi_area_, nullptr, this, nullptr);
-  if (g_main_form == this) g_main_form = nullptr;
 }
 
 void TFORMDI::CreateControls() {
@@ -87,7 +80,7 @@ void TFORMDI::CreateControls() {
   // frame and is hidden for good by the first command.
   Button1 = vorelim::Placed(new QPushButton(QStringLiteral("FAÇA SEU MAPA"), mdi_area_), "Button1",
                             {208, 272, 185, 25});
-  Button1->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11, true));
+  Button1->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11, {.bold = true}));
   QPalette palette = Button1->palette();
   palette.setColor(QPalette::ButtonText, Qt::black);
   Button1->setPalette(palette);
@@ -122,6 +115,7 @@ void TFORMDI::MergeMenus(QMdiSubWindow* active) {
   // Group 1 ("&Arquivo", and a chart window's "&Vorelim") comes from the active chart window
   // when there is one; group 10 ("Aju&da") is always the frame's.
   auto* chart = active != nullptr ? qobject_cast<TVemapa*>(active->widget()) : nullptr;
+  if (chart != nullptr) ConnectChartRequests(chart);
   QList<QAction*> wanted =
       chart != nullptr ? chart->MenuBarActions() : QList<QAction*>{Arquivo1->menuAction()};
   wanted.append(Ajuda1->menuAction());
@@ -142,6 +136,16 @@ void TFORMDI::UpdateCaption() {
   const QString caption =
       chart != nullptr ? QStringLiteral("%1 - [%2]").arg(kCaption, chart->windowTitle()) : kCaption;
   if (windowTitle() != caption) setWindowTitle(caption);
+}
+
+void TFORMDI::ConnectChartRequests(TVemapa* chart) {
+  // A chart window's menus are reachable only while they are on this bar, so connecting here, as
+  // they come onto it, serves every chart window of the frame, whoever opened it.
+  connect(chart, &TVemapa::OpenRequested, this, &TFORMDI::Abrir1Click, Qt::UniqueConnection);
+  connect(chart, &TVemapa::NewChartRequested, this, &TFORMDI::Novo1Click, Qt::UniqueConnection);
+  connect(chart, &TVemapa::CloseAllRequested, this, &TFORMDI::CloseAllChildren,
+          Qt::UniqueConnection);
+  connect(chart, &TVemapa::QuitRequested, this, &TFORMDI::Sair1Click, Qt::UniqueConnection);
 }
 
 void TFORMDI::Abrir1Click() {
@@ -168,8 +172,8 @@ void TFORMDI::OpenChosenFile(const QString& file) {
   Button1->hide();
   const QString path = QFileInfo(file).absoluteFilePath();
   last_choice_ = path;
-  // As the original open dialog did: the chosen file's folder becomes the current folder, where
-  // later charts are read and new ones written.
+  // The chosen file's folder becomes the current folder, so that later charts are read from and
+  // new ones written to the folder the user works in.
   QDir::setCurrent(QFileInfo(path).absolutePath());
   OpenChartWindow(this, ChartNameFromPath(path), path);
 }
@@ -198,7 +202,7 @@ void TFORMDI::Button1Click() {
 }
 
 void TFORMDI::HELP1Click() {
-  HelpViewer::Application().ShowContents(this);
+  vorelim::HelpViewer::Application().ShowContents(this);
 }
 
 void TFORMDI::Sobre1Click() {

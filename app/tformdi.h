@@ -23,6 +23,7 @@ class QPushButton;
 QT_END_NAMESPACE
 
 class TAboutBox;
+class TVemapa;
 
 /// The chart name of a chosen file: the part after the last "/", "\" or ":", cut to 15
 /// characters, without the 4 characters from its first dot ("MARIA.NUM" gives "MARIA").
@@ -90,11 +91,11 @@ class TFORMDI : public QMainWindow {
   /// Makes the caption "MAPA DO VORELIM - [NAME]" while a chart window is the current child, and
   /// "MAPA DO VORELIM" otherwise.
   void UpdateCaption();
+  /// Connects the requests of a chart window (open, new, close all, quit) to this frame's
+  /// commands, once per window.
+  void ConnectChartRequests(TVemapa* chart);
 
   QMdiArea* mdi_area_ = nullptr;
   bool placed_ = false;
   QString last_choice_;  // the file chosen the previous time
 };
-
-/// The program's one main frame, or nullptr before it is created and after it is destroyed.
-TFORMDI* MainForm();

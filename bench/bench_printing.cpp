@@ -7,10 +7,10 @@
 #include <QPrinter>
 #include <QTextEdit>
 
-#include "app/program_printer.h"
 #include "bench/gui_bench_support.h"
 #include "chartview/tvemapa.h"
 #include "texts/tform2.h"
+#include "ui/program_printer.h"
 
 namespace {
 
@@ -40,12 +40,13 @@ void BM_ChartPrintoutPdf(benchmark::State& state) {
   PdfFile() = bench::TheSession().folder() + QStringLiteral("/chart.pdf");
   auto* window = OpenChartWindow(&bench::TheSession().frame(), QStringLiteral("MARIA"));
   QCoreApplication::processEvents();
-  window->SetPrintDialogForTesting([](QPrinter& printer) { return PrintToPdf(printer); });
+  vorelim::SetPrintDialogForTesting(&PrintToPdf);
   for (auto _ : state) {
     window->Imprimir1->trigger();
   }
   Printed(state);
-  window->subWindow()->close();
+  vorelim::SetPrintDialogForTesting(nullptr);
+  window->SubWindow()->close();
   QCoreApplication::processEvents();
 }
 BENCHMARK(BM_ChartPrintoutPdf)->Unit(benchmark::kMillisecond);
@@ -55,7 +56,7 @@ void BM_TextPrintoutPdf(benchmark::State& state) {
   static const QString kKeys[] = {QStringLiteral("intro"), QStringLiteral("c3")};
   const QString& key = kKeys[state.range(0)];
   PdfFile() = bench::TheSession().folder() + QStringLiteral("/text.pdf");
-  TForm2::SetPrintDialogForTesting(&PrintToPdf);
+  vorelim::SetPrintDialogForTesting(&PrintToPdf);
   auto* window = OpenTextsWindow(&bench::TheSession().frame(), key);
   QCoreApplication::processEvents();
   for (auto _ : state) {
@@ -64,7 +65,7 @@ void BM_TextPrintoutPdf(benchmark::State& state) {
   Printed(state);
   state.SetLabel(key.toStdString());
   delete window;
-  TForm2::SetPrintDialogForTesting(nullptr);
+  vorelim::SetPrintDialogForTesting(nullptr);
 }
 BENCHMARK(BM_TextPrintoutPdf)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 

@@ -22,7 +22,7 @@ using Clock = std::chrono::steady_clock;
 
 // Closes a chart window as "&Fechar" does (its MDI subwindow goes, and the window with it).
 void CloseChartWindow(TVemapa* window) {
-  window->subWindow()->close();
+  window->SubWindow()->close();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   QCoreApplication::processEvents();
 }

@@ -15,11 +15,11 @@
 #include <cstdlib>
 #include <memory>
 
-#include "app/fonts.h"
 #include "app/tformdi.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/numerology.h"
+#include "ui/fonts.h"
 
 namespace bench {
 

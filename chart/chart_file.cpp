@@ -23,8 +23,9 @@ namespace {
 constexpr std::size_t kMaxNameLength = 15;
 constexpr std::string_view kExtension = ".NUM";
 
-// Lower-case form of a Windows-1252 byte, for comparing file names as the original platform does
-// (ignoring case for the accented letters too).
+// Lower-case form of a Windows-1252 byte, for comparing file names without regard to letter case
+// (accented letters included): chart files come from systems that do not tell "MARIA.NUM" from
+// "maria.num", so two such names must stay one chart.
 constexpr std::array<unsigned char, 256> MakeFoldTable() {
   std::array<unsigned char, 256> fold{};
   for (int b = 0; b < 256; ++b) fold[b] = static_cast<unsigned char>(b);

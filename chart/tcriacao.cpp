@@ -19,18 +19,17 @@
 #include <filesystem>
 #include <string>
 
-#include "app/designed.h"
-#include "app/messages.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
-#include "chart/numerology.h"
+#include "chart/chart_rules.h"
 #include "chart/today.h"
-#include "chart/windows1252.h"
 #include "chartview/tvemapa.h"
+#include "ui/designed.h"
+#include "ui/fonts.h"
+#include "ui/messages.h"
 
 namespace {
 
-constexpr int kDefaultYear = 1990;
 const char* const kWarningLine1 = "JÁ EXISTE UM ARQUIVO COM ESTE NOME !";
 const char* const kWarningLine2 = "DESEJA CONTINUAR ?";
 
@@ -62,12 +61,6 @@ class WarningPanel : public QFrame {
     }
   }
 };
-
-QFont LabelFont() {
-  QFont f(QStringLiteral("Arial"));
-  f.setPixelSize(11);
-  return f;
-}
 
 // A label at its designed place. A label that is `centred` in its parent grows to both sides when
 // the substitute face is wider than the designed one, the others grow to the right.
@@ -102,81 +95,6 @@ QListWidget* MakeList(QWidget* parent, const char* name, const QStringList& item
   return list;
 }
 
-QString NameProblemText(vorelim::NameProblem problem, const QString& name) {
-  using vorelim::NameProblem;
-  switch (problem) {
-    case NameProblem::None:
-      break;
-    case NameProblem::PathSeparator:
-      return QStringLiteral(
-                 "O nome \"%1\" contém uma barra (/ ou \\), que não pode fazer parte "
-                 "do nome de um arquivo.")
-          .arg(name);
-    case NameProblem::ReservedCharacter:
-      return QStringLiteral(
-                 "O nome \"%1\" contém um dos caracteres : * ? \" < > |, que não podem "
-                 "fazer parte do nome de um arquivo.")
-          .arg(name);
-    case NameProblem::ControlCharacter:
-      return QStringLiteral(
-          "O nome contém caracteres de controle, que não podem fazer parte do "
-          "nome de um arquivo.");
-    case NameProblem::DotName:
-      return QStringLiteral("O nome \"%1\" não pode ser usado: \".\" e \"..\" indicam pastas.")
-          .arg(name);
-    case NameProblem::NotWindows1252: {
-      for (const QChar c : name) {
-        if (!vorelim::IsWindows1252Representable(QString(c).toStdString())) {
-          return QStringLiteral(
-                     "O caractere \"%1\" do nome \"%2\" não pode ser gravado no "
-                     "arquivo do mapa.")
-              .arg(c, name);
-        }
-      }
-      return QStringLiteral(
-                 "O nome \"%1\" contém caracteres que não podem ser gravados no "
-                 "arquivo do mapa.")
-          .arg(name);
-    }
-    case NameProblem::TooLong:
-      return QStringLiteral("O nome \"%1\" tem mais de 15 caracteres.").arg(name);
-  }
-  return QStringLiteral("O nome \"%1\" não pode ser usado como nome de arquivo.").arg(name);
-}
-
-QString WriteProblemText(const vorelim::WriteResult& result) {
-  using vorelim::WriteStatus;
-  const QFileInfo written(QString::fromStdString(result.path.string()));
-  const QString file = written.fileName();
-  // The folder as the user knows it: absolute, without the "." of the current folder.
-  const QString folder = QDir::toNativeSeparators(QDir::cleanPath(written.absolutePath()));
-  QString what;
-  switch (result.status) {
-    case WriteStatus::Ok:
-    case WriteStatus::InvalidName:
-      what = QStringLiteral("o arquivo não pôde ser gravado");
-      break;
-    case WriteStatus::CannotCreate:
-      what = QStringLiteral("o arquivo não pôde ser criado");
-      break;
-    case WriteStatus::WriteFailed:
-      what = QStringLiteral("a gravação dos dados falhou");
-      break;
-    case WriteStatus::CannotReplace:
-      what = QStringLiteral("o arquivo existente não pôde ser substituído");
-      break;
-  }
-  QString text = QStringLiteral("Não foi possível gravar o arquivo \"%1\" na pasta \"%2\": %3.")
-                     .arg(file, folder, what);
-  if (result.error != 0) {
-    text += QStringLiteral("\nMotivo: %1.").arg(vorelim::SystemErrorText(result.error));
-  }
-  text += QStringLiteral(
-      "\nO mapa não foi criado; um arquivo anterior com este nome ficou como "
-      "estava.");
-  return text;
-}
-
 }  // namespace
 
 TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
@@ -187,9 +105,7 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(382, 185);
   // "MS Sans Serif" 8 points, as drawn at 96 pixels per inch.
-  QFont dialog_font(QStringLiteral("MS Sans Serif"));
-  dialog_font.setPixelSize(11);
-  setFont(dialog_font);
+  setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   // The light 3D colour: halfway between the button face and its light edge, as QPalette derives
   // Midlight from a button colour (the Fusion style's own Midlight is darker than the face).
   QPalette pal = palette();
@@ -216,7 +132,7 @@ void TCriacao::BuildControls() {
   Bevel1 = vorelim::Placed(new QFrame(this), "Bevel1", {8, 8, 281, 161});
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
 
-  const QFont label_font = LabelFont();
+  const QFont label_font = vorelim::DesignFont(QStringLiteral("Arial"), 11);
   Label1 = MakeLabel(this, "Label1", QStringLiteral("Nome"), {24, 40, 27, 14}, label_font);
 
   Edit1 =
@@ -260,9 +176,8 @@ void TCriacao::BuildControls() {
   teal.setColor(QPalette::Window, QColor(0, 128, 128));
   teal.setColor(QPalette::WindowText, Qt::white);
   Panel1->setPalette(teal);
-  QFont panel_font(QStringLiteral("VAG Rounded Th"));
-  panel_font.setPixelSize(12);
-  panel_font.setBold(true);
+  const QFont panel_font =
+      vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 12, {.bold = true});
   Panel1->setFont(panel_font);
 
   Label5 = MakeLabel(Panel1, "Label5", QString::fromUtf8(kWarningLine1), {72, 17, 212, 14},
@@ -292,14 +207,6 @@ void TCriacao::BuildControls() {
 
   SetWarningVisible(false);
   Edit1->setFocus();
-}
-
-int TCriacao::BirthYearFromText(const QString& text, int current_year) {
-  bool ok = false;
-  const int year = text.toInt(&ok);
-  const int two_digit_year = current_year % 100;
-  if (!ok || year < 1 || year < two_digit_year) return kDefaultYear;
-  return year;
 }
 
 bool TCriacao::eventFilter(QObject* watched, QEvent* event) {
@@ -354,35 +261,26 @@ void TCriacao::Button2Click() {
 }
 
 void TCriacao::OKBtnClick() {
-  const int current_year = vorelim::Today().year;
   const QString name = Edit1->text().left(15);
-  const int day = ListBox1->currentRow() + 1;
-  const int month = ListBox2->currentRow() + 1;
-  const int year = BirthYearFromText(Edit2->text(), current_year);
-
   const std::string utf8_name = name.toStdString();
   const vorelim::NameProblem problem = vorelim::CheckChartName(utf8_name);
   if (problem != vorelim::NameProblem::None) {
-    ShowProblem(QStringLiteral("O mapa não foi criado.\n") + NameProblemText(problem, name));
+    ShowProblem(vorelim::ChartNotCreatedText(problem, name));
     SelectName();
     return;
   }
 
-  vorelim::ChartRecord record;
-  vorelim::CalcChart(record, day, month, year);
-  record.SetText(vorelim::ChartField::Name, utf8_name);
-  record.SetRaw(vorelim::ChartField::BirthDay, std::to_string(day));
-  record.SetRaw(vorelim::ChartField::BirthMonth, std::to_string(month));
-  record.SetRaw(vorelim::ChartField::BirthYear, std::to_string(year));
+  const vorelim::ChartRecord record =
+      vorelim::NewChartRecord(utf8_name, ListBox1->currentRow() + 1, ListBox2->currentRow() + 1,
+                              Edit2->text().toStdString(), vorelim::Today().year % 100);
 
   const vorelim::WriteResult written = vorelim::WriteChartFile(record);
   if (!written.ok()) {
     if (written.status == vorelim::WriteStatus::InvalidName) {
-      ShowProblem(QStringLiteral("O mapa não foi criado.\n") +
-                  NameProblemText(written.name_problem, name));
+      ShowProblem(vorelim::ChartNotCreatedText(written.name_problem, name));
       SelectName();
     } else {
-      ShowProblem(WriteProblemText(written));
+      ShowProblem(vorelim::WriteProblemText(written));
     }
     return;
   }
@@ -405,7 +303,7 @@ void TCriacao::reject() {
 }
 
 void TCriacao::ShowProblem(const QString& text) {
-  vorelim::ShowWarning(this, QStringLiteral("Criação de Arquivo"), text);
+  vorelim::ShowMessage(this, {.title = QStringLiteral("Criação de Arquivo"), .text = text});
 }
 
 void TCriacao::SelectName() {

@@ -25,9 +25,8 @@ class TCriacao : public QDialog {
   explicit TCriacao(QWidget* owner);
   ~TCriacao() override;
 
-  /// The year typed in the year box after the rules for bad or two-digit years: a text that is not
-  /// an integer, a year below 1 or a year below the current year modulo 100 becomes 1990.
-  static int BirthYearFromText(const QString& text, int current_year);
+  /// Esc and the window's close button act as "Cancel".
+  void reject() override;
 
   // Controls under their designed names.
   QFrame* Bevel1 = nullptr;
@@ -66,10 +65,6 @@ class TCriacao : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
-
- public:
-  /// Esc and the window's close button act as "Cancel".
-  void reject() override;
 
  private:
   void BuildControls();

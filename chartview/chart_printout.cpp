@@ -7,10 +7,10 @@
 #include <QPen>
 #include <QPrinter>
 
-#include "chart/numerology.h"
-#include "chart/text_number.h"
+#include "chart/chart_rules.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
+#include "ui/fonts.h"
 
 namespace vorelim {
 namespace {
@@ -21,14 +21,10 @@ constexpr int kLabelPoints = 12;
 constexpr int kTitlePoints = 16;
 constexpr int kLinePoints = 12;
 
-// The first character of a number text, as the printout shows each number.
-std::string FirstCharacter(std::string_view text) {
-  return std::string(text.substr(0, 1));
-}
-
 QFont PrintoutFont(int points) {
   // Face and size only, set afresh: no bold or italic left by an earlier printout.
-  QFont font(QStringLiteral("VAG Rounded Th"));
+  // Sized in points, so it keeps its size on paper; the face is the one the windows show.
+  QFont font(InstalledFamily(QStringLiteral("VAG Rounded Th")));
   font.setPointSize(points);
   font.setBold(false);
   font.setItalic(false);
@@ -48,37 +44,22 @@ std::string_view MonthName(int month) {
 
 ChartPrintout ComposeChartPrintout(const ChartRecord& record, std::string_view transit_year,
                                    int current_month) {
-  const std::string personality = record.Personality();
-  const std::string birth_year = record.BirthYear();
-
-  std::string year_text(transit_year.substr(0, 4));
-  int year = ReadTextNumber(year_text);
-  const int born = ReadTextNumber(birth_year);
-  if (year < born) {
-    // The numbers are defined from the birth year on, as for the "OK" button.
-    year = born;
-    year_text = birth_year;
-  }
-
-  const std::string era = FirstCharacter(EraNumber(personality, year, born));
-  const std::string year_number = FirstCharacter(
-      YearTransits(year_text, record.BirthDay(), record.BirthMonth(), birth_year)[1]);
-  const std::array<int, 12> months = MonthTransits(year, personality);
+  const ChartTransits transits = TransitsForYear(record, transit_year);
   std::string month_number;
   if (current_month >= 1 && current_month <= 12) {
-    month_number = FirstCharacter(std::to_string(months[current_month - 1]));
+    month_number = transits.month_numbers[current_month - 1];
   }
 
   ChartPrintout printout;
   printout.marks = record.Elements();
   printout.lines = {
       "NOME: " + record.Name(),
-      "DATA NASC: " + record.BirthDay() + "/" + record.BirthMonth() + "/" + birth_year,
-      "PERSONALIDADE: " + personality,
+      "DATA NASC: " + record.BirthDay() + "/" + record.BirthMonth() + "/" + record.BirthYear(),
+      "PERSONALIDADE: " + record.Personality(),
       "CONTROLE: " + record.Control(),
       "TENDÊNCIA: " + record.Tendency(),
-      "ERA: " + era,
-      "CASA " + year_text + ": " + year_number,
+      "ERA: " + transits.era,
+      "CASA " + transits.year_text + ": " + transits.year_number,
       "CASA " + std::string(MonthName(current_month)) + ": " + month_number,
   };
   return printout;

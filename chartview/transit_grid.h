@@ -7,7 +7,7 @@
 #include <QString>
 #include <QWidget>
 
-#include "chartview/transit_texts.h"
+#include "chart/transit_texts.h"
 
 namespace vorelim {
 
@@ -40,7 +40,7 @@ class TransitGrid : public QWidget {
  signals:
   /// A cell became the selected one, by mouse or keyboard.
   void selectCell(int column, int row);
-  /// The grid was double-clicked (anywhere on it, like the designed grid).
+  /// The grid was double-clicked, anywhere on it: the double-click opens the selected cell's text.
   void doubleClicked();
 
  protected:

@@ -1,37 +1,33 @@
 #include "chartview/tvemapa.h"
 
 #include <QAction>
-#include <QDir>
+#include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPageSetupDialog>
 #include <QPainter>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
 
-#include "app/designed.h"
-#include "app/fonts.h"
-#include "app/messages.h"
-#include "app/program_printer.h"
-#include "app/tformdi.h"
-#include "chart/numerology.h"
+#include "chart/chart_rules.h"
 #include "chart/text_number.h"
 #include "chart/today.h"
+#include "chart/transit_texts.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
 #include "chartview/chart_printout.h"
-#include "chartview/controls.h"
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
-#include "chartview/transit_texts.h"
 #include "texts/chart_page_keys.h"
 #include "texts/tform2.h"
+#include "ui/controls.h"
+#include "ui/designed.h"
+#include "ui/fonts.h"
+#include "ui/messages.h"
+#include "ui/program_printer.h"
 
 using vorelim::BevelPanel;
 using vorelim::DesignFont;
@@ -51,7 +47,7 @@ void ApplyLabelStyle(BevelPanel* panel) {
   palette.setColor(QPalette::Window, palette.color(QPalette::Button));
   palette.setColor(QPalette::WindowText, Qt::black);
   panel->setPalette(palette);
-  panel->setFont(DesignFont(kRoundedFace, 11, true));
+  panel->setFont(DesignFont(kRoundedFace, 11, {.bold = true}));
 }
 
 // Value style: raised outer bevel only, red background, centred bold rounded caption 15 px high
@@ -62,7 +58,7 @@ void ApplyValueStyle(BevelPanel* panel) {
   palette.setColor(QPalette::Window, kRed);
   palette.setColor(QPalette::WindowText, Qt::white);
   panel->setPalette(palette);
-  panel->setFont(DesignFont(kRoundedFace, 15, true));
+  panel->setFont(DesignFont(kRoundedFace, 15, {.bold = true}));
   panel->setCursor(Qt::DragMoveCursor);
 }
 
@@ -70,31 +66,16 @@ QString FromChart(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
 
-// The message that tells the user why the chart file did not give a chart; empty for a good file.
-QString LoadWarningText(const vorelim::ReadResult& result, const vorelim::ChartRecord& chart) {
-  const QString file = QDir::toNativeSeparators(QDir::cleanPath(
-      QDir::current().absoluteFilePath(QString::fromStdString(result.path.string()))));
-  const QString reason = vorelim::SystemErrorText(result.error);
-  switch (result.status) {
-    case vorelim::ReadStatus::Whole:
-      if (chart.LooksLikeChart()) return QString();
-      return QStringLiteral(
-                 "O arquivo \"%1\" não parece ser um arquivo de mapa: "
-                 "o mapa mostrado pode estar incorreto.")
-          .arg(file);
-    case vorelim::ReadStatus::Missing:
-      return QStringLiteral("O arquivo \"%1\" não foi encontrado.").arg(file);
-    case vorelim::ReadStatus::Short:
-      return QStringLiteral("O arquivo \"%1\" está incompleto: tem %2 bytes, um mapa tem %3.")
-          .arg(file)
-          .arg(result.bytes_read)
-          .arg(vorelim::kChartRecordSize);
-    case vorelim::ReadStatus::Unreadable:
-      return QStringLiteral("Não foi possível ler o arquivo \"%1\": %2.").arg(file, reason);
-    case vorelim::ReadStatus::InvalidName:
-      return QStringLiteral("\"%1\" não é um nome de arquivo de mapa válido.").arg(file);
+// The MDI area of the main window that `owner` belongs to: the owner itself, or the central MDI
+// area of the first main window met going from the owner up through the windows that own it.
+QMdiArea* MdiAreaOf(QWidget* owner) {
+  for (QWidget* widget = owner; widget != nullptr; widget = widget->parentWidget()) {
+    if (auto* area = qobject_cast<QMdiArea*>(widget)) return area;
+    if (auto* main_window = qobject_cast<QMainWindow*>(widget)) {
+      return qobject_cast<QMdiArea*>(main_window->centralWidget());
+    }
   }
-  return QString();
+  return nullptr;
 }
 
 }  // namespace
@@ -112,23 +93,23 @@ TVemapa::TVemapa(QWidget* owner) : QWidget(nullptr), owner_(owner) {
   CreateControls();
   CreateMenus();
 
-  TFORMDI* frame = qobject_cast<TFORMDI*>(owner);
-  if (frame == nullptr) frame = MainForm();
   QWidget* closing_unit = this;
-  if (frame != nullptr) {
+  if (QMdiArea* area = MdiAreaOf(owner)) {
     // The designed window has no title-bar buttons; the frameless hint also keeps Qt from
     // putting the maximised child's buttons into the menu bar.
-    sub_window_ = frame->mdiArea()->addSubWindow(this, Qt::SubWindow | Qt::FramelessWindowHint);
+    sub_window_ = area->addSubWindow(this, Qt::SubWindow | Qt::FramelessWindowHint);
     sub_window_->setAttribute(Qt::WA_DeleteOnClose);
     sub_window_->setWindowTitle(windowTitle());
     closing_unit = sub_window_;
     sub_window_->showMaximized();
+    // The MDI area destroys its subwindows itself when its main window is the owner.
+    if (owner == area->window()) return;
   } else {
     setAttribute(Qt::WA_DeleteOnClose);
     show();
   }
-  // The frame's MDI area destroys its subwindows itself; any other owner takes the window along.
-  if (owner != nullptr && owner != frame) {
+  // Any other owner takes the window along.
+  if (owner != nullptr) {
     connect(owner, &QObject::destroyed, closing_unit, [closing_unit] { delete closing_unit; });
   }
 }
@@ -164,14 +145,14 @@ void TVemapa::CreateControls() {
   // "TRÂNSITOS DO ANO": no bevel, the window's own background, the label font.
   Panel9->SetBevels(BevelPanel::Bevel::None, BevelPanel::Bevel::None, 0);
   Panel9->setAutoFillBackground(false);
-  Panel9->setFont(DesignFont(kRoundedFace, 11, true));
+  Panel9->setFont(DesignFont(kRoundedFace, 11, {.bold = true}));
   QPalette label_text = Panel9->palette();
   label_text.setColor(QPalette::WindowText, Qt::black);
   Panel9->setPalette(label_text);
 
   Button1 =
       vorelim::Placed(new QPushButton(QStringLiteral("OK"), this), "Button1", {173, 208, 26, 25});
-  Button1->setFont(DesignFont(kRoundedFace, 11, true));
+  Button1->setFont(DesignFont(kRoundedFace, 11, {.bold = true}));
   QPalette button_text = Button1->palette();
   button_text.setColor(QPalette::ButtonText, kRed);
   Button1->setPalette(button_text);
@@ -179,7 +160,7 @@ void TVemapa::CreateControls() {
 
   Edit1 = vorelim::Placed(new vorelim::YearEdit(this), "Edit1", {106, 210, 42, 26});
   Edit1->setReadOnly(true);
-  Edit1->setFont(DesignFont(kRoundedFace, 15, true));
+  Edit1->setFont(DesignFont(kRoundedFace, 15, {.bold = true}));
   QPalette edit_colours = Edit1->palette();
   edit_colours.setColor(QPalette::Base, kRed);
   edit_colours.setColor(QPalette::Text, Qt::white);
@@ -300,7 +281,7 @@ void TVemapa::LoadChart(const QString& name, const QString& path) {
   // the birth year is 3000 or later.
   UpDown1->SetMinimum(vorelim::ReadTextNumber(Chart.BirthYear()) + 1);
 
-  load_warning_ = LoadWarningText(result, Chart);
+  load_warning_ = vorelim::LoadWarningText(result, Chart.LooksLikeChart());
   if (!load_warning_.isEmpty()) {
     // Shown once the opener has shown and focused the window, so the message lies above it.
     QTimer::singleShot(0, this, &TVemapa::ShowLoadWarning);
@@ -308,11 +289,10 @@ void TVemapa::LoadChart(const QString& name, const QString& path) {
 }
 
 void TVemapa::ShowLoadWarning() {
-  auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("MAPA DO VORELIM"),
-                              load_warning_, QMessageBox::Ok, this);
-  box->setObjectName(QStringLiteral("LoadWarning"));
-  box->setAttribute(Qt::WA_DeleteOnClose);
-  box->open();
+  vorelim::ShowMessage(this, {.title = QStringLiteral("MAPA DO VORELIM"),
+                              .text = load_warning_,
+                              .wait = vorelim::MessageWait::No,
+                              .box_name = QStringLiteral("LoadWarning")});
 }
 
 void TVemapa::FocusFirstControl() {
@@ -331,37 +311,22 @@ void TVemapa::Edit1Change() {
 }
 
 void TVemapa::Button1Click() {
-  QString year_text = Edit1->text().left(4);
-  int year = vorelim::ReadTextNumber(year_text.toStdString());
-  const std::string personality = Chart.Personality();
-  const std::string birth_year = Chart.BirthYear();
-  const int born = vorelim::ReadTextNumber(birth_year);
-  if (year < born) {
-    // The time numbers start at the birth year; an earlier year in the box is replaced by it.
-    year = born;
-    year_text = FromChart(birth_year);
-    Edit1->setText(year_text);  // runs Edit1Change
-  }
-  TransitYear = year_text;
+  const vorelim::ChartTransits transits =
+      vorelim::TransitsForYear(Chart, Edit1->text().toStdString());
+  TransitYear = FromChart(transits.year_text);
+  if (transits.clamped_to_birth_year) Edit1->setText(TransitYear);  // runs Edit1Change
 
-  const std::string era = vorelim::EraNumber(personality, year, born);
   Panel11->show();
-  Panel12->setText(FromChart(era).left(1));
+  Panel12->setText(FromChart(transits.era));
   Panel12->show();
 
-  const std::array<std::string, 3> years = vorelim::YearTransits(
-      year_text.toStdString(), Chart.BirthDay(), Chart.BirthMonth(), birth_year);
-  YearNumber = FromChart(years[1]).left(1);
-
-  const std::array<int, 12> months = vorelim::MonthTransits(year, personality);
-  std::array<std::string, 12> month_texts;
-  for (std::size_t i = 0; i < months.size(); ++i) {
-    MonthNumbers[i] = QString::number(months[i]).left(1);
-    month_texts[i] = MonthNumbers[i].toStdString();
+  YearNumber = FromChart(transits.year_number);
+  for (std::size_t i = 0; i < MonthNumbers.size(); ++i) {
+    MonthNumbers[i] = FromChart(transits.month_numbers[i]);
   }
 
   StringGrid1->SetCells(
-      vorelim::TransitCellTexts(TransitYear.toStdString(), YearNumber.toStdString(), month_texts));
+      vorelim::TransitCellTexts(transits.year_text, transits.year_number, transits.month_numbers));
   StringGrid1->show();
   Button1->hide();
 }
@@ -372,7 +337,7 @@ void TVemapa::PaintBox1Paint(QPainter& canvas) {
   vorelim::DrawRingsAndStar(canvas, Chart.Elements(), w, h, 1);
   // The labels keep the canvas's size, style and window-text colour; only the face changes.
   QFont font = PaintBox1->font();
-  font.setFamily(QStringLiteral("VAG ROUNDED TH"));
+  font.setFamily(vorelim::InstalledFamily(kRoundedFace));
   canvas.setFont(font);
   canvas.setPen(PaintBox1->palette().color(QPalette::WindowText));
   const std::array<vorelim::PlacedText, 6> labels = vorelim::ScreenLabels(w, h);
@@ -380,63 +345,38 @@ void TVemapa::PaintBox1Paint(QPainter& canvas) {
 }
 
 void TVemapa::Abrir1Click() {
-  if (TFORMDI* frame = MainForm()) frame->Abrir1Click();
+  emit OpenRequested();
 }
 
 void TVemapa::Novo1Click() {
-  if (TFORMDI* frame = MainForm()) frame->Novo1Click();
+  emit NewChartRequested();
 }
 
 void TVemapa::Fechar1Click() {
-  if (TFORMDI* frame = MainForm()) frame->CloseAllChildren();
+  emit CloseAllRequested();
 }
 
 void TVemapa::Sair1Click() {
-  if (TFORMDI* frame = MainForm()) frame->Sair1Click();
+  emit QuitRequested();
 }
 
 void TVemapa::Imprimir1Click() {
   // The year in the box is printed whether or not "OK" was pressed for it, and becomes the
   // window's transit year as "OK" would make it; the box itself is left alone.
-  TransitYear = Edit1->text().left(4);
-  if (vorelim::ReadTextNumber(TransitYear.toStdString()) <
-      vorelim::ReadTextNumber(Chart.BirthYear())) {
-    TransitYear = FromChart(Chart.BirthYear());
-  }
+  TransitYear = FromChart(vorelim::TransitsForYear(Chart, Edit1->text().toStdString()).year_text);
   // The month comes from the calendar date itself, never from a formatted date.
   const vorelim::ChartPrintout printout =
       vorelim::ComposeChartPrintout(Chart, TransitYear.toStdString(), vorelim::Today().month);
 
   QPrinter& printer = vorelim::ProgramPrinter();
-  if (print_dialog_) {
-    if (!print_dialog_(printer)) return;
-  } else {
-    QPrintDialog dialog(&printer, this);
-    dialog.setObjectName(QStringLiteral("PrintDialog1"));
-    if (dialog.exec() != QDialog::Accepted) return;
-  }
+  if (!vorelim::RunPrintDialog(printer, this)) return;
   // A printer that cannot print (none installed, an unwritable file) ends the printout silently.
   vorelim::PrintChartPrintout(printer, printout);
 }
 
 void TVemapa::ImprimirSetup1Click() {
   // Paper and orientation go into the program's one printer, for every later printout.
-  QPrinter& printer = vorelim::ProgramPrinter();
-  if (printer_setup_dialog_) {
-    printer_setup_dialog_(printer);
-    return;
-  }
-  QPageSetupDialog dialog(&printer, this);
-  dialog.setObjectName(QStringLiteral("PrinterSetupDialog1"));
-  dialog.exec();
-}
-
-void TVemapa::SetPrintDialogForTesting(std::function<bool(QPrinter&)> dialog) {
-  print_dialog_ = std::move(dialog);
-}
-
-void TVemapa::SetPrinterSetupDialogForTesting(std::function<void(QPrinter&)> dialog) {
-  printer_setup_dialog_ = std::move(dialog);
+  vorelim::RunPrinterSetupDialog(vorelim::ProgramPrinter(), this);
 }
 
 void TVemapa::Instrues1Click() {
@@ -474,7 +414,7 @@ void TVemapa::StringGrid1DblClick() {
 TVemapa* OpenChartWindow(QWidget* owner, const QString& name, const QString& path) {
   auto* window = new TVemapa(owner);
   window->LoadChart(name, path);
-  if (QMdiSubWindow* sub = window->subWindow()) {
+  if (QMdiSubWindow* sub = window->SubWindow()) {
     sub->showMaximized();
     if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
   } else {

@@ -1,8 +1,10 @@
 #pragma once
 // The chart window: one person's chart inside the main frame. TVemapa is the widget placed in a
-// QMdiSubWindow of the frame's MDI area (the subwindow is only its frame: maximised, without
-// title-bar buttons); subWindow() gives that frame. The window is destroyed when its subwindow
-// closes and also when its owner (the frame or a new chart dialog) is destroyed.
+// QMdiSubWindow of the MDI area of the main window its owner belongs to (the subwindow is only its
+// frame: maximised, without title-bar buttons); SubWindow() gives that frame. The window is
+// destroyed when its subwindow closes and also when its owner (the frame or a new chart dialog) is
+// destroyed. It knows its owner, not the frame: the file commands that concern the whole program
+// (open, new, close all, quit) are requests that the frame connects.
 //
 // Every control keeps its designed name as member and objectName. The state a window keeps for
 // itself (chart record, chart name, transit year, year and month numbers, selected cell) is
@@ -13,7 +15,6 @@
 #include <QString>
 #include <QWidget>
 #include <array>
-#include <functional>
 
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
@@ -23,7 +24,6 @@ class QAction;
 class QMdiSubWindow;
 class QMenu;
 class QPainter;
-class QPrinter;
 class QPushButton;
 QT_END_NAMESPACE
 
@@ -39,8 +39,9 @@ class TVemapa : public QWidget {
   Q_OBJECT
 
  public:
-  /// Creates the window, shown at once: maximised inside the main frame's MDI area when there is
-  /// a main frame, otherwise as a window of its own. Destroyed together with `owner`.
+  /// Creates the window, shown at once: maximised inside the MDI area of the main window that
+  /// `owner` belongs to (the owner, or a window up its chain of owners, being that main window),
+  /// otherwise as a window of its own. Destroyed together with `owner`.
   explicit TVemapa(QWidget* owner);
   ~TVemapa() override;
 
@@ -53,7 +54,7 @@ class TVemapa : public QWidget {
   void LoadChart(const QString& name, const QString& path);
 
   /// The MDI subwindow that frames this window, or nullptr when it stands alone.
-  QMdiSubWindow* subWindow() const { return sub_window_; }
+  QMdiSubWindow* SubWindow() const { return sub_window_; }
   /// The owner given at construction (nullptr once it is destroyed).
   QWidget* owner() const { return owner_; }
 
@@ -69,12 +70,6 @@ class TVemapa : public QWidget {
 
   /// The message shown after the last load, empty when the file was a good chart.
   QString loadWarning() const { return load_warning_; }
-
-  /// Replaces the print dialog of "&Imprimir" (tests): it gets the program's printer and returns
-  /// true to print. An empty function restores the real dialog.
-  void SetPrintDialogForTesting(std::function<bool(QPrinter&)> dialog);
-  /// Replaces the printer setup dialog of "C&onfigurar Impressão" (tests); empty restores it.
-  void SetPrinterSetupDialogForTesting(std::function<void(QPrinter&)> dialog);
 
   // Per-window state.
   vorelim::ChartRecord Chart;            // the loaded chart record
@@ -115,7 +110,18 @@ class TVemapa : public QWidget {
   QAction* Sair1 = nullptr;
   QAction* Instrues1 = nullptr;
 
+ signals:
+  /// "A&brir": asks for a chart file to open.
+  void OpenRequested();
+  /// "&Novo": asks for a new chart dialog.
+  void NewChartRequested();
+  /// "&Fechar": asks to close every child window of the frame.
+  void CloseAllRequested();
+  /// "&Sair": asks to end the program.
+  void QuitRequested();
+
  public slots:
+  /// The file commands: each emits its request.
   void Abrir1Click();
   void Novo1Click();
   void Fechar1Click();
@@ -153,8 +159,6 @@ class TVemapa : public QWidget {
   QPointer<QWidget> owner_;
   QMdiSubWindow* sub_window_ = nullptr;
   QString load_warning_;
-  std::function<bool(QPrinter&)> print_dialog_;
-  std::function<void(QPrinter&)> printer_setup_dialog_;
 };
 
 /// Opens a chart window the way every command does: constructs it with `owner`, loads the chart

@@ -1,5 +1,7 @@
 #include "texts/chart_page_keys.h"
 
+#include "chart/transit_texts.h"
+
 namespace vorelim {
 
 QString HousePageKey(const QString& number) {
@@ -8,10 +10,8 @@ QString HousePageKey(const QString& number) {
 
 QString GridCellNumber(int column, int row, const QString& year_number,
                        const std::array<QString, 12>& month_numbers) {
-  if (column < 2 || column > 7) return year_number;
-  if (row == 0 || row == 1) return month_numbers[column - 2];
-  if (row == 2 || row == 3) return month_numbers[column - 2 + 6];
-  return year_number;
+  const int month = MonthAtTransitCell(column, row);
+  return month < 0 ? year_number : month_numbers[month];
 }
 
 }  // namespace vorelim

@@ -11,9 +11,9 @@ namespace vorelim {
 /// the number is empty, which selects the introduction.
 QString HousePageKey(const QString& number);
 
-/// The number that a selected cell of the transit grid stands for: in rows 0 and 1 columns 2..7
-/// are January..June, in rows 2 and 3 July..December; every other cell (column 0 or 1, or outside
-/// the grid) stands for the year number. A month's name cell and its number cell give the same.
+/// The number that a selected cell of the transit grid stands for: a month's name or number cell
+/// (MonthAtTransitCell) stands for that month's number, every other cell (column 0 or 1, or outside
+/// the grid) for the year number.
 QString GridCellNumber(int column, int row, const QString& year_number,
                        const std::array<QString, 12>& month_numbers);
 

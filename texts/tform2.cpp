@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QFrame>
 #include <QIcon>
-#include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -15,10 +14,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/fonts.h"
-#include "app/program_printer.h"
 #include "texts/text_catalogue.h"
 #include "texts/text_printing.h"
+#include "ui/fonts.h"
+#include "ui/program_printer.h"
 
 namespace {
 
@@ -64,14 +63,6 @@ constexpr int kClientWidth = 620;
 constexpr int kClientHeight = 400;
 
 const QString kIntroductionCaption = QStringLiteral("FAÇA SEU MAPA");
-
-bool RunPlatformPrintDialog(QPrinter& printer, QWidget* parent) {
-  QPrintDialog dialog(&printer, parent);
-  dialog.setObjectName(QStringLiteral("PrintDialog1"));
-  return dialog.exec() == QDialog::Accepted;
-}
-
-TForm2::PrintDialogRunner print_dialog = &RunPlatformPrintDialog;
 
 QIcon ButtonIcon(const QString& picture) {
   QIcon icon;
@@ -151,8 +142,8 @@ void TForm2::BuildPages() {
   const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
   const int text_width =
       kClientWidth - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * frame - 2 * 4 - 1;
-  const QFont text_font =
-      StoredLinesFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 16, true), text_width);
+  const QFont text_font = StoredLinesFont(
+      vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 16, {.bold = true}), text_width);
 
   for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
     const int index = entry.index;
@@ -206,15 +197,11 @@ int TForm2::CurrentPage() const {
   return Notebook1->currentIndex();
 }
 
-void TForm2::SetPrintDialogForTesting(PrintDialogRunner runner) {
-  print_dialog = runner != nullptr ? runner : &RunPlatformPrintDialog;
-}
-
 void TForm2::PrintButtonClick(int index) {
   QTextEdit* box = RichEdit(index);
   if (box == nullptr) return;
   QPrinter& printer = vorelim::ProgramPrinter();
-  if (!print_dialog(printer, this)) return;
+  if (!vorelim::RunPrintDialog(printer, this)) return;
   // A printer that fails ends the printout silently: the user sees what the printer shows.
   vorelim::PrintTextBox(*box, printer);
 }

@@ -12,7 +12,6 @@
 QT_BEGIN_NAMESPACE
 class QCloseEvent;
 class QFrame;
-class QPrinter;
 class QPushButton;
 class QShowEvent;
 class QStackedWidget;
@@ -31,12 +30,6 @@ class TForm2 : public QWidget {
   /// Shows the page of `key` ("1".."9", "c1".."c9", compared exactly) and sets the caption of that
   /// page; every other key shows the introduction with "FAÇA SEU MAPA".
   void SelectPage(const QString& key);
-
-  /// The print dialog: returns true when the user accepted printing on `printer`. Replaceable so
-  /// tests can accept or cancel without a modal dialog.
-  using PrintDialogRunner = bool (*)(QPrinter& printer, QWidget* parent);
-  /// Sets the print dialog; nullptr restores the platform's dialog.
-  static void SetPrintDialogForTesting(PrintDialogRunner runner);
 
   /// Page `index` (0..18) and its controls.
   QWidget* Page(int index) const { return pages_.value(index); }

@@ -1,20 +1,17 @@
-// The application object and the font substitutes. This program creates its own application
-// object (the chart program's, not a plain QApplication), so it has its own main().
+// The application object. This program creates its own application object (the chart program's,
+// not a plain QApplication), so it has its own main().
 
 #include "app/application.h"
 
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFont>
-#include <QFontInfo>
-#include <QFontMetrics>
 #include <QTimer>
 #include <cstdlib>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
 
-#include "app/fonts.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -43,16 +40,17 @@ class FailingObject : public QObject {
   }
 };
 
-class ApplicationTest : public ::testing::Test {
+class application_test : public ::testing::Test {
  protected:
   void SetUp() override {
-    Application::SetFailureReporter([this](const QString& text) { reported_ << text; });
+    vorelim::SetMessageSinkForTesting(
+        [this](QWidget*, const QString&, const QString& text) { reported_ << text; });
   }
-  void TearDown() override { Application::SetFailureReporter({}); }
+  void TearDown() override { vorelim::SetMessageSinkForTesting({}); }
   QStringList reported_;
 };
 
-TEST_F(ApplicationTest, EscapedExceptionIsShownAndTheProgramGoesOn) {
+TEST_F(application_test, escaped_exception_is_shown_and_the_program_goes_on) {
   FailingObject object;
   QEvent event(QEvent::User);
   EXPECT_FALSE(QCoreApplication::sendEvent(&object, &event));
@@ -70,84 +68,13 @@ TEST_F(ApplicationTest, EscapedExceptionIsShownAndTheProgramGoesOn) {
   EXPECT_EQ(reported_.size(), 2);
 }
 
-TEST_F(ApplicationTest, ExceptionInsideTheEventLoopDoesNotEndIt) {
+TEST_F(application_test, exception_inside_the_event_loop_does_not_end_it) {
   FailingObject object;
   QCoreApplication::postEvent(&object, new QEvent(QEvent::User));
   QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(7); });
   EXPECT_EQ(QCoreApplication::exec(), 7);
   EXPECT_EQ(object.handled, 1);
   EXPECT_EQ(reported_.size(), 1);
-}
-
-TEST_F(ApplicationTest, HelpFileIsKeptAsSet) {
-  Application::SetHelpFile(QString::fromLatin1(vorelim::kHelpFilePath));
-  EXPECT_EQ(Application::HelpFile(), QStringLiteral("/usr/share/vorelim/manual/index.html"));
-  EXPECT_TRUE(Application::HelpFile().endsWith(QStringLiteral("/index.html")));
-}
-
-TEST(FontsTest, DesignedFacesResolveToTheInstalledSubstitutes) {
-  vorelim::RegisterFontSubstitutes();
-  vorelim::RegisterFontSubstitutes();  // a second call adds nothing
-  // Qt keeps substitute names in lower case.
-  EXPECT_EQ(QFont::substitutes(QStringLiteral("VAG Rounded Th")).value(0),
-            QStringLiteral("comfortaa"));
-  EXPECT_EQ(QFont::substitutes(QStringLiteral("VAG Rounded Th")).count(QStringLiteral("comfortaa")),
-            1);
-  const struct {
-    const char* designed;
-    const char* installed;
-  } rows[] = {
-      {"VAG Rounded Th", "Comfortaa"},
-      {"VAG ROUNDED TH", "Comfortaa"},
-      {"MS Sans Serif", "Liberation Sans"},
-      {"Arial", "Liberation Sans"},
-  };
-  for (const auto& row : rows) {
-    const QFont font = vorelim::DesignFont(QString::fromLatin1(row.designed), 11, true);
-    EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(row.installed)) << row.designed;
-    EXPECT_EQ(QFontInfo(font).pixelSize(), 11) << row.designed;
-    EXPECT_TRUE(QFontInfo(font).bold()) << row.designed;
-  }
-}
-
-// Fonts are asked for by the installed family, which loads faster than the designed name and must
-// give the very same face and metrics.
-TEST(FontsTest, InstalledFamilyNamesTheFaceTheDesignedNameGets) {
-  vorelim::RegisterFontSubstitutes();
-  const struct {
-    const char* asked;
-    const char* installed;
-  } rows[] = {
-      {"VAG Rounded Th", "Comfortaa"},
-      {"vag rounded th", "Comfortaa"},
-      {"MS Sans Serif", "Liberation Sans"},
-      {"Arial", "Liberation Sans"},  // fontconfig's own alias is not taken for installed
-      {"Liberation Sans", "Liberation Sans"},
-      {"liberation sans", "Liberation Sans"},  // the listed spelling
-      {"No Such Face 7", "No Such Face 7"},    // no substitute: left to Qt
-  };
-  for (const auto& row : rows) {
-    const QString asked = QString::fromLatin1(row.asked);
-    const QString installed = vorelim::InstalledFamily(asked);
-    EXPECT_EQ(installed, QString::fromLatin1(row.installed)) << row.asked;
-    for (const bool bold : {false, true}) {
-      QFont designed(asked);
-      QFont direct(installed);
-      for (QFont* font : {&designed, &direct}) {
-        font->setPixelSize(13);
-        font->setBold(bold);
-        font->setItalic(bold);
-      }
-      EXPECT_EQ(QFontInfo(direct).family(), QFontInfo(designed).family()) << row.asked;
-      EXPECT_EQ(QFontInfo(direct).styleName(), QFontInfo(designed).styleName()) << row.asked;
-      const QString sample = QStringLiteral("FAÇA SEU MAPA Informação 1997");
-      EXPECT_EQ(QFontMetrics(direct).horizontalAdvance(sample),
-                QFontMetrics(designed).horizontalAdvance(sample))
-          << row.asked;
-    }
-  }
-  EXPECT_EQ(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11).family(),
-            QStringLiteral("Comfortaa"));
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace {
 using vorelim::CommandLine;
 using vorelim::ReadCommandLine;
 
-TEST(CommandLineTest, HelpVersionAndUnknownOptionsEndTheProgram) {
+TEST(command_line_test, help_version_and_unknown_options_end_the_program) {
   const struct {
     const char* row;
     QStringList arguments;
@@ -40,7 +40,7 @@ TEST(CommandLineTest, HelpVersionAndUnknownOptionsEndTheProgram) {
   }
 }
 
-TEST(CommandLineTest, FilesAreAbsoluteAndInOrder) {
+TEST(command_line_test, files_are_absolute_and_in_order) {
   const CommandLine command_line = ReadCommandLine(
       {"vorelim", "pasta/MARIA.NUM", "/mapas/jose.num", "", "--", "-ANA.NUM", "--help"});
   EXPECT_FALSE(command_line.exit_code.has_value());

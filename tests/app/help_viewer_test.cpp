@@ -35,6 +35,8 @@ using vorelim::HelpWindow;
 
 namespace {
 
+using vorelim::HelpViewer;
+
 QString Q(const fs::path& path) {
   return QString::fromStdString(path.string());
 }
@@ -144,7 +146,7 @@ TEST(help_viewer_test, the_contents_page_lies_in_the_data_folder_beside_the_prog
   EXPECT_TRUE(path.endsWith(QStringLiteral("/manual/index.html"))) << path.toStdString();
   // The packaged program in /usr/bin finds the pages the package puts in /usr/share.
   EXPECT_EQ(HelpViewer::ContentsPageFor(QStringLiteral("/usr/bin")),
-            QString::fromLatin1(vorelim::kHelpFilePath));
+            QStringLiteral("/usr/share/vorelim/manual/index.html"));
   // The program built in this tree finds the copy the build laid out beside it.
   const QString built = HelpViewer::ContentsPageFor(QStringLiteral(VORELIM_PROGRAM_DIR));
   EXPECT_TRUE(QFileInfo(built).isFile()) << built.toStdString();
@@ -241,13 +243,13 @@ TEST(help_window_test, f1_with_a_chart_window_active_shows_the_same_window) {
 
   TVemapa* chart = OpenChartWindow(&frame, QStringLiteral("UM"));
   vorelim::test::CloseMessageBoxes();  // about the chart file that is not there
-  frame.mdiArea()->setActiveSubWindow(chart->subWindow());
+  frame.mdiArea()->setActiveSubWindow(chart->SubWindow());
   chart->FocusFirstControl();
   PressIn(frame, Qt::Key_F1);
   EXPECT_EQ(HelpWindows(frame), QList<HelpWindow*>{window});
   EXPECT_TRUE(window->isVisible());
   EXPECT_EQ(window->Browser->source(), contents);
-  EXPECT_EQ(frame.mdiArea()->currentSubWindow(), chart->subWindow());
+  EXPECT_EQ(frame.mdiArea()->currentSubWindow(), chart->SubWindow());
 }
 
 // Records the URLs the desktop would have opened.

@@ -14,9 +14,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/fonts.h"
 #include "app/tformdi.h"
 #include "resources/pictures/about_icon.xpm"
+#include "ui/fonts.h"
 
 namespace {
 

@@ -37,7 +37,7 @@ struct RecordedFrame {
 };
 
 // An MDI area of the frame's client size, shown, with the splash window in it.
-class SplashTest : public ::testing::Test {
+class splash_test : public ::testing::Test {
  protected:
   void SetUp() override {
     area_ = std::make_unique<QMdiArea>();
@@ -146,7 +146,7 @@ TEST(splash_position_test, centred_with_halves_rounded_down_and_never_negative) 
   }
 }
 
-TEST_F(SplashTest, is_a_borderless_child_centred_in_the_area) {
+TEST_F(splash_test, is_a_borderless_child_centred_in_the_area) {
   TForm1* splash = MakeSplash();
   QMdiSubWindow* sub = splash->SubWindow();
   ASSERT_NE(sub, nullptr);
@@ -168,7 +168,7 @@ TEST_F(SplashTest, is_a_borderless_child_centred_in_the_area) {
   EXPECT_EQ(sub->pos(), before);
 }
 
-TEST_F(SplashTest, creation_plays_the_whole_sequence_once) {
+TEST_F(splash_test, creation_plays_the_whole_sequence_once) {
   TForm1* splash = MakeSplash();
   EXPECT_TRUE(splash->IsAnimating());
   ASSERT_TRUE(WaitForEnd(splash));
@@ -177,7 +177,7 @@ TEST_F(SplashTest, creation_plays_the_whole_sequence_once) {
   EXPECT_FALSE(splash->IsAnimating());
 }
 
-TEST_F(SplashTest, reactivation_replays_the_sequence) {
+TEST_F(splash_test, reactivation_replays_the_sequence) {
   TForm1* splash = MakeSplash();
   ASSERT_TRUE(WaitForEnd(splash));
   auto* chart = area_->addSubWindow(new QWidget);
@@ -199,7 +199,7 @@ TEST_F(SplashTest, reactivation_replays_the_sequence) {
   EXPECT_EQ(RecordedSequence(), ExpectedSequence());
 }
 
-TEST_F(SplashTest, the_frame_regaining_the_focus_is_no_new_activation) {
+TEST_F(splash_test, the_frame_regaining_the_focus_is_no_new_activation) {
   TForm1* splash = MakeSplash();
   ASSERT_TRUE(WaitForEnd(splash));
   frames_.clear();
@@ -210,7 +210,7 @@ TEST_F(SplashTest, the_frame_regaining_the_focus_is_no_new_activation) {
   EXPECT_TRUE(frames_.empty());
 }
 
-TEST_F(SplashTest, activation_during_a_run_starts_again_from_the_first_frame) {
+TEST_F(splash_test, activation_during_a_run_starts_again_from_the_first_frame) {
   TForm1* splash = MakeSplash(5ms);
   QEventLoop loop;
   QObject::connect(splash, &TForm1::FrameDrawn, &loop, [&] {
@@ -227,7 +227,7 @@ TEST_F(SplashTest, activation_during_a_run_starts_again_from_the_first_frame) {
   EXPECT_EQ(replay, ExpectedSequence());
 }
 
-TEST_F(SplashTest, refuses_every_request_to_close) {
+TEST_F(splash_test, refuses_every_request_to_close) {
   TForm1* splash = MakeSplash();
   ASSERT_TRUE(WaitForEnd(splash));
   QPointer<QMdiSubWindow> sub = splash->SubWindow();
@@ -297,7 +297,7 @@ TEST(splash_in_frame_test,
   for (const auto& names : rounds) {
     for (const char* name : names) {
       TVemapa* chart = OpenChartWindow(&frame, QString::fromLatin1(name));
-      EXPECT_TRUE(chart->subWindow()->isMaximized()) << name;
+      EXPECT_TRUE(chart->SubWindow()->isMaximized()) << name;
     }
     QCoreApplication::processEvents();
     ASSERT_EQ(frame.mdiArea()->subWindowList().size(), static_cast<qsizetype>(names.size() + 1));
@@ -312,8 +312,8 @@ TEST(splash_in_frame_test,
 
   // A chart window closed its own way, after "&Fechar".
   TVemapa* chart = OpenChartWindow(&frame, QStringLiteral("CINCO"));
-  EXPECT_TRUE(chart->subWindow()->isMaximized());
-  chart->subWindow()->close();
+  EXPECT_TRUE(chart->SubWindow()->isMaximized());
+  chart->SubWindow()->close();
   finish_command();
   expect_in_place("a chart window closed alone");
 }
@@ -323,7 +323,7 @@ QColor BarColour(const QImage& shot) {
   return shot.pixelColor(156, 151);
 }
 
-TEST_F(SplashTest, after_the_animation_only_white_the_label_and_the_bar_show) {
+TEST_F(splash_test, after_the_animation_only_white_the_label_and_the_bar_show) {
   TForm1* splash = MakeSplash();
   ASSERT_TRUE(WaitForEnd(splash));
   QCoreApplication::processEvents();
@@ -352,7 +352,7 @@ TEST_F(SplashTest, after_the_animation_only_white_the_label_and_the_bar_show) {
   EXPECT_GT(shot.pixelColor(0, 141).lightness(), shot.pixelColor(311, 161).lightness());
 }
 
-TEST_F(SplashTest, each_frame_is_drawn_over_the_earlier_ones_and_the_bar_hides_the_lowest_rows) {
+TEST_F(splash_test, each_frame_is_drawn_over_the_earlier_ones_and_the_bar_hides_the_lowest_rows) {
   TForm1* splash = MakeSplash(5ms);
   QImage at_last_frame;
   QObject::connect(splash, &TForm1::FrameDrawn, splash, [&](const QString&, int x, bool) {
@@ -391,7 +391,7 @@ TEST_F(SplashTest, each_frame_is_drawn_over_the_earlier_ones_and_the_bar_hides_t
   EXPECT_EQ(at_last_frame.pixelColor(50, 145), BarColour(at_last_frame));
 }
 
-TEST_F(SplashTest, pictures_that_cannot_be_loaded_draw_nothing_and_the_run_goes_on) {
+TEST_F(splash_test, pictures_that_cannot_be_loaded_draw_nothing_and_the_run_goes_on) {
   vorelim::test::TempFolder empty(false);
   TForm1* splash = MakeSplash(0ms, QString::fromStdString(empty.path().string()));
   QImage during;
@@ -407,7 +407,7 @@ TEST_F(SplashTest, pictures_that_cannot_be_loaded_draw_nothing_and_the_run_goes_
   }
 }
 
-TEST_F(SplashTest, frames_are_paced_by_the_timer_and_the_event_loop_keeps_running) {
+TEST_F(splash_test, frames_are_paced_by_the_timer_and_the_event_loop_keeps_running) {
   TForm1* splash = MakeSplash(TForm1::kFrameInterval);
   bool other_work_ran_during_the_run = false;
   QTimer::singleShot(100ms, splash, [&] { other_work_ran_during_the_run = splash->IsAnimating(); });

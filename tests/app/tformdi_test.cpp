@@ -31,12 +31,12 @@
 #include "chart/chart_record.h"
 #include "chart/tcriacao.h"
 #include "chart/today.h"
-#include "chartview/controls.h"
 #include "chartview/tvemapa.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
 #include "texts/tform2.h"
+#include "ui/controls.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ using vorelim::ChartField;
 using vorelim::test::ChartOf;
 using vorelim::test::WriteChart;
 
-TEST(ChartNameFromPathTest, DerivesTheNameAsTheOriginalDid) {
+TEST(chart_name_from_path_test, cuts_the_folder_the_extension_and_the_length_limit) {
   const struct {
     const char* row;
     const char* path;
@@ -113,7 +113,7 @@ void Choose(QFileDialog& dialog, const QString& path) {
   QMetaObject::invokeMethod(&dialog, "accept");
 }
 
-class TFORMDITest : public ::testing::Test {
+class tformdi_test : public ::testing::Test {
  protected:
   void SetUp() override {
     frame_ = std::make_unique<TFORMDI>();
@@ -166,9 +166,8 @@ class TFORMDITest : public ::testing::Test {
   std::unique_ptr<TFORMDI> frame_;
 };
 
-TEST_F(TFORMDITest, FrameStartsAsDesigned) {
+TEST_F(tformdi_test, frame_starts_as_designed) {
   EXPECT_EQ(frame_->windowTitle(), QStringLiteral("MAPA DO VORELIM"));
-  EXPECT_EQ(MainForm(), frame_.get());
   EXPECT_EQ(frame_->font().pixelSize(), 11);
   auto* button = vorelim::test::Named<QPushButton>(*frame_, "Button1");
   EXPECT_TRUE(button->isVisible());
@@ -178,7 +177,7 @@ TEST_F(TFORMDITest, FrameStartsAsDesigned) {
   EXPECT_TRUE(button->font().bold());
 }
 
-TEST_F(TFORMDITest, FrameMenuIsTheDesignedOne) {
+TEST_F(tformdi_test, frame_menu_is_the_designed_one) {
   EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "Aju&da"}));
   vorelim::test::ExpectMenuItems(
       frame_->Arquivo1->actions(),
@@ -191,7 +190,7 @@ TEST_F(TFORMDITest, FrameMenuIsTheDesignedOne) {
        {frame_->Sobre1, "Sobre1", "&Sobre", QKeySequence()}});
 }
 
-TEST_F(TFORMDITest, ActiveChartWindowMergesItsMenusAndClosingRestoresTheFrames) {
+TEST_F(tformdi_test, active_chart_window_merges_its_menus_and_closing_restores_the_frames) {
   TVemapa* first = OpenChart(QStringLiteral("UM"));
   EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Vorelim", "Aju&da"}));
   EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), first->Arquivo1);
@@ -200,7 +199,7 @@ TEST_F(TFORMDITest, ActiveChartWindowMergesItsMenusAndClosingRestoresTheFrames) 
   // The bar follows the active chart window.
   TVemapa* second = OpenChart(QStringLiteral("DOIS"));
   EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), second->Arquivo1);
-  frame_->mdiArea()->setActiveSubWindow(first->subWindow());
+  frame_->mdiArea()->setActiveSubWindow(first->SubWindow());
   EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), first->Arquivo1);
 
   // Another top-level window taking the focus leaves the active child's menus in place.
@@ -220,7 +219,7 @@ TEST_F(TFORMDITest, ActiveChartWindowMergesItsMenusAndClosingRestoresTheFrames) 
 
 // The caption names the active chart window, also after a texts window (another top-level
 // window) took the focus and gave it back, and after the chart window above it closed.
-TEST_F(TFORMDITest, CaptionNamesTheActiveChartWhateverWindowsOpenedInBetween) {
+TEST_F(tformdi_test, caption_names_the_active_chart_whatever_windows_opened_in_between) {
   const QString own = QStringLiteral("MAPA DO VORELIM");
   const QString maria = QStringLiteral("MAPA DO VORELIM - [MARIA]");
   TVemapa* chart = OpenChart(QStringLiteral("MARIA"));
@@ -235,7 +234,7 @@ TEST_F(TFORMDITest, CaptionNamesTheActiveChartWhateverWindowsOpenedInBetween) {
   }
   TVemapa* second = OpenChart(QStringLiteral("JOSE"));
   EXPECT_EQ(frame_->windowTitle(), QStringLiteral("MAPA DO VORELIM - [JOSE]"));
-  second->subWindow()->close();
+  second->SubWindow()->close();
   FinishCommand();
   EXPECT_EQ(frame_->windowTitle(), maria);
   frame_->CloseAllChildren();
@@ -247,7 +246,7 @@ TEST_F(TFORMDITest, CaptionNamesTheActiveChartWhateverWindowsOpenedInBetween) {
   EXPECT_EQ(frame_->windowTitle(), own);
 }
 
-TEST_F(TFORMDITest, FrameShortcutsWithoutAChartWindow) {
+TEST_F(tformdi_test, frame_shortcuts_without_a_chart_window) {
   QSignalSpy help(frame_->HELP1, &QAction::triggered);
   {
     FileDialogAnswer cancel(*frame_, [](QFileDialog& dialog) { dialog.reject(); });
@@ -263,10 +262,10 @@ TEST_F(TFORMDITest, FrameShortcutsWithoutAChartWindow) {
   EXPECT_FALSE(frame_->isVisible());
 }
 
-TEST_F(TFORMDITest, ChartShortcutsWhileAChartWindowIsActive) {
+TEST_F(tformdi_test, chart_shortcuts_while_a_chart_window_is_active) {
   TVemapa* chart = OpenChart(QStringLiteral("UM"));
   OpenChart(QStringLiteral("DOIS"));
-  frame_->mdiArea()->setActiveSubWindow(chart->subWindow());
+  frame_->mdiArea()->setActiveSubWindow(chart->SubWindow());
   chart->FocusFirstControl();
 
   QSignalSpy frame_open(frame_->Abrir1, &QAction::triggered);
@@ -287,7 +286,7 @@ TEST_F(TFORMDITest, ChartShortcutsWhileAChartWindowIsActive) {
   EXPECT_EQ(chart_open.count(), 1);
   EXPECT_EQ(frame_open.count(), 0);
 
-  frame_->mdiArea()->setActiveSubWindow(chart->subWindow());
+  frame_->mdiArea()->setActiveSubWindow(chart->SubWindow());
   const qsizetype dialogs = frame_->findChildren<TCriacao*>().size();
   Press(Qt::CTRL | Qt::Key_N);
   EXPECT_EQ(chart_new.count(), 1);
@@ -309,7 +308,7 @@ TEST_F(TFORMDITest, ChartShortcutsWhileAChartWindowIsActive) {
   EXPECT_FALSE(frame_->isVisible());
 }
 
-TEST_F(TFORMDITest, ChartSairClosesTheFrame) {
+TEST_F(tformdi_test, chart_sair_closes_the_frame) {
   TVemapa* chart = OpenChart(QStringLiteral("UM"));
   chart->FocusFirstControl();
   QSignalSpy chart_exit(chart->Sair1, &QAction::triggered);
@@ -318,7 +317,7 @@ TEST_F(TFORMDITest, ChartSairClosesTheFrame) {
   EXPECT_FALSE(frame_->isVisible());
 }
 
-TEST_F(TFORMDITest, StartButtonHidesForGood) {
+TEST_F(tformdi_test, start_button_hides_for_good) {
   const struct {
     const char* row;
     std::function<void(TFORMDI&)> command;
@@ -344,14 +343,14 @@ TEST_F(TFORMDITest, StartButtonHidesForGood) {
   }
 }
 
-TEST_F(TFORMDITest, CancelledOpenOpensNothing) {
+TEST_F(tformdi_test, cancelled_open_opens_nothing) {
   FileDialogAnswer cancel(*frame_, [](QFileDialog& dialog) { dialog.reject(); });
   frame_->Abrir1Click();
   EXPECT_EQ(cancel.answered(), 1);
   EXPECT_TRUE(ChartWindows().isEmpty());
 }
 
-TEST_F(TFORMDITest, OpensAChartFromAnotherFolderAndOffersItAgain) {
+TEST_F(tformdi_test, opens_a_chart_from_another_folder_and_offers_it_again) {
   const QString other = QDir::current().absoluteFilePath(QStringLiteral("outros"));
   ASSERT_TRUE(QDir().mkpath(other));
   const QString chosen = other + QStringLiteral("/MARIA.NUM");
@@ -362,12 +361,12 @@ TEST_F(TFORMDITest, OpensAChartFromAnotherFolderAndOffersItAgain) {
   ASSERT_EQ(ChartWindows().size(), 1);
   TVemapa* chart = ChartWindows().first();
   EXPECT_EQ(chart->windowTitle(), QStringLiteral("MARIA"));
-  EXPECT_EQ(chart->subWindow()->windowTitle(), QStringLiteral("MARIA"));
+  EXPECT_EQ(chart->SubWindow()->windowTitle(), QStringLiteral("MARIA"));
   EXPECT_EQ(chart->Panel1->text(), QStringLiteral("15/6/1975"));
   EXPECT_EQ(chart->Panel2->text(), QStringLiteral("7"));
   EXPECT_TRUE(chart->loadWarning().isEmpty());
-  EXPECT_TRUE(chart->subWindow()->isMaximized());
-  EXPECT_EQ(frame_->mdiArea()->activeSubWindow(), chart->subWindow());
+  EXPECT_TRUE(chart->SubWindow()->isMaximized());
+  EXPECT_EQ(frame_->mdiArea()->activeSubWindow(), chart->SubWindow());
   // The chosen folder is now the current one: new charts are written there.
   EXPECT_EQ(QDir::current().canonicalPath(), QDir(other).canonicalPath());
 
@@ -383,7 +382,7 @@ TEST_F(TFORMDITest, OpensAChartFromAnotherFolderAndOffersItAgain) {
   EXPECT_EQ(QFileInfo(offered).canonicalFilePath(), QFileInfo(chosen).canonicalFilePath());
 }
 
-TEST_F(TFORMDITest, ChosenFileIsReadEvenWhenItsNameDerivesAnother) {
+TEST_F(tformdi_test, chosen_file_is_read_even_when_its_name_derives_another) {
   // Each row: the file chosen, the caption, and the personality that proves which file was read.
   WriteChart("AUM.NUM", ChartOf({.name = "AUM", .personality = "1"}));
   WriteChart("A.B.NUM", ChartOf({.name = "A.B", .personality = "5"}));
@@ -413,7 +412,7 @@ TEST_F(TFORMDITest, ChosenFileIsReadEvenWhenItsNameDerivesAnother) {
   }
 }
 
-TEST_F(TFORMDITest, FilesOnTheCommandLineOpenAsChosenFiles) {
+TEST_F(tformdi_test, files_on_the_command_line_open_as_chosen_files) {
   // Relative names in two folders, and a missing file between them: each name is resolved in the
   // folder the program started in, although opening a file moves the current folder.
   const QString start = QDir::currentPath();
@@ -448,7 +447,7 @@ TEST_F(TFORMDITest, FilesOnTheCommandLineOpenAsChosenFiles) {
         << rows[i].caption;
   }
   EXPECT_FALSE(frame_->Button1->isVisible());
-  EXPECT_EQ(frame_->mdiArea()->activeSubWindow(), charts[2]->subWindow());
+  EXPECT_EQ(frame_->mdiArea()->activeSubWindow(), charts[2]->SubWindow());
   EXPECT_EQ(QDir::current().canonicalPath(), QDir(start + QStringLiteral("/dois")).canonicalPath());
 
   // The missing file is told as "A&brir" tells it, over its window; the program goes on.
@@ -465,7 +464,7 @@ TEST_F(TFORMDITest, FilesOnTheCommandLineOpenAsChosenFiles) {
   EXPECT_EQ(ChartWindows().size(), 3);
 }
 
-TEST_F(TFORMDITest, FileFilterMatchesNumInAnyLetterCase) {
+TEST_F(tformdi_test, file_filter_matches_num_in_any_letter_case) {
   for (const char* name : {"a.NUM", "b.num", "c.Num", "d.txt", "e.numx"}) {
     WriteChart(name, ChartOf({.name = "X", .personality = "1"}));
   }
@@ -497,7 +496,7 @@ class StubbornChild : public QWidget {
   void closeEvent(QCloseEvent* event) override { event->ignore(); }
 };
 
-TEST_F(TFORMDITest, CloseAllChildrenClosesEveryChartWindowOnce) {
+TEST_F(tformdi_test, close_all_children_closes_every_chart_window_once) {
   QMdiSubWindow* stubborn = frame_->mdiArea()->addSubWindow(new StubbornChild);
   stubborn->show();
   QList<QPointer<TVemapa>> charts;
@@ -512,31 +511,34 @@ TEST_F(TFORMDITest, CloseAllChildrenClosesEveryChartWindowOnce) {
   EXPECT_EQ(frame_->mdiArea()->subWindowList(), QList<QMdiSubWindow*>{stubborn});
 }
 
-TEST_F(TFORMDITest, ChartWindowsFollowTheirOwner) {
+TEST_F(tformdi_test, chart_windows_follow_their_owner) {
   auto owner = std::make_unique<QWidget>(frame_.get(), Qt::Dialog);
   QPointer<TVemapa> owned = OpenChartWindow(owner.get(), QStringLiteral("UM"));
   QPointer<TVemapa> framed = OpenChart(QStringLiteral("DOIS"));
   vorelim::test::CloseMessageBoxes();  // about the unreadable charts
   ASSERT_FALSE(owned.isNull());
-  EXPECT_EQ(owned->subWindow()->mdiArea(), frame_->mdiArea());
+  EXPECT_EQ(owned->SubWindow()->mdiArea(), frame_->mdiArea());
+  // A window the frame did not open still asks the frame for its file commands.
+  owned->Novo1->trigger();
+  EXPECT_EQ(frame_->findChildren<TCriacao*>().size(), 1);
+  EXPECT_TRUE(frame_->findChildren<TCriacao*>().value(0)->isVisible());
   owner.reset();
   EXPECT_TRUE(owned.isNull());
   EXPECT_FALSE(framed.isNull());
   frame_.reset();
   EXPECT_TRUE(framed.isNull());
-  EXPECT_EQ(MainForm(), nullptr);
 }
 
-TEST_F(TFORMDITest, ChartWindowsHaveNoTitleBarButtons) {
+TEST_F(tformdi_test, chart_windows_have_no_title_bar_buttons) {
   TVemapa* chart = OpenChart(QStringLiteral("UM"));
-  QMdiSubWindow* sub = chart->subWindow();
+  QMdiSubWindow* sub = chart->SubWindow();
   EXPECT_TRUE(sub->windowFlags().testFlag(Qt::FramelessWindowHint));
   EXPECT_TRUE(sub->testAttribute(Qt::WA_DeleteOnClose));
   EXPECT_TRUE(sub->isMaximized());
   EXPECT_EQ(chart->size(), frame_->mdiArea()->viewport()->size());
 }
 
-TEST_F(TFORMDITest, TwoWindowsOnTheSameFileAreIndependent) {
+TEST_F(tformdi_test, two_windows_on_the_same_file_are_independent) {
   WriteChart("MARIA.NUM", ChartOf({}));
   TVemapa* first = OpenChart(QStringLiteral("MARIA"));
   TVemapa* second = OpenChart(QStringLiteral("MARIA"));
@@ -549,13 +551,13 @@ TEST_F(TFORMDITest, TwoWindowsOnTheSameFileAreIndependent) {
   EXPECT_EQ(second->Edit1->text(), QStringLiteral("2026"));
   EXPECT_EQ(second->Chart.Personality(), "7");
   EXPECT_EQ(second->SelectedColumn, 0);
-  first->subWindow()->close();
+  first->SubWindow()->close();
   FinishCommand();
   EXPECT_EQ(ChartWindows(), QList<TVemapa*>{second});
   EXPECT_EQ(second->Panel2->text(), QStringLiteral("7"));
 }
 
-TEST_F(TFORMDITest, NovoWithTheInitialValuesWritesAndOpensTheChart) {
+TEST_F(tformdi_test, novo_with_the_initial_values_writes_and_opens_the_chart) {
   frame_->Novo1Click();
   const QList<TCriacao*> dialogs = frame_->findChildren<TCriacao*>();
   ASSERT_EQ(dialogs.size(), 1);
@@ -581,6 +583,25 @@ TEST_F(TFORMDITest, NovoWithTheInitialValuesWritesAndOpensTheChart) {
   EXPECT_EQ(chart->owner(), dialog);
   EXPECT_TRUE(chart->loadWarning().isEmpty());
   EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Vorelim", "Aju&da"}));
+}
+
+TEST(tformdi_start_button_test, opens_the_introduction_and_hides_itself) {
+  QPointer<TFORMDI> frame = new TFORMDI;
+  frame->show();
+  ASSERT_TRUE(frame->Button1->isVisible());
+  frame->Button1->click();
+  EXPECT_FALSE(frame->Button1->isVisible());
+
+  const QList<TForm2*> opened = frame->findChildren<TForm2*>(QString(), Qt::FindDirectChildrenOnly);
+  ASSERT_EQ(opened.size(), 1);
+  QPointer<TForm2> texts = opened.first();
+  EXPECT_TRUE(texts->isVisible());
+  EXPECT_TRUE(texts->isWindow());
+  EXPECT_EQ(texts->windowTitle(), QStringLiteral("FAÇA SEU MAPA"));
+  EXPECT_EQ(texts->CurrentPage(), 0);
+
+  delete frame;
+  EXPECT_TRUE(texts.isNull()) << "the frame takes its texts windows along";
 }
 
 }  // namespace

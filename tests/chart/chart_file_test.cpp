@@ -13,6 +13,7 @@
 #include <set>
 #include <string>
 
+#include "chart/chart_rules.h"
 #include "chart/numerology.h"
 #include "chart/text_number.h"
 #include "chart/windows1252.h"
@@ -98,13 +99,8 @@ TEST(chart_file_test, every_date_round_trips) {
   for (int year = 1; year <= 3000; ++year) {
     const std::string year_text = std::to_string(year);
     for (int month = 1; month <= 12; ++month) {
-      const std::string month_text = std::to_string(month);
       for (int day = 1; day <= 31; ++day) {
-        ChartRecord chart;
-        chart.SetRaw(ChartField::BirthDay, std::to_string(day));
-        chart.SetRaw(ChartField::BirthMonth, month_text);
-        chart.SetRaw(ChartField::BirthYear, year_text);
-        CalcChart(chart, day, month, year);
+        const ChartRecord chart = NewChartRecord("", day, month, year_text, 0);
         ChartRecord again(chart.bytes());
         ASSERT_TRUE(again.LooksLikeChart()) << day << "/" << month << "/" << year;
         CalcChart(again, ReadTextNumber(again.Raw(ChartField::BirthDay)),

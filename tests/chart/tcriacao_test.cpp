@@ -24,7 +24,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/today.h"
@@ -33,6 +32,7 @@
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
 #include "support/tmpfs_mount.h"
+#include "ui/messages.h"
 
 namespace fs = std::filesystem;
 
@@ -59,7 +59,7 @@ vorelim::ChartRecord ReadChart(const fs::path& file) {
   return record;
 }
 
-class DialogTest : public ::testing::Test {
+class tcriacao_test : public ::testing::Test {
  protected:
   void TearDown() override { dialog_.reset(); }
 
@@ -84,7 +84,7 @@ class DialogTest : public ::testing::Test {
   std::unique_ptr<TCriacao> dialog_;
 };
 
-TEST_F(DialogTest, BuildsTheDesignedWindow) {
+TEST_F(tcriacao_test, builds_the_designed_window) {
   TCriacao& d = Open();
   EXPECT_EQ(d.windowTitle(), QStringLiteral("Criação de Arquivo"));
   EXPECT_EQ(d.size(), QSize(382, 185));
@@ -130,7 +130,7 @@ TEST_F(DialogTest, BuildsTheDesignedWindow) {
 
 // The warning panel: a one-pixel black line, then a 6-pixel bevel (light above and on the left,
 // dark below and on the right) that reaches the line on all four sides, then the teal face.
-TEST_F(DialogTest, WarningPanelBevelIsEvenOnAllFourSides) {
+TEST_F(tcriacao_test, warning_panel_bevel_is_even_on_all_four_sides) {
   TCriacao& d = Open();
   d.Panel1->show();
   const QImage panel = d.Panel1->grab().toImage();
@@ -161,13 +161,13 @@ TEST_F(DialogTest, WarningPanelBevelIsEvenOnAllFourSides) {
   }
 }
 
-TEST_F(DialogTest, SelectsDayTwoAndFebruaryOnEntry) {
+TEST_F(tcriacao_test, selects_day_two_and_february_on_entry) {
   TCriacao& d = Open();
   EXPECT_EQ(d.ListBox1->currentItem()->text(), QStringLiteral("2"));
   EXPECT_EQ(d.ListBox2->currentItem()->text(), QStringLiteral("fevereiro"));
 }
 
-TEST_F(DialogTest, ReturningToTheNameBoxResetsDayAndMonth) {
+TEST_F(tcriacao_test, returning_to_the_name_box_resets_day_and_month) {
   TCriacao& d = Open();
   Focus(d.ListBox1);
   d.ListBox1->setCurrentRow(14);
@@ -181,7 +181,7 @@ TEST_F(DialogTest, ReturningToTheNameBoxResetsDayAndMonth) {
   EXPECT_EQ(chart.BirthMonth(), "2");
 }
 
-TEST_F(DialogTest, SwitchingWindowsIsNoEntryIntoTheNameBox) {
+TEST_F(tcriacao_test, switching_windows_is_no_entry_into_the_name_box) {
   TCriacao& d = Open();
   d.ListBox1->setCurrentRow(14);  // chosen with the mouse, the name box keeps the focus
   QWidget other;
@@ -194,7 +194,7 @@ TEST_F(DialogTest, SwitchingWindowsIsNoEntryIntoTheNameBox) {
   EXPECT_EQ(d.ListBox1->currentRow(), 14);
 }
 
-TEST_F(DialogTest, ChosenDateAndYearAreWritten) {
+TEST_F(tcriacao_test, chosen_date_and_year_are_written) {
   TCriacao& d = Open();
   d.Edit1->setText(QStringLiteral("MARIA"));
   Focus(d.ListBox1);
@@ -220,7 +220,7 @@ TEST_F(DialogTest, ChosenDateAndYearAreWritten) {
   EXPECT_EQ(windows[0]->Chart, chart);
 }
 
-TEST_F(DialogTest, LeavingTheNameOfAnExistingChartShowsTheWarning) {
+TEST_F(tcriacao_test, leaving_the_name_of_an_existing_chart_shows_the_warning) {
   WriteFileBytes("Maria.NUM", std::string(66, '\0'));
   TCriacao& d = Open();
   d.Edit1->setText(QStringLiteral("MARIA"));  // found whatever the letter case
@@ -242,7 +242,7 @@ TEST_F(DialogTest, LeavingTheNameOfAnExistingChartShowsTheWarning) {
   EXPECT_TRUE(d.Panel1->isHidden()) << "no chart named Joana";
 }
 
-TEST_F(DialogTest, AnswerNoRenamesToNovonome) {
+TEST_F(tcriacao_test, answer_no_renames_to_novonome) {
   WriteFileBytes("MARIA.NUM", std::string(66, '\0'));
   TCriacao& d = Open();
   d.Edit1->setText(QStringLiteral("MARIA"));
@@ -255,7 +255,7 @@ TEST_F(DialogTest, AnswerNoRenamesToNovonome) {
   EXPECT_EQ(ReadFileBytes("MARIA.NUM"), std::string(66, '\0'));
 }
 
-TEST_F(DialogTest, AnswerYesKeepsTheNameAndOkReplacesTheFile) {
+TEST_F(tcriacao_test, answer_yes_keeps_the_name_and_ok_replaces_the_file) {
   WriteFileBytes("NovoNome.NUM", std::string(80, 'A'));
   TCriacao& d = Open();
   Focus(d.Edit2);
@@ -283,7 +283,7 @@ TEST_F(DialogTest, AnswerYesKeepsTheNameAndOkReplacesTheFile) {
   EXPECT_EQ(FilesIn(".").size(), 1u);
 }
 
-TEST_F(DialogTest, ClickingOkFromTheNameBoxLeavesItFirst) {
+TEST_F(tcriacao_test, clicking_ok_from_the_name_box_leaves_it_first) {
   WriteFileBytes("NovoNome.NUM", std::string(66, 'A'));
   TCriacao& d = Open();
   QTest::mouseClick(d.OKBtn, Qt::LeftButton);
@@ -292,7 +292,7 @@ TEST_F(DialogTest, ClickingOkFromTheNameBoxLeavesItFirst) {
   EXPECT_EQ(ReadChart("NovoNome.NUM").Tendency(), "7");
 }
 
-TEST_F(DialogTest, EnterIsOkEvenForAnExistingName) {
+TEST_F(tcriacao_test, enter_is_ok_even_for_an_existing_name) {
   WriteFileBytes("NovoNome.NUM", std::string(66, 'A'));
   TCriacao& d = Open();
   QTest::keyClick(d.Edit1, Qt::Key_Return);
@@ -300,14 +300,14 @@ TEST_F(DialogTest, EnterIsOkEvenForAnExistingName) {
   EXPECT_EQ(ReadChart("NovoNome.NUM").Personality(), "2");
 }
 
-TEST_F(DialogTest, EscapeIsCancelAndWritesNothing) {
+TEST_F(tcriacao_test, escape_is_cancel_and_writes_nothing) {
   TCriacao& d = Open();
   QTest::keyClick(d.Edit1, Qt::Key_Escape);
   EXPECT_TRUE(d.isHidden());
   EXPECT_TRUE(FilesIn(".").empty());
 }
 
-TEST_F(DialogTest, SeveralDialogsAreIndependentAndOnlyHideWhenClosed) {
+TEST_F(tcriacao_test, several_dialogs_are_independent_and_only_hide_when_closed) {
   auto owner = std::make_unique<QWidget>();
   QPointer<TCriacao> first = new TCriacao(owner.get());
   QPointer<TCriacao> second = new TCriacao(owner.get());
@@ -348,9 +348,9 @@ void PrintTo(const YearRow& row, std::ostream* out) {
   *out << row.label;
 }
 
-class YearRuleTest : public DialogTest, public ::testing::WithParamInterface<YearRow> {};
+class year_rule_test : public tcriacao_test, public ::testing::WithParamInterface<YearRow> {};
 
-TEST_P(YearRuleTest, StoresTheYearAfterTheRules) {
+TEST_P(year_rule_test, stores_the_year_after_the_rules) {
   const YearRow& row = GetParam();
   vorelim::SetTodayForTesting(row.today);
   TCriacao& d = Open();
@@ -360,7 +360,7 @@ TEST_P(YearRuleTest, StoresTheYearAfterTheRules) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, YearRuleTest,
+    rows, year_rule_test,
     ::testing::Values(YearRow{"letters", {2026, 3, 15}, "abc", "1990"},
                       YearRow{"empty", {2026, 3, 15}, "", "1990"},
                       YearRow{"zero", {2026, 3, 15}, "0", "1990"},
@@ -388,9 +388,9 @@ void PrintTo(const RefusedRow& row, std::ostream* out) {
   *out << row.label;
 }
 
-class RefusedNameTest : public DialogTest, public ::testing::WithParamInterface<RefusedRow> {};
+class refused_name_test : public tcriacao_test, public ::testing::WithParamInterface<RefusedRow> {};
 
-TEST_P(RefusedNameTest, ExplainsAndKeepsTheDialogOpen) {
+TEST_P(refused_name_test, explains_and_keeps_the_dialog_open) {
   const RefusedRow& row = GetParam();
   TCriacao& d = Open();
   d.Edit1->setText(QString::fromUtf8(row.name));
@@ -410,7 +410,7 @@ TEST_P(RefusedNameTest, ExplainsAndKeepsTheDialogOpen) {
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, RefusedNameTest,
+    rows, refused_name_test,
     ::testing::Values(RefusedRow{"slash", "a/b", "barra"}, RefusedRow{"backslash", "a\\b", "barra"},
                       RefusedRow{"colon", "a:b", ": * ?"}, RefusedRow{"question", "why?", ": * ?"},
                       RefusedRow{"control", "a\tb", "controle"},
@@ -420,10 +420,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<RefusedRow>& info) { return std::string(info.param.label); });
 
 // A folder that refuses writes: a read-only tmpfs mounted for the test, made the current folder.
-class ReadOnlyFolderTest : public DialogTest {
+class read_only_folder_test : public tcriacao_test {
  protected:
   void SetUp() override {
-    DialogTest::SetUp();
+    tcriacao_test::SetUp();
     SKIP_UNLESS_MOUNTED(mount_);
     WriteFileBytes(mount_.path() / "NovoNome.NUM", old_bytes_);
     if (!mount_.MakeReadOnly()) {
@@ -433,14 +433,14 @@ class ReadOnlyFolderTest : public DialogTest {
   }
   void TearDown() override {
     fs::current_path(folder_.path());
-    DialogTest::TearDown();
+    tcriacao_test::TearDown();
   }
 
   vorelim::test::TmpfsMount mount_{"64k"};
   const std::string old_bytes_ = std::string(66, 'Z');
 };
 
-TEST_F(ReadOnlyFolderTest, FailedWriteIsReportedAndTheOldChartStays) {
+TEST_F(read_only_folder_test, failed_write_is_reported_and_the_old_chart_stays) {
   TCriacao& d = Open();
   d.OKBtn->click();
 
@@ -452,7 +452,7 @@ TEST_F(ReadOnlyFolderTest, FailedWriteIsReportedAndTheOldChartStays) {
           .arg(QString::fromStdString(mount_.path().string()))))
       << message.toStdString();
   EXPECT_TRUE(
-      message.contains(QStringLiteral("\nMotivo: %1.\n").arg(vorelim::SystemErrorText(EROFS))))
+      message.contains(QStringLiteral("\nMotivo: %1.\n").arg(vorelim::SystemErrorReason(EROFS))))
       << message.toStdString();
   EXPECT_TRUE(d.isVisible());
   EXPECT_EQ(ReadFileBytes(mount_.path() / "NovoNome.NUM"), old_bytes_);

@@ -36,15 +36,15 @@ const RingRow kRingRows[] = {
     {"fire3", Element::Fire, 3, {135, 10, 225, 68}},
 };
 
-class RingRectTest : public testing::TestWithParam<RingRow> {};
+class ring_rect_test : public testing::TestWithParam<RingRow> {};
 
-TEST_P(RingRectTest, MatchesDesignedPixels) {
+TEST_P(ring_rect_test, matches_designed_pixels) {
   const RingRow& row = GetParam();
   const PixelRect r = RingRect(row.element, row.ring, kW, kH);
   EXPECT_EQ(r, row.expected) << r.x1 << "," << r.y1 << "," << r.x2 << "," << r.y2;
 }
 
-INSTANTIATE_TEST_SUITE_P(DesignedSize, RingRectTest, testing::ValuesIn(kRingRows),
+INSTANTIATE_TEST_SUITE_P(DesignedSize, ring_rect_test, testing::ValuesIn(kRingRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(chart_geometry_test, star_points_in_polygon_order) {
@@ -126,9 +126,9 @@ const PageRow kPages[] = {
      {3058, 5141, 3931, 6086}},
 };
 
-class PrintoutGeometryTest : public testing::TestWithParam<PageRow> {};
+class printout_geometry_test : public testing::TestWithParam<PageRow> {};
 
-TEST_P(PrintoutGeometryTest, PlacesEverythingAtItsFraction) {
+TEST_P(printout_geometry_test, places_everything_at_its_fraction) {
   const PageRow& page = GetParam();
   const char* texts[6] = {"METAL 6, 7", "ÁGUA 1", "MADEIRA 3, 4", "FOGO 9", "TERRA", "2, 5, 8"};
   const std::array<PlacedText, 6> labels = PrintoutLabels(page.w, page.h);
@@ -147,7 +147,7 @@ TEST_P(PrintoutGeometryTest, PlacesEverythingAtItsFraction) {
   EXPECT_EQ(RingRect(Element::Metal, 2, page.w, page.h), page.metal2);
 }
 
-INSTANTIATE_TEST_SUITE_P(A4, PrintoutGeometryTest, testing::ValuesIn(kPages),
+INSTANTIATE_TEST_SUITE_P(A4, printout_geometry_test, testing::ValuesIn(kPages),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace

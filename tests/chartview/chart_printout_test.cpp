@@ -75,9 +75,9 @@ struct Page {
   int w, h;
 };
 
-class PrintoutPaintTest : public testing::TestWithParam<Page> {};
+class printout_paint_test : public testing::TestWithParam<Page> {};
 
-TEST_P(PrintoutPaintTest, DrawsEveryItemAtItsFraction) {
+TEST_P(printout_paint_test, draws_every_item_at_its_fraction) {
   const Page page = GetParam();
   RecordingPrinter printer(page.w, page.h, 600);
   ChartRecord record = ChartFor("ANA", 15, 8, 1968);
@@ -141,7 +141,7 @@ TEST_P(PrintoutPaintTest, DrawsEveryItemAtItsFraction) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(A4, PrintoutPaintTest,
+INSTANTIATE_TEST_SUITE_P(A4, printout_paint_test,
                          testing::Values(Page{"landscape", 6716, 4660},
                                          Page{"portrait", 4660, 6716}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -12,20 +12,20 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_printer.h"
 #include "chart/chart_file.h"
 #include "chart/numerology.h"
 #include "chart/today.h"
+#include "chart/transit_texts.h"
 #include "chartview/chart_printout.h"
-#include "chartview/controls.h"
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
-#include "chartview/transit_texts.h"
 #include "chartview/tvemapa.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "support/recording_printer.h"
 #include "support/temp_folder.h"
+#include "ui/controls.h"
+#include "ui/program_printer.h"
 
 namespace {
 
@@ -36,11 +36,13 @@ using vorelim::test::PdfMediaBox;
 using vorelim::test::PdfPageCount;
 using vorelim::test::RecordingPrinter;
 
-class ChartWindowDrawingTest : public ::testing::Test {
+class chart_window_drawing_test : public ::testing::Test {
  protected:
   void TearDown() override {
     windows_.clear();
     vorelim::SetProgramPrinterForTesting(nullptr);
+    vorelim::SetPrintDialogForTesting({});
+    vorelim::SetPrinterSetupDialogForTesting({});
   }
 
   // Writes the chart to its file in the temporary folder and opens it in a stand-alone window.
@@ -83,7 +85,7 @@ class BoxImage {
   QRgb ground_;
 };
 
-TEST_F(ChartWindowDrawingTest, rings_of_water_earth_and_wood_on_the_designed_pixels) {
+TEST_F(chart_window_drawing_test, rings_of_water_earth_and_wood_on_the_designed_pixels) {
   const ChartRecord record = ChartFor("ANA", 15, 8, 1968);
   // The chart has every ring of water, earth and wood, and none of metal or fire.
   for (int n : {1, 2, 3}) {
@@ -140,7 +142,7 @@ TEST_F(ChartWindowDrawingTest, rings_of_water_earth_and_wood_on_the_designed_pix
 
 // ---- Year transits ------------------------------------------------------------------------
 
-TEST_F(ChartWindowDrawingTest, ok_shows_the_transits_of_the_year_in_the_box) {
+TEST_F(chart_window_drawing_test, ok_shows_the_transits_of_the_year_in_the_box) {
   // Born 15/8/2017: 2026 is nine years on, so the year number is 5 again.
   const ChartRecord record = ChartFor("LUA", 15, 8, 2017);
   TVemapa* window = Open(record);
@@ -176,7 +178,7 @@ TEST_F(ChartWindowDrawingTest, ok_shows_the_transits_of_the_year_in_the_box) {
   }
 }
 
-TEST_F(ChartWindowDrawingTest, born_in_the_current_year) {
+TEST_F(chart_window_drawing_test, born_in_the_current_year) {
   const ChartRecord record = ChartFor("NOVO", 15, 8, 2026);
   TVemapa* window = Open(record);
   EXPECT_EQ(window->Edit1->text(), QStringLiteral("2026"));
@@ -187,7 +189,7 @@ TEST_F(ChartWindowDrawingTest, born_in_the_current_year) {
   EXPECT_EQ(window->StringGrid1->Cell(0, 1), QStringLiteral("         5  "));
 }
 
-TEST_F(ChartWindowDrawingTest, born_after_the_current_year_uses_the_birth_year) {
+TEST_F(chart_window_drawing_test, born_after_the_current_year_uses_the_birth_year) {
   const ChartRecord record = ChartFor("FUTURO", 15, 8, 2030);
   TVemapa* window = Open(record);
   EXPECT_EQ(window->Edit1->text(), QStringLiteral("2026"));
@@ -202,7 +204,7 @@ TEST_F(ChartWindowDrawingTest, born_after_the_current_year_uses_the_birth_year) 
   EXPECT_TRUE(window->Button1->isHidden());
 }
 
-TEST_F(ChartWindowDrawingTest, a_year_change_hides_the_results_until_ok) {
+TEST_F(chart_window_drawing_test, a_year_change_hides_the_results_until_ok) {
   TVemapa* window = Open(ChartFor("JOSE", 7, 3, 1962));
   window->Button1->click();
   ASSERT_FALSE(window->StringGrid1->isHidden());
@@ -232,7 +234,7 @@ TEST_F(ChartWindowDrawingTest, a_year_change_hides_the_results_until_ok) {
   EXPECT_EQ(window->StringGrid1->Cell(0, 0), QStringLiteral("      3000  "));
 }
 
-TEST_F(ChartWindowDrawingTest, ok_after_a_failed_load_still_fills_the_grid) {
+TEST_F(chart_window_drawing_test, ok_after_a_failed_load_still_fills_the_grid) {
   windows_.push_back(std::make_unique<TVemapa>(nullptr));
   TVemapa* window = windows_.back().get();
   window->LoadChart(QStringLiteral("NAOEXISTE"));
@@ -243,11 +245,11 @@ TEST_F(ChartWindowDrawingTest, ok_after_a_failed_load_still_fills_the_grid) {
 
 // ---- The printout -------------------------------------------------------------------------
 
-TEST_F(ChartWindowDrawingTest, prints_one_pdf_page_and_setup_changes_later_printouts) {
+TEST_F(chart_window_drawing_test, prints_one_pdf_page_and_setup_changes_later_printouts) {
   QTemporaryDir dir;
   TVemapa* window = Open(ChartFor("ANA", 15, 8, 1968));
   QString file;
-  window->SetPrintDialogForTesting([&file](QPrinter& printer) {
+  vorelim::SetPrintDialogForTesting([&file](QPrinter& printer, QWidget*) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(file);
     return true;
@@ -265,12 +267,12 @@ TEST_F(ChartWindowDrawingTest, prints_one_pdf_page_and_setup_changes_later_print
   EXPECT_EQ(PdfPageCount(portrait), 1);
   EXPECT_EQ(PdfMediaBox(portrait), QSize(595, 842));  // A4 in points
 
-  window->SetPrinterSetupDialogForTesting(
-      [](QPrinter& p) { p.setPageOrientation(QPageLayout::Landscape); });
+  vorelim::SetPrinterSetupDialogForTesting(
+      [](QPrinter& p, QWidget*) { p.setPageOrientation(QPageLayout::Landscape); });
   window->ImprimirSetup1->trigger();
   // A second window prints with the setup the first one chose.
   TVemapa* other = Open(ChartFor("RUI", 1, 1, 1990));
-  other->SetPrintDialogForTesting([&file](QPrinter& p) {
+  vorelim::SetPrintDialogForTesting([&file](QPrinter& p, QWidget*) {
     p.setOutputFileName(file);
     return true;
   });
@@ -282,18 +284,18 @@ TEST_F(ChartWindowDrawingTest, prints_one_pdf_page_and_setup_changes_later_print
   printer.setPageOrientation(QPageLayout::Portrait);
 }
 
-TEST_F(ChartWindowDrawingTest, cancel_prints_nothing_and_printer_errors_stay_silent) {
+TEST_F(chart_window_drawing_test, cancel_prints_nothing_and_printer_errors_stay_silent) {
   RecordingPrinter recorder(4660, 6716, 600);
   vorelim::SetProgramPrinterForTesting(&recorder);
   TVemapa* window = Open(ChartFor("ANA", 15, 8, 1968));
-  window->SetPrintDialogForTesting([](QPrinter&) { return false; });
+  vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return false; });
   window->Imprimir1->trigger();
   EXPECT_EQ(recorder.record().begins, 0);
 
   vorelim::SetProgramPrinterForTesting(nullptr);
   QTemporaryDir dir;
   const QString unwritable = dir.filePath(QStringLiteral("no/such/folder/chart.pdf"));
-  window->SetPrintDialogForTesting([&](QPrinter& p) {
+  vorelim::SetPrintDialogForTesting([&](QPrinter& p, QWidget*) {
     p.setOutputFormat(QPrinter::PdfFormat);
     p.setOutputFileName(unwritable);
     return true;
@@ -304,14 +306,14 @@ TEST_F(ChartWindowDrawingTest, cancel_prints_nothing_and_printer_errors_stay_sil
   EXPECT_EQ(window->findChild<QMessageBox*>(), nullptr);
 }
 
-TEST_F(ChartWindowDrawingTest, printout_is_the_chart_for_the_year_box_and_this_month) {
+TEST_F(chart_window_drawing_test, printout_is_the_chart_for_the_year_box_and_this_month) {
   // Where each item lies on the page is the printout's own test; this one checks that the window
   // prints its chart for the year box (2026) and today's month (December) on the program printer.
   RecordingPrinter recorder(4660, 6716, 600);
   vorelim::SetProgramPrinterForTesting(&recorder);
   const ChartRecord record = ChartFor("LUA", 15, 8, 2017);
   TVemapa* window = Open(record);
-  window->SetPrintDialogForTesting([](QPrinter&) { return true; });
+  vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
   window->Imprimir1->trigger();
 
   const auto& rec = recorder.record();
@@ -333,11 +335,11 @@ TEST_F(ChartWindowDrawingTest, printout_is_the_chart_for_the_year_box_and_this_m
   EXPECT_TRUE(rec.texts[14].text.startsWith(QStringLiteral("CASA DEZEMBRO: ")));
 }
 
-TEST_F(ChartWindowDrawingTest, printout_uses_the_year_box_and_replaces_a_year_before_birth) {
+TEST_F(chart_window_drawing_test, printout_uses_the_year_box_and_replaces_a_year_before_birth) {
   RecordingPrinter recorder(4660, 6716, 600);
   vorelim::SetProgramPrinterForTesting(&recorder);
   TVemapa* future = Open(ChartFor("FUTURO", 15, 8, 2030));
-  future->SetPrintDialogForTesting([](QPrinter&) { return true; });
+  vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
   future->Imprimir1->trigger();
   ASSERT_EQ(recorder.record().texts.size(), 15u);
   EXPECT_EQ(recorder.record().texts[13].text, QStringLiteral("CASA 2030: 5"));
@@ -347,7 +349,7 @@ TEST_F(ChartWindowDrawingTest, printout_uses_the_year_box_and_replaces_a_year_be
   RecordingPrinter second(4660, 6716, 600);
   vorelim::SetProgramPrinterForTesting(&second);
   TVemapa* window = Open(ChartFor("LUA", 15, 8, 2017));
-  window->SetPrintDialogForTesting([](QPrinter&) { return true; });
+  vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
   window->UpDown1->StepUp();
   window->Imprimir1->trigger();
   ASSERT_EQ(second.record().texts.size(), 15u);

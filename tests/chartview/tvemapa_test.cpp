@@ -21,16 +21,16 @@
 
 #include <gtest/gtest.h>
 
-#include "app/fonts.h"
-#include "app/messages.h"
 #include "chart/chart_record.h"
 #include "chart/today.h"
-#include "chartview/controls.h"
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
+#include "ui/controls.h"
+#include "ui/fonts.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ QMessageBox* WarningOf(TVemapa* window) {
   return window->findChild<QMessageBox*>(QStringLiteral("LoadWarning"));
 }
 
-class TVemapaTest : public ::testing::Test {
+class tvemapa_test : public ::testing::Test {
  protected:
   // A stand-alone chart window (there is no main frame in these tests), destroyed by the test.
   TVemapa* NewWindow() {
@@ -62,7 +62,7 @@ class TVemapaTest : public ::testing::Test {
   std::vector<std::unique_ptr<TVemapa>> windows_;
 };
 
-TEST_F(TVemapaTest, ControlsSitAtTheirDesignedPlaces) {
+TEST_F(tvemapa_test, controls_sit_at_their_designed_places) {
   TVemapa* window = NewWindow();
   struct Row {
     const char* name;
@@ -90,7 +90,7 @@ TEST_F(TVemapaTest, ControlsSitAtTheirDesignedPlaces) {
   EXPECT_EQ(window->PaintBox1->geometry(), QRect(192, -8, 361, 281));
 }
 
-TEST_F(TVemapaTest, PanelsHaveTheLabelAndValueStyles) {
+TEST_F(tvemapa_test, panels_have_the_label_and_value_styles) {
   TVemapa* window = NewWindow();
   const std::pair<BevelPanel*, const char*> labels[] = {{window->Panel5, "NASCEU EM :"},
                                                         {window->Panel6, "PERSONALIDADE"},
@@ -123,7 +123,7 @@ TEST_F(TVemapaTest, PanelsHaveTheLabelAndValueStyles) {
   EXPECT_EQ(window->Button1->palette().color(QPalette::ButtonText), QColor(255, 0, 0));
 }
 
-TEST_F(TVemapaTest, CaptionsFitInsideTheirControls) {
+TEST_F(tvemapa_test, captions_fit_inside_their_controls) {
   // The substitute faces must not cut the designed captions.
   vorelim::RegisterFontSubstitutes();
   TVemapa* window = NewWindow();
@@ -139,7 +139,7 @@ TEST_F(TVemapaTest, CaptionsFitInsideTheirControls) {
             window->Edit1->width() - 4);
 }
 
-TEST_F(TVemapaTest, FreshWindowKeepsItsDesignedStateUntilLoaded) {
+TEST_F(tvemapa_test, fresh_window_keeps_its_designed_state_until_loaded) {
   TVemapa* window = NewWindow();
   EXPECT_EQ(window->windowTitle(), QStringLiteral("Mapa Individual"));
   EXPECT_EQ(window->Edit1->text(), QStringLiteral("100"));
@@ -152,7 +152,7 @@ TEST_F(TVemapaTest, FreshWindowKeepsItsDesignedStateUntilLoaded) {
   for (const QString& month : window->MonthNumbers) EXPECT_TRUE(month.isEmpty());
 }
 
-TEST_F(TVemapaTest, LoadingAGoodChartFillsThePanelsAndHidesTheResults) {
+TEST_F(tvemapa_test, loading_a_good_chart_fills_the_panels_and_hides_the_results) {
   WriteChart("MARIA.NUM", ChartOf({}));
   TVemapa* window = NewWindow();
   window->StringGrid1->show();
@@ -179,14 +179,14 @@ TEST_F(TVemapaTest, LoadingAGoodChartFillsThePanelsAndHidesTheResults) {
   EXPECT_EQ(WarningOf(window), nullptr);
 }
 
-TEST_F(TVemapaTest, BirthDateShowsTheStoredTextsWithoutLeadingZeros) {
+TEST_F(tvemapa_test, birth_date_shows_the_stored_texts_without_leading_zeros) {
   WriteChart("ANA.NUM", ChartOf({.name = "ANA", .day = "7", .month = "3", .year = "1962"}));
   TVemapa* window = NewWindow();
   window->LoadChart(QStringLiteral("ANA"));
   EXPECT_EQ(window->Panel1->text(), QStringLiteral("7/3/1962"));
 }
 
-TEST_F(TVemapaTest, YearBoxShowsTheCalendarYear) {
+TEST_F(tvemapa_test, year_box_shows_the_calendar_year) {
   // The year comes from the date itself, whatever the date's written form would be.
   const struct {
     const char* name;
@@ -207,7 +207,7 @@ TEST_F(TVemapaTest, YearBoxShowsTheCalendarYear) {
   }
 }
 
-TEST_F(TVemapaTest, FilesThatGiveNoChartStillOpenAndAreReported) {
+TEST_F(tvemapa_test, files_that_give_no_chart_still_open_and_are_reported) {
   const ChartRecord good = ChartOf({});
   ChartRecord oversized_length = good;
   oversized_length.bytes()[vorelim::LayoutOf(ChartField::Name).offset] = 200;
@@ -253,7 +253,7 @@ TEST_F(TVemapaTest, FilesThatGiveNoChartStillOpenAndAreReported) {
   }
 }
 
-TEST_F(TVemapaTest, UnreadableChartIsReportedWithTheReason) {
+TEST_F(tvemapa_test, unreadable_chart_is_reported_with_the_reason) {
   // A folder where the chart file should be cannot be read as a file.
   std::filesystem::create_directory("PASTA.NUM");
   TVemapa* window = NewWindow();
@@ -263,11 +263,11 @@ TEST_F(TVemapaTest, UnreadableChartIsReportedWithTheReason) {
   ASSERT_NE(box, nullptr);
   EXPECT_TRUE(box->text().startsWith(QStringLiteral("Não foi possível ler o arquivo")));
   EXPECT_TRUE(box->text().contains(QStringLiteral("PASTA.NUM")));
-  EXPECT_TRUE(box->text().endsWith(QStringLiteral(": %1.").arg(vorelim::SystemErrorText(EISDIR))))
+  EXPECT_TRUE(box->text().endsWith(QStringLiteral(": %1.").arg(vorelim::SystemErrorReason(EISDIR))))
       << box->text().toStdString();
 }
 
-TEST_F(TVemapaTest, UpDownRangeFollowsTheBirthYearAndStaysValid) {
+TEST_F(tvemapa_test, up_down_range_follows_the_birth_year_and_stays_valid) {
   const struct {
     const char* year;
     int minimum;
@@ -285,7 +285,7 @@ TEST_F(TVemapaTest, UpDownRangeFollowsTheBirthYearAndStaysValid) {
   }
 }
 
-TEST_F(TVemapaTest, UpDownStepsOneYearWithinTheRangeWithoutWrapping) {
+TEST_F(tvemapa_test, up_down_steps_one_year_within_the_range_without_wrapping) {
   const struct {
     const char* name;
     const char* birth_year;
@@ -313,7 +313,7 @@ TEST_F(TVemapaTest, UpDownStepsOneYearWithinTheRangeWithoutWrapping) {
   }
 }
 
-TEST_F(TVemapaTest, EnterPressesOkOnlyWhileItIsVisible) {
+TEST_F(tvemapa_test, enter_presses_ok_only_while_it_is_visible) {
   WriteChart("MARIA.NUM", ChartOf({}));
   TVemapa* window = NewWindow();
   window->LoadChart(QStringLiteral("MARIA"));
@@ -329,7 +329,7 @@ TEST_F(TVemapaTest, EnterPressesOkOnlyWhileItIsVisible) {
   EXPECT_EQ(clicks.count(), 1);
 }
 
-TEST_F(TVemapaTest, WindowGoesWithItsOwner) {
+TEST_F(tvemapa_test, window_goes_with_its_owner) {
   auto owner = std::make_unique<QWidget>();
   QPointer<TVemapa> window = OpenChartWindow(owner.get(), QStringLiteral("NADA"));
   ASSERT_FALSE(window.isNull());
@@ -340,7 +340,7 @@ TEST_F(TVemapaTest, WindowGoesWithItsOwner) {
   EXPECT_TRUE(window.isNull());
 }
 
-TEST_F(TVemapaTest, MenuHasTheDesignedItems) {
+TEST_F(tvemapa_test, menu_has_the_designed_items) {
   TVemapa* window = NewWindow();
   const QList<QAction*> top = window->MenuBarActions();
   ASSERT_EQ(top.size(), 2);

@@ -87,7 +87,7 @@ std::optional<int> RunFor(const std::vector<std::string>& argv, const fs::path& 
 }
 
 // A copy of korvex with its settings file in a temporary folder, as installed on a CD.
-class KorvexFaultTest : public ::testing::Test {
+class korvex_fault_test : public ::testing::Test {
  protected:
   void SetUp() override { fs::copy_file(KORVEX_BINARY, korvex_); }
 
@@ -104,7 +104,7 @@ class KorvexFaultTest : public ::testing::Test {
   std::string recorder_ = KORVEX_RECORDER;
 };
 
-TEST_F(KorvexFaultTest, shell_text_in_tokens_is_never_interpreted) {
+TEST_F(korvex_fault_test, shell_text_in_tokens_is_never_interpreted) {
   // Files whose names hold shell syntax; if a shell ever saw them, it would create PWNED files.
   const std::vector<std::string> names = {"a;touch_PWNED1", "`touch_PWNED2`", "x|tee_PWNED3",
                                           ">PWNED4",        "&&touch_PWNED5", "'\"(){}*?!#~"};
@@ -214,7 +214,7 @@ TEST(launcher_faults_test, nothing_but_the_settings_file_is_ever_written) {
   EXPECT_EQ(ReadSettingsValue(ini.string(), "QxLaunch", "CD"), cd.string() + "/");
 }
 
-TEST_F(KorvexFaultTest, settings_file_of_several_mib_with_long_lines) {
+TEST_F(korvex_fault_test, settings_file_of_several_mib_with_long_lines) {
   fs::create_directories(root_ / "cd" / "DEMO");
   WriteFileBytes(root_ / "cd" / "DEMO" / "FILE.AVI", "x");
   // 8 MiB: comment lines and keys of 100,000 characters, the wanted key at the very end.
@@ -246,7 +246,7 @@ TEST_F(KorvexFaultTest, settings_file_of_several_mib_with_long_lines) {
   EXPECT_EQ(ReadSettingsValue(ini_.string(), "QxLaunch", "K0" + long_text), long_text);
 }
 
-TEST_F(KorvexFaultTest, settings_file_that_is_a_named_pipe_does_not_hang) {
+TEST_F(korvex_fault_test, settings_file_that_is_a_named_pipe_does_not_hang) {
   ASSERT_EQ(::mkfifo(ini_.c_str(), 0644), 0);
   WriteFileBytes(root_ / "FILE.AVI", "x");
   // The run needs a reference, so the settings are read; the pipe has no writer.

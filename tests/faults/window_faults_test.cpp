@@ -28,12 +28,10 @@
 
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
 #include "app/tformdi.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/tcriacao.h"
-#include "chartview/controls.h"
 #include "chartview/transit_grid.h"
 #include "chartview/tvemapa.h"
 #include "immutable_file.h"
@@ -43,6 +41,8 @@
 #include "support/temp_folder.h"
 #include "support/tmpfs_mount.h"
 #include "texts/tform2.h"
+#include "ui/controls.h"
+#include "ui/messages.h"
 
 namespace {
 
@@ -61,7 +61,7 @@ QString Shown(const ChartRecord& record, ChartField field) {
 }
 
 // A main frame shown offscreen, a scratch current folder and the dialog's messages captured.
-class WindowFaultTest : public ::testing::Test {
+class window_faults_test : public ::testing::Test {
  protected:
   void SetUp() override {
     frame_ = std::make_unique<TFORMDI>();
@@ -113,8 +113,8 @@ class WindowFaultTest : public ::testing::Test {
   }
 
   static void Close(TVemapa* window) {
-    if (window->subWindow() != nullptr) {
-      window->subWindow()->close();
+    if (window->SubWindow() != nullptr) {
+      window->SubWindow()->close();
     } else {
       window->close();
     }
@@ -139,7 +139,7 @@ class WindowFaultTest : public ::testing::Test {
 // Every character the chart file refuses, and characters outside Windows-1252, typed into the name
 // box. Each name is either kept out of the box while typing or refused on "OK" with a message;
 // either way no file appears anywhere and no chart window opens.
-TEST_F(WindowFaultTest, refused_and_foreign_names_write_nothing) {
+TEST_F(window_faults_test, refused_and_foreign_names_write_nothing) {
   fs::create_directory("work");
   fs::current_path("work");
   std::vector<std::pair<std::string, QString>> names;
@@ -209,7 +209,7 @@ TEST_F(WindowFaultTest, refused_and_foreign_names_write_nothing) {
 // random bytes: length bytes above the capacity, numbers that are no digits, marks other than 0
 // and 1. Each opens, draws, computes the transits and opens a text, and the panels show what the
 // record holds.
-TEST_F(WindowFaultTest, charts_of_every_byte_value_open_draw_and_compute_transits) {
+TEST_F(window_faults_test, charts_of_every_byte_value_open_draw_and_compute_transits) {
   std::vector<std::string> files;
   for (int value = 0; value < 256; ++value)
     files.push_back(std::string(66, static_cast<char>(value)));
@@ -266,7 +266,7 @@ TEST_F(WindowFaultTest, charts_of_every_byte_value_open_draw_and_compute_transit
 
 // A file the user chose that turns out to be a named pipe, a 6 GiB sparse file or gone by the time
 // it is read: the window opens at once and says what it found.
-TEST_F(WindowFaultTest, chosen_files_that_are_no_chart_files) {
+TEST_F(window_faults_test, chosen_files_that_are_no_chart_files) {
   ASSERT_EQ(::mkfifo("PIPE.NUM", 0644), 0);
   const ChartRecord chart = ChartFor("GRANDE", 15, 6, 1975);
   WriteFileBytes("GRANDE.NUM", BytesOf(chart));
@@ -309,7 +309,7 @@ TEST_F(WindowFaultTest, chosen_files_that_are_no_chart_files) {
 // "OK" in the dialog when the chart cannot be written: on a full disk and over a chart that even
 // root may not replace. The user is told why, the dialog stays, the old chart stays whole and no
 // chart window opens.
-TEST_F(WindowFaultTest, dialog_on_a_full_disk_and_over_an_unreplaceable_chart) {
+TEST_F(window_faults_test, dialog_on_a_full_disk_and_over_an_unreplaceable_chart) {
   const std::string old_chart = BytesOf(ChartFor("NovoNome", 1, 1, 1980));
   vorelim::test::TmpfsMount disk("64k");
   SKIP_UNLESS_MOUNTED(disk);
@@ -330,7 +330,7 @@ TEST_F(WindowFaultTest, dialog_on_a_full_disk_and_over_an_unreplaceable_chart) {
   dialog->OKBtn->click();
   FinishCommand();
   ASSERT_EQ(Warnings().size(), 1);
-  EXPECT_TRUE(Warnings()[0].contains(vorelim::SystemErrorText(ENOSPC)))
+  EXPECT_TRUE(Warnings()[0].contains(vorelim::SystemErrorReason(ENOSPC)))
       << Warnings()[0].toStdString();
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_TRUE(ChartWindows().empty());

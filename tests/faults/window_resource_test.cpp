@@ -31,12 +31,12 @@
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/today.h"
-#include "chartview/controls.h"
 #include "chartview/tvemapa.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
 #include "texts/tform2.h"
+#include "ui/controls.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #define VORELIM_UNDER_ASAN 1

@@ -1,7 +1,7 @@
 // Fuzz target: any bytes of any length as a chart file. The reader takes the first 66 bytes (a
 // short file fills only the start of the record); then every accessor runs, and the chart
-// window's texts, transits and element drawing are computed from the record exactly as the
-// window does when it loads the chart and when "OK" is pressed.
+// window's texts, transits and element drawing are computed from the record through the functions
+// the window calls when it loads the chart and when "OK" is pressed.
 //
 // Bytes past the 66th are ignored by the reader; the target uses them as the transit year typed
 // in the window (4 bytes), the drawing surface's size (2 bytes) and a raw year for the
@@ -24,12 +24,13 @@
 
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
+#include "chart/chart_rules.h"
 #include "chart/numerology.h"
 #include "chart/text_number.h"
+#include "chart/transit_texts.h"
 #include "chart/windows1252.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
-#include "chartview/transit_texts.h"
 #include "fuzz_check.h"
 #include "utf8_check.h"
 
@@ -133,40 +134,34 @@ void CheckAccessors(const ChartRecord& record) {
   }
 }
 
-// What the chart window computes on "OK" (the transit year in its box, then the era number, the
-// year's and the months' houses and the grid texts).
-void CheckTransits(const ChartRecord& record, std::string year_text) {
-  const std::string personality = record.Personality();
-  const std::string birth_year = record.BirthYear();
-  const int born = vorelim::ReadTextNumber(birth_year);
+// What the chart window computes on "OK" and the printout prints: the transits of the year in its
+// box (the era number, the year's and the months' houses) and the grid texts.
+void CheckTransits(const ChartRecord& record, const std::string& year_box) {
+  const int born = vorelim::ReadTextNumber(record.BirthYear());
   FUZZ_CHECK(born >= 0 && born <= 9999);
-  int year = vorelim::ReadTextNumber(year_text);
-  FUZZ_CHECK(year >= 0 && year <= 9999);
-  if (year < born) {
-    year = born;
-    year_text = birth_year;
-  }
-  const std::string era = vorelim::EraNumber(personality, year, born);
-  FUZZ_CHECK(IsHouse(era));
-  const std::array<std::string, 3> years =
-      vorelim::YearTransits(year_text, record.BirthDay(), record.BirthMonth(), birth_year);
+  const int typed = vorelim::ReadTextNumber(year_box);
+  FUZZ_CHECK(typed >= 0 && typed <= 9999);
+  const vorelim::ChartTransits transits = vorelim::TransitsForYear(record, year_box);
+  FUZZ_CHECK(transits.clamped_to_birth_year == (typed < born));
+  FUZZ_CHECK(transits.year_text == (typed < born ? record.BirthYear() : year_box));
+  FUZZ_CHECK(transits.year == std::max(typed, born));
+  FUZZ_CHECK(IsHouse(transits.era));
+  const std::array<std::string, 3> years = vorelim::YearTransits(
+      transits.year_text, record.BirthDay(), record.BirthMonth(), record.BirthYear());
   for (const std::string& house : years) FUZZ_CHECK(IsHouse(house));
   FUZZ_CHECK(years[1][0] == (years[0][0] == '9' ? '1' : years[0][0] + 1));
-  const std::array<int, 12> months = vorelim::MonthTransits(year, personality);
-  std::array<std::string, 12> month_texts;
-  for (std::size_t i = 0; i < months.size(); ++i) {
-    FUZZ_CHECK(months[i] >= 1 && months[i] <= 9);
-    month_texts[i] = std::to_string(months[i]);
-  }
-  const vorelim::TransitCells cells = vorelim::TransitCellTexts(year_text, years[1], month_texts);
-  FUZZ_CHECK(cells[0][0].find(year_text) != std::string::npos);
-  FUZZ_CHECK(cells[1][0].find(years[1]) != std::string::npos);
+  FUZZ_CHECK(transits.year_number == years[1]);
+  for (const std::string& house : transits.month_numbers) FUZZ_CHECK(IsHouse(house));
+  const vorelim::TransitCells cells =
+      vorelim::TransitCellTexts(transits.year_text, transits.year_number, transits.month_numbers);
+  FUZZ_CHECK(cells[0][0].find(transits.year_text) != std::string::npos);
+  FUZZ_CHECK(cells[1][0].find(transits.year_number) != std::string::npos);
   for (int month = 0; month < 12; ++month) {
     const std::string& cell = cells[month < 6 ? 1 : 3][2 + month % 6];
-    FUZZ_CHECK(!cell.empty() && cell.back() == month_texts[month][0]);
+    FUZZ_CHECK(!cell.empty() && cell.back() == transits.month_numbers[month][0]);
   }
-  FUZZ_CHECK(vorelim::FirstDigitValue(personality) >= 0 &&
-             vorelim::FirstDigitValue(personality) <= 9);
+  FUZZ_CHECK(vorelim::FirstDigitValue(record.Personality()) >= 0 &&
+             vorelim::FirstDigitValue(record.Personality()) <= 9);
 }
 
 // The calculation is valid for any int year, whatever the record's number texts hold.

@@ -104,7 +104,7 @@ std::vector<std::string> Lines(const std::string& text) {
 
 // korvex copied alone into an empty folder (disc/, where its settings file goes), a CD folder
 // beside it, and a configuration folder of the user's own that is not there yet.
-class KorvexTest : public ::testing::Test {
+class korvex_test : public ::testing::Test {
  protected:
   void SetUp() override {
     fs::create_directories(disc_);
@@ -136,7 +136,7 @@ class KorvexTest : public ::testing::Test {
   Environment env_ = CleanEnvironment();
 };
 
-TEST_F(KorvexTest, files_present_start_the_program_without_any_display) {
+TEST_F(korvex_test, files_present_start_the_program_without_any_display) {
   fs::create_directory(root_ / "cd" / "my docs");
   std::ofstream(root_ / "cd" / "my docs" / "B.TXT") << "x";
   const std::string ini = "[QxLaunch]\nBIN=" + recorder_dir_ + "\ncd=" + root_.string() +
@@ -154,7 +154,7 @@ TEST_F(KorvexTest, files_present_start_the_program_without_any_display) {
 
 // No display, a display that cannot be opened, a platform Qt does not have: a dialog that cannot
 // show ends the run like Cancel, with one line on stderr instead of Qt's abort.
-TEST_F(KorvexTest, dialog_that_cannot_show_ends_like_cancel_with_one_line) {
+TEST_F(korvex_test, dialog_that_cannot_show_ends_like_cancel_with_one_line) {
   const std::string ini = "[QxLaunch]\nBIN=" + recorder_dir_ + "\n";
   WriteIni(ini);
   int unused = 29999;
@@ -188,11 +188,11 @@ TEST_F(KorvexTest, dialog_that_cannot_show_ends_like_cancel_with_one_line) {
 }
 
 // Runs korvex under a private Xvfb server; each test answers its dialog with xdotool.
-class KorvexDialogTest : public KorvexTest {
+class korvex_dialog_test : public korvex_test {
  protected:
   void SetUp() override {
     if (!OnPath("Xvfb") || !OnPath("xdotool")) GTEST_SKIP() << "Xvfb or xdotool is not installed";
-    KorvexTest::SetUp();
+    korvex_test::SetUp();
     // Display 16 is this suite's; when it is taken (a parallel run), try the next free ones.
     for (int display = 16; display < 16 + 20 && xvfb_ < 0; ++display) StartXvfb(display);
     ASSERT_GE(xvfb_, 0) << "Xvfb did not start";
@@ -260,14 +260,14 @@ class KorvexDialogTest : public KorvexTest {
   std::string display_;
 };
 
-TEST_F(KorvexDialogTest, no_arguments_shows_the_notice_until_enter) {
+TEST_F(korvex_dialog_test, no_arguments_shows_the_notice_until_enter) {
   const pid_t korvex = StartKorvex({});
   Answer("Tavrel Application Launcher", {{"key", "Return"}});
   EXPECT_EQ(WaitForExit(korvex, 15s), 255);
   EXPECT_FALSE(fs::exists(ini_));
 }
 
-TEST_F(KorvexDialogTest, folder_typed_for_a_missing_file_is_used_and_remembered) {
+TEST_F(korvex_dialog_test, folder_typed_for_a_missing_file_is_used_and_remembered) {
   WriteIni("; CD settings\n[QxLaunch]\nBIN=" + recorder_dir_ + "\nCD=/media/nocd/\n");
   const pid_t korvex = StartKorvex({"%BIN%korvex_recorder", "%CD%\\FILE.AVI", "%CD%\\FILE.AVI"});
   Answer("File Not Found",
@@ -282,7 +282,7 @@ TEST_F(KorvexDialogTest, folder_typed_for_a_missing_file_is_used_and_remembered)
   EXPECT_FALSE(fs::exists(root_ / "config")) << "the file beside korvex took the folder";
 }
 
-TEST_F(KorvexDialogTest, escape_in_the_file_dialog_starts_nothing) {
+TEST_F(korvex_dialog_test, escape_in_the_file_dialog_starts_nothing) {
   const std::string ini = "[QxLaunch]\nBIN=" + recorder_dir_ + "\nCD=/media/nocd/\n";
   WriteIni(ini);
   const pid_t korvex = StartKorvex({"%BIN%korvex_recorder", "%CD%\\FILE.AVI"});
@@ -298,7 +298,7 @@ TEST_F(KorvexDialogTest, escape_in_the_file_dialog_starts_nothing) {
 // configuration folder of nobody's own; as an ordinary user the prefix's bin folder is made
 // read-only for that user instead. Either way the folder typed once is remembered in the user's
 // file, and the same command again starts the program without asking.
-TEST_F(KorvexDialogTest, installed_for_an_ordinary_user_asks_once_then_remembers) {
+TEST_F(korvex_dialog_test, installed_for_an_ordinary_user_asks_once_then_remembers) {
   const bool as_root = geteuid() == 0;
   ASSERT_TRUE(!as_root || OnPath("runuser")) << "runuser (util-linux) is not on the PATH";
   const fs::path prefix = root_ / "prefix";

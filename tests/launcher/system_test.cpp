@@ -25,13 +25,13 @@ using ::testing::ElementsAre;
 using vorelim::test::ReadFileBytes;
 using vorelim::test::WriteFileBytes;
 
-class SettingsFileTest : public ::testing::Test {
+class settings_file_test : public ::testing::Test {
  protected:
   vorelim::test::TempFolder folder_;
   std::string ini_ = (folder_.path() / "korvex.INI").string();
 };
 
-TEST_F(SettingsFileTest, missing_file_section_or_key_reads_empty) {
+TEST_F(settings_file_test, missing_file_section_or_key_reads_empty) {
   EXPECT_EQ(ReadSettingsValue(ini_, "QxLaunch", "CD"), "");
   WriteFileBytes(ini_, "[Other]\nCD=/x/\n[QxLaunch]\nA=/a/\n");
   EXPECT_EQ(ReadSettingsValue(ini_, "QxLaunch", "CD"), "");
@@ -39,14 +39,14 @@ TEST_F(SettingsFileTest, missing_file_section_or_key_reads_empty) {
   EXPECT_EQ(ReadSettingsValue(ini_, "qxlaunch", "a"), "/a/");
 }
 
-TEST_F(SettingsFileTest, named_pipe_in_place_of_the_file_is_neither_waited_on_nor_replaced) {
+TEST_F(settings_file_test, named_pipe_in_place_of_the_file_is_neither_waited_on_nor_replaced) {
   ASSERT_EQ(::mkfifo(ini_.c_str(), 0600), 0);
   EXPECT_EQ(ReadSettingsValue(ini_, "QxLaunch", "CD"), "");
   EXPECT_FALSE(WriteSettingsValue(ini_, "QxLaunch", "CD", "/x/"));
   EXPECT_TRUE(fs::is_fifo(ini_));
 }
 
-TEST_F(SettingsFileTest, write_creates_then_updates_keeping_the_rest_and_the_mode) {
+TEST_F(settings_file_test, write_creates_then_updates_keeping_the_rest_and_the_mode) {
   ASSERT_TRUE(WriteSettingsValue(ini_, "QxLaunch", "CD", "/x/"));
   EXPECT_EQ(ReadFileBytes(ini_), "[QxLaunch]\nCD=/x/\n");
 
@@ -59,7 +59,7 @@ TEST_F(SettingsFileTest, write_creates_then_updates_keeping_the_rest_and_the_mod
       << "no temporary file left behind";
 }
 
-TEST_F(SettingsFileTest, failed_write_leaves_the_file_as_it_was) {
+TEST_F(settings_file_test, failed_write_leaves_the_file_as_it_was) {
   // A settings path that cannot be read is not replaced by a file holding one key.
   fs::create_directory(ini_);
   EXPECT_FALSE(WriteSettingsValue(ini_, "QxLaunch", "CD", "/x/"));

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/messages.h"
+#include "ui/messages.h"
 
 namespace vorelim::test {
 
@@ -29,13 +29,13 @@ void ExpectMenuItems(const QList<QAction*>& actions, const std::vector<MenuItem>
 }
 
 WarningCapture::WarningCapture() {
-  SetWarningSinkForTesting([this](QWidget* owner, const QString& title, const QString& text) {
+  SetMessageSinkForTesting([this](QWidget* owner, const QString& title, const QString& text) {
     warnings_.push_back({owner, title, text});
   });
 }
 
 WarningCapture::~WarningCapture() {
-  SetWarningSinkForTesting({});
+  SetMessageSinkForTesting({});
 }
 
 QStringList WarningCapture::texts() const {

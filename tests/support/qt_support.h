@@ -53,7 +53,8 @@ struct MenuItem {
 /// shortcut.
 void ExpectMenuItems(const QList<QAction*>& actions, const std::vector<MenuItem>& items);
 
-/// While it lives, the warnings of vorelim::ShowWarning are kept here instead of shown in boxes.
+/// While it lives, the messages of vorelim::ShowMessage that would wait for the user are kept here
+/// instead of shown in boxes.
 class WarningCapture {
  public:
   struct Warning {

@@ -17,11 +17,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/program_printer.h"
 #include "support/qt_support.h"
 #include "support/recording_printer.h"
 #include "texts/text_catalogue.h"
 #include "texts/tform2.h"
+#include "ui/program_printer.h"
 
 namespace vorelim {
 namespace {
@@ -182,11 +182,11 @@ class text_print_test : public ::testing::Test {
     printer_.setPageOrientation(QPageLayout::Portrait);
     printer_.setOutputFileName(pdf_path());
     SetProgramPrinterForTesting(&printer_);
-    TForm2::SetPrintDialogForTesting(&Accept);
+    vorelim::SetPrintDialogForTesting(&Accept);
   }
   void TearDown() override {
     SetProgramPrinterForTesting(nullptr);
-    TForm2::SetPrintDialogForTesting(nullptr);
+    vorelim::SetPrintDialogForTesting(nullptr);
   }
   QString pdf_path() const { return folder_.filePath(QStringLiteral("page.pdf")); }
 
@@ -263,13 +263,13 @@ TEST_F(text_print_test, print_sets_black_on_white_and_cancel_changes_nothing) {
   yellow.setColor(QPalette::Text, Qt::blue);
   box->setPalette(yellow);
 
-  TForm2::SetPrintDialogForTesting(&Cancel);
+  vorelim::SetPrintDialogForTesting(&Cancel);
   test::Named<QPushButton>(window, "BitBtn3")->click();
   EXPECT_FALSE(QFile::exists(pdf_path()));
   EXPECT_EQ(box->palette().color(QPalette::Base), QColor(Qt::yellow));
   EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::blue));
 
-  TForm2::SetPrintDialogForTesting(&Accept);
+  vorelim::SetPrintDialogForTesting(&Accept);
   test::Named<QPushButton>(window, "BitBtn3")->click();
   EXPECT_TRUE(QFile::exists(pdf_path()));
   EXPECT_EQ(box->palette().color(QPalette::Base), QColor(Qt::white));

@@ -1,5 +1,5 @@
-// The commands that open texts windows: the main frame's start button and the chart window's
-// double-clicks and menu item. Each opens a new window owned by the opener.
+// The chart window's commands that open texts windows, inside the main frame: its double-clicks
+// and its "&Vorelim" menu item. Each opens a new window owned by the chart window.
 #include <QAction>
 #include <QApplication>
 #include <QMouseEvent>
@@ -14,7 +14,6 @@
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/today.h"
-#include "chartview/controls.h"
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
 #include "chartview/tvemapa.h"
@@ -22,33 +21,13 @@
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
 #include "texts/tform2.h"
+#include "ui/controls.h"
 
 namespace {
 
 QList<TForm2*> TextsWindowsOf(QWidget* owner) {
   return owner->findChildren<TForm2*>(QString(), Qt::FindDirectChildrenOnly);
 }
-
-TEST(text_openers_test, start_button_opens_the_introduction_and_hides_itself) {
-  QPointer<TFORMDI> frame = new TFORMDI;
-  frame->show();
-  ASSERT_TRUE(frame->Button1->isVisible());
-  frame->Button1->click();
-  EXPECT_FALSE(frame->Button1->isVisible());
-
-  const QList<TForm2*> opened = TextsWindowsOf(frame);
-  ASSERT_EQ(opened.size(), 1);
-  QPointer<TForm2> texts = opened.first();
-  EXPECT_TRUE(texts->isVisible());
-  EXPECT_TRUE(texts->isWindow());
-  EXPECT_EQ(texts->windowTitle(), QStringLiteral("FAÇA SEU MAPA"));
-  EXPECT_EQ(texts->CurrentPage(), 0);
-
-  delete frame;
-  EXPECT_TRUE(texts.isNull()) << "the frame takes its texts windows along";
-}
-
-// --- Chart window ----------------------------------------------------------------------------
 
 // The caption of the one texts window that `opener` gained since `before` windows, or a note
 // saying how many there are.

@@ -1,4 +1,4 @@
-#include "app/fonts.h"
+#include "ui/fonts.h"
 
 #include <QFontDatabase>
 #include <QGuiApplication>
@@ -45,13 +45,15 @@ QString InstalledFamily(const QString& family) {
   return family;
 }
 
-QFont DesignFont(const QString& family, int pixel_height, bool bold) {
+QFont DesignFont(const QString& family, int pixel_height, FontStyle style) {
   QFont font(InstalledFamily(family));
   font.setPixelSize(pixel_height);
-  font.setBold(bold);
+  font.setBold(style.bold);
+  font.setItalic(style.italic);
   // The rounded substitute is wider than the designed face; condensed to 85 % it keeps the
   // designed captions ("PERSONALIDADE", "TRÂNSITOS DO ANO") inside their controls.
-  if (family.compare(QStringLiteral("VAG Rounded Th"), Qt::CaseInsensitive) == 0) {
+  if (style.condensed &&
+      family.compare(QStringLiteral("VAG Rounded Th"), Qt::CaseInsensitive) == 0) {
     font.setStretch(kRoundedStretch);
   }
   return font;

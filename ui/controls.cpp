@@ -1,4 +1,4 @@
-#include "chartview/controls.h"
+#include "ui/controls.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

@@ -19,10 +19,18 @@ void RegisterFontSubstitutes();
 /// the face it settles on), about half a millisecond per face at start-up.
 QString InstalledFamily(const QString& family);
 
+/// How a design font is drawn besides its face and size.
+struct FontStyle {
+  bool bold = false;
+  bool italic = false;
+  /// Condenses the rounded substitute, which is wider than the designed face, so that captions
+  /// keep inside their controls' designed widths. Off for texts whose labels grow to fit them.
+  bool condensed = true;
+};
+
 /// A font of the face `family` whose characters are `pixel_height` pixels high, as the windows'
-/// designed fonts are given (8 pt at 96 pixels per inch is 11 px). The rounded face is condensed
-/// so that its substitute takes the designed face's width.
-/// The font's family is `InstalledFamily(family)`.
-QFont DesignFont(const QString& family, int pixel_height, bool bold = false);
+/// designed fonts are given (8 pt at 96 pixels per inch is 11 px). The font's family is
+/// `InstalledFamily(family)`. Every window makes its fonts here.
+QFont DesignFont(const QString& family, int pixel_height, FontStyle style = {});
 
 }  // namespace vorelim

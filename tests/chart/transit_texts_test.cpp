@@ -1,4 +1,4 @@
-#include "chartview/transit_texts.h"
+#include "chart/transit_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "chartview/transit_texts.h"
+#include "chart/transit_texts.h"
 
 namespace vorelim {
 namespace {
@@ -16,14 +16,27 @@ std::string Blanks(int count) {
 
 }  // namespace
 
+TransitMonthPlace TransitMonthCell(int month) {
+  return {2 + month % 6, month < 6 ? 0 : 2};
+}
+
+int MonthAtTransitCell(int column, int row) {
+  for (int month = 0; month < 12; ++month) {
+    const TransitMonthPlace place = TransitMonthCell(month);
+    if (column == place.column && (row == place.label_row || row == place.label_row + 1)) {
+      return month;
+    }
+  }
+  return -1;
+}
+
 TransitCells TransitCellTexts(std::string_view transit_year, std::string_view year_number,
                               const std::array<std::string, 12>& month_numbers) {
   TransitCells cells;
   cells[0][0] = Blanks(6) + std::string(transit_year) + Blanks(2);
   cells[1][0] = Blanks(9) + std::string(year_number) + Blanks(2);
   for (int month = 0; month < 12; ++month) {
-    const int column = 2 + month % 6;
-    const int label_row = month < 6 ? 0 : 2;
+    const auto [column, label_row] = TransitMonthCell(month);
     cells[label_row][column] = Blanks(6) + kMonthLabels[month];
     cells[label_row + 1][column] = Blanks(kMonthNumberIndent[month]) + month_numbers[month];
   }

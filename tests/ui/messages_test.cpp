@@ -1,0 +1,98 @@
+// Every message text of the chart program, as one table: the text each function builds for a
+// typical case of each reason.
+
+#include "ui/messages.h"
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "support/qt_support.h"
+
+namespace {
+
+using vorelim::NameProblem;
+
+TEST(messages_test, every_text) {
+  const std::filesystem::path file("/pasta/ANA.NUM");
+  const vorelim::WriteResult full{.status = vorelim::WriteStatus::WriteFailed,
+                                  .name_problem = NameProblem::None,
+                                  .path = file,
+                                  .error = ENOSPC};
+  const auto read = [&file](vorelim::ReadStatus status, std::size_t bytes) {
+    return vorelim::ReadResult{.status = status, .bytes_read = bytes, .path = file, .error = 0};
+  };
+  const vorelim::ReadResult short_file = read(vorelim::ReadStatus::Short, 10);
+  const vorelim::ReadResult missing = read(vorelim::ReadStatus::Missing, 0);
+  const vorelim::ReadResult whole = read(vorelim::ReadStatus::Whole, 66);
+  const struct {
+    const char* row;
+    QString text;
+    QString expected;
+  } rows[] = {
+      {"slash in the name", vorelim::NameProblemText(NameProblem::PathSeparator, "A/B"),
+       "O nome \"A/B\" contém uma barra (/ ou \\), que não pode fazer parte do nome de um "
+       "arquivo."},
+      {"reserved character", vorelim::NameProblemText(NameProblem::ReservedCharacter, "A*B"),
+       "O nome \"A*B\" contém um dos caracteres : * ? \" < > |, que não podem fazer parte do nome "
+       "de um arquivo."},
+      {"control character", vorelim::NameProblemText(NameProblem::ControlCharacter, "A\tB"),
+       "O nome contém caracteres de controle, que não podem fazer parte do nome de um arquivo."},
+      {"dot name", vorelim::NameProblemText(NameProblem::DotName, ".."),
+       "O nome \"..\" não pode ser usado: \".\" e \"..\" indicam pastas."},
+      {"character outside the code page",
+       vorelim::NameProblemText(NameProblem::NotWindows1252, QStringLiteral("ANA\u0391")),
+       "O caractere \"\u0391\" do nome \"ANA\u0391\" não pode ser gravado no arquivo do mapa."},
+      {"too long", vorelim::NameProblemText(NameProblem::TooLong, "ABCDEFGHIJKLMNOP"),
+       "O nome \"ABCDEFGHIJKLMNOP\" tem mais de 15 caracteres."},
+      {"chart not created", vorelim::ChartNotCreatedText(NameProblem::DotName, "."),
+       "O mapa não foi criado.\nO nome \".\" não pode ser usado: \".\" e \"..\" indicam pastas."},
+      {"disk full", vorelim::WriteProblemText(full),
+       "Não foi possível gravar o arquivo \"ANA.NUM\" na pasta \"/pasta\": a gravação dos dados "
+       "falhou.\nMotivo: não há espaço livre no disco.\nO mapa não foi criado; um arquivo anterior "
+       "com este nome ficou como estava."},
+      {"short chart file", vorelim::LoadWarningText(short_file, false),
+       "O arquivo \"/pasta/ANA.NUM\" está incompleto: tem 10 bytes, um mapa tem 66."},
+      {"missing chart file", vorelim::LoadWarningText(missing, false),
+       "O arquivo \"/pasta/ANA.NUM\" não foi encontrado."},
+      {"whole file, no chart", vorelim::LoadWarningText(whole, false),
+       "O arquivo \"/pasta/ANA.NUM\" não parece ser um arquivo de mapa: o mapa mostrado pode estar "
+       "incorreto."},
+      {"good chart", vorelim::LoadWarningText(whole, true), ""},
+      {"help file missing", vorelim::HelpFileMissingText("/x/index.html"),
+       "O arquivo de ajuda não foi encontrado:\n/x/index.html"},
+      {"help file unreadable", vorelim::HelpFileUnreadableText("/x/index.html", EACCES),
+       "Não foi possível abrir o arquivo de ajuda:\n/x/index.html\nMotivo: sem permissão de "
+       "acesso."},
+      {"unknown failure", vorelim::UnknownFailureText(), "Erro desconhecido."},
+  };
+  for (const auto& row : rows) EXPECT_EQ(row.text, row.expected) << row.row;
+}
+
+TEST(messages_test, common_system_errors_are_told_in_portuguese_and_others_as_the_system_tells) {
+  const struct {
+    int error;
+    const char* reason;
+  } rows[] = {
+      {EACCES, "sem permissão de acesso"},
+      {EPERM, "operação não permitida"},
+      {EROFS, "o disco ou a pasta é somente para leitura"},
+      {ENOSPC, "não há espaço livre no disco"},
+      {EDQUOT, "a cota de disco do usuário se esgotou"},
+      {ENOENT, "o arquivo ou a pasta não existe"},
+      {ENOTDIR, "uma parte do caminho não é uma pasta"},
+      {EISDIR, "o nome é de uma pasta, não de um arquivo"},
+      {ENAMETOOLONG, "o nome do arquivo ou do caminho é longo demais"},
+      {EIO, "erro de leitura ou gravação no disco"},
+      {EBADF, std::strerror(EBADF)},
+      {EINVAL, std::strerror(EINVAL)},
+      {0, ""},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(vorelim::SystemErrorReason(row.error), QString::fromUtf8(row.reason)) << row.error;
+  }
+}
+
+}  // namespace

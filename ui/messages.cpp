@@ -1,0 +1,192 @@
+#include "ui/messages.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "chart/chart_record.h"
+#include "chart/windows1252.h"
+
+namespace vorelim {
+namespace {
+
+MessageSink& Sink() {
+  static MessageSink sink;
+  return sink;
+}
+
+}  // namespace
+
+QString SystemErrorReason(int error) {
+  switch (error) {
+    case 0:
+      return QString();
+    case EACCES:
+      return QStringLiteral("sem permissão de acesso");
+    case EPERM:
+      return QStringLiteral("operação não permitida");
+    case EROFS:
+      return QStringLiteral("o disco ou a pasta é somente para leitura");
+    case ENOSPC:
+      return QStringLiteral("não há espaço livre no disco");
+    case EDQUOT:
+      return QStringLiteral("a cota de disco do usuário se esgotou");
+    case ENOENT:
+      return QStringLiteral("o arquivo ou a pasta não existe");
+    case ENOTDIR:
+      return QStringLiteral("uma parte do caminho não é uma pasta");
+    case EISDIR:
+      return QStringLiteral("o nome é de uma pasta, não de um arquivo");
+    case ENAMETOOLONG:
+      return QStringLiteral("o nome do arquivo ou do caminho é longo demais");
+    case EIO:
+      return QStringLiteral("erro de leitura ou gravação no disco");
+    default:
+      return QString::fromLocal8Bit(std::strerror(error));
+  }
+}
+
+QString NameProblemText(NameProblem problem, const QString& name) {
+  switch (problem) {
+    case NameProblem::None:
+      break;
+    case NameProblem::PathSeparator:
+      return QStringLiteral(
+                 "O nome \"%1\" contém uma barra (/ ou \\), que não pode fazer parte "
+                 "do nome de um arquivo.")
+          .arg(name);
+    case NameProblem::ReservedCharacter:
+      return QStringLiteral(
+                 "O nome \"%1\" contém um dos caracteres : * ? \" < > |, que não podem "
+                 "fazer parte do nome de um arquivo.")
+          .arg(name);
+    case NameProblem::ControlCharacter:
+      return QStringLiteral(
+          "O nome contém caracteres de controle, que não podem fazer parte do "
+          "nome de um arquivo.");
+    case NameProblem::DotName:
+      return QStringLiteral("O nome \"%1\" não pode ser usado: \".\" e \"..\" indicam pastas.")
+          .arg(name);
+    case NameProblem::NotWindows1252: {
+      for (const QChar c : name) {
+        if (!IsWindows1252Representable(QString(c).toStdString())) {
+          return QStringLiteral(
+                     "O caractere \"%1\" do nome \"%2\" não pode ser gravado no "
+                     "arquivo do mapa.")
+              .arg(c, name);
+        }
+      }
+      return QStringLiteral(
+                 "O nome \"%1\" contém caracteres que não podem ser gravados no "
+                 "arquivo do mapa.")
+          .arg(name);
+    }
+    case NameProblem::TooLong:
+      return QStringLiteral("O nome \"%1\" tem mais de 15 caracteres.").arg(name);
+  }
+  return QStringLiteral("O nome \"%1\" não pode ser usado como nome de arquivo.").arg(name);
+}
+
+QString WriteProblemText(const WriteResult& result) {
+  const QFileInfo written(QString::fromStdString(result.path.string()));
+  const QString file = written.fileName();
+  // The folder as the user knows it: absolute, without the "." of the current folder.
+  const QString folder = QDir::toNativeSeparators(QDir::cleanPath(written.absolutePath()));
+  QString what;
+  switch (result.status) {
+    case WriteStatus::Ok:
+    case WriteStatus::InvalidName:
+      what = QStringLiteral("o arquivo não pôde ser gravado");
+      break;
+    case WriteStatus::CannotCreate:
+      what = QStringLiteral("o arquivo não pôde ser criado");
+      break;
+    case WriteStatus::WriteFailed:
+      what = QStringLiteral("a gravação dos dados falhou");
+      break;
+    case WriteStatus::CannotReplace:
+      what = QStringLiteral("o arquivo existente não pôde ser substituído");
+      break;
+  }
+  QString text = QStringLiteral("Não foi possível gravar o arquivo \"%1\" na pasta \"%2\": %3.")
+                     .arg(file, folder, what);
+  if (result.error != 0) {
+    text += QStringLiteral("\nMotivo: %1.").arg(SystemErrorReason(result.error));
+  }
+  text += QStringLiteral(
+      "\nO mapa não foi criado; um arquivo anterior com este nome ficou como "
+      "estava.");
+  return text;
+}
+
+QString ChartNotCreatedText(NameProblem problem, const QString& name) {
+  return QStringLiteral("O mapa não foi criado.\n") + NameProblemText(problem, name);
+}
+
+QString LoadWarningText(const ReadResult& result, bool looks_like_chart) {
+  const QString file = QDir::toNativeSeparators(QDir::cleanPath(
+      QDir::current().absoluteFilePath(QString::fromStdString(result.path.string()))));
+  const QString reason = SystemErrorReason(result.error);
+  switch (result.status) {
+    case ReadStatus::Whole:
+      if (looks_like_chart) return QString();
+      return QStringLiteral(
+                 "O arquivo \"%1\" não parece ser um arquivo de mapa: "
+                 "o mapa mostrado pode estar incorreto.")
+          .arg(file);
+    case ReadStatus::Missing:
+      return QStringLiteral("O arquivo \"%1\" não foi encontrado.").arg(file);
+    case ReadStatus::Short:
+      return QStringLiteral("O arquivo \"%1\" está incompleto: tem %2 bytes, um mapa tem %3.")
+          .arg(file)
+          .arg(result.bytes_read)
+          .arg(kChartRecordSize);
+    case ReadStatus::Unreadable:
+      return QStringLiteral("Não foi possível ler o arquivo \"%1\": %2.").arg(file, reason);
+    case ReadStatus::InvalidName:
+      return QStringLiteral("\"%1\" não é um nome de arquivo de mapa válido.").arg(file);
+  }
+  return QString();
+}
+
+QString HelpFileMissingText(const QString& shown) {
+  return QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1").arg(shown);
+}
+
+QString HelpFileUnreadableText(const QString& shown, int error) {
+  return QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nMotivo: %2.")
+      .arg(shown, SystemErrorReason(error));
+}
+
+QString UnknownFailureText() {
+  return QStringLiteral("Erro desconhecido.");
+}
+
+void ShowMessage(QWidget* owner, const Message& message) {
+  if (message.wait == MessageWait::UntilClosed && Sink()) {
+    Sink()(owner, message.title, message.text);
+    return;
+  }
+  const QMessageBox::Icon icon =
+      message.kind == MessageKind::Failure ? QMessageBox::Critical : QMessageBox::Warning;
+  if (message.wait == MessageWait::UntilClosed) {
+    QMessageBox box(icon, message.title, message.text, QMessageBox::Ok, owner);
+    box.setObjectName(message.box_name);
+    box.exec();
+    return;
+  }
+  auto* box = new QMessageBox(icon, message.title, message.text, QMessageBox::Ok, owner);
+  box->setObjectName(message.box_name);
+  box->setAttribute(Qt::WA_DeleteOnClose);
+  box->open();
+}
+
+void SetMessageSinkForTesting(MessageSink sink) {
+  Sink() = std::move(sink);
+}
+
+}  // namespace vorelim

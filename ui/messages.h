@@ -1,0 +1,70 @@
+#pragma once
+// The messages the chart program shows: every text is built by a plain function here, and every
+// message reaches the user through ShowMessage. Tests replace the boxes that would wait for an
+// answer with a sink, so they see the text without a box blocking them.
+
+#include <QString>
+#include <functional>
+
+#include "chart/chart_file.h"
+
+QT_BEGIN_NAMESPACE
+class QWidget;
+QT_END_NAMESPACE
+
+namespace vorelim {
+
+// --- Texts -----------------------------------------------------------------------------------
+
+/// Why a file operation failed, in Portuguese, from the errno it failed with: the common errors in
+/// our own words, any other in the system's own text; empty for 0. Every file message tells its
+/// reason with this.
+QString SystemErrorReason(int error);
+
+/// Why `name` cannot be a chart name.
+QString NameProblemText(NameProblem problem, const QString& name);
+/// The new chart dialog's message for a refused name: "O mapa não foi criado." and the reason.
+QString ChartNotCreatedText(NameProblem problem, const QString& name);
+/// The new chart dialog's message for a chart file that could not be written: the file, its
+/// folder, what failed and the system's reason, and that an older file of that name is unchanged.
+QString WriteProblemText(const WriteResult& result);
+
+/// Why a chart file did not give a chart, with the file's full name; empty for a whole file that
+/// `looks_like_chart`.
+QString LoadWarningText(const ReadResult& result, bool looks_like_chart);
+
+/// The help file `shown` (native separators) does not exist.
+QString HelpFileMissingText(const QString& shown);
+/// The help file `shown` exists but cannot be read, for the system error `error`.
+QString HelpFileUnreadableText(const QString& shown, int error);
+
+/// A failure inside an event handler that gave no text of its own.
+QString UnknownFailureText();
+
+// --- Showing ---------------------------------------------------------------------------------
+
+enum class MessageKind { Warning, Failure };
+/// Whether ShowMessage returns once the user closed the box or at once.
+enum class MessageWait { UntilClosed, No };
+
+struct Message {
+  MessageKind kind = MessageKind::Warning;
+  QString title{};
+  QString text{};
+  MessageWait wait = MessageWait::UntilClosed;
+  /// The object name of the box, by which its window and tests find it.
+  QString box_name{};
+};
+
+/// Shows `message` in a box over `owner`: a warning or a failure, waiting until the user closes it
+/// or (MessageWait::No) left open over its window, deleted when closed. While a test has set a
+/// sink, a message that would wait goes to the sink instead.
+void ShowMessage(QWidget* owner, const Message& message);
+
+using MessageSink = std::function<void(QWidget* owner, const QString& title, const QString& text)>;
+
+/// Makes ShowMessage hand every message that would wait to `sink`; an empty sink brings the
+/// boxes back.
+void SetMessageSinkForTesting(MessageSink sink);
+
+}  // namespace vorelim
