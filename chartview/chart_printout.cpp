@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
@@ -11,6 +10,7 @@
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
 #include "ui/fonts.h"
+#include "ui/program_printer.h"
 
 namespace vorelim {
 namespace {
@@ -87,12 +87,7 @@ void PaintChartPrintout(QPainter& painter, int w, int h, const ChartPrintout& pr
 bool PrintChartPrintout(QPrinter& printer, const ChartPrintout& printout) {
   printer.setDocName(QString());
   QPainter painter;
-  if (!painter.begin(&printer)) return false;
-  // The printer's paint engine keeps the pen and brush of its previous job, and a new painter
-  // hands it only what differs from its own defaults: the 1-px ring pen of a 96-dpi printer or the
-  // hollow brush would be drawn with whatever the engine held before (the first job's hairline,
-  // the last job's pen). Marked as changed, this printout's own reach the engine.
-  painter.paintEngine()->setDirty(QPaintEngine::DirtyPen | QPaintEngine::DirtyBrush);
+  if (!BeginPrintout(painter, printer)) return false;
   // The painter's origin is the top-left corner of the printable area, and width() and height()
   // are that area's size in printer pixels.
   PaintChartPrintout(painter, printer.width(), printer.height(), printout);

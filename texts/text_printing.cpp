@@ -10,6 +10,8 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include "ui/program_printer.h"
+
 namespace vorelim {
 
 TextLinePlace PlaceTextLine(int line, int width, int height) {
@@ -69,7 +71,7 @@ bool PaintTextLines(QPainter& painter, const QStringList& lines, int width, int 
 bool PrintTextBox(QTextEdit& box, QPrinter& printer) {
   printer.setDocName(QString());
   QPainter painter;
-  if (!painter.begin(&printer)) return false;
+  if (!BeginPrintout(painter, printer)) return false;
 
   // The box shows what is printed: black on white, and it stays so after printing.
   QPalette palette = box.palette();

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QObject>
 #include <QPageSetupDialog>
+#include <QPaintEngine>
+#include <QPainter>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -45,6 +47,13 @@ QPrinter& ProgramPrinter() {
 
 void SetProgramPrinterForTesting(QPrinter* printer) {
   replacement = printer;
+}
+
+bool BeginPrintout(QPainter& painter, QPrinter& printer) {
+  if (!painter.begin(&printer)) return false;
+  painter.paintEngine()->setDirty(QPaintEngine::DirtyPen | QPaintEngine::DirtyBrush |
+                                  QPaintEngine::DirtyFont);
+  return true;
 }
 
 bool RunPrintDialog(QPrinter& printer, QWidget* parent) {

@@ -276,6 +276,28 @@ TEST_F(text_print_test, print_sets_black_on_white_and_cancel_changes_nothing) {
   EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::black));
 }
 
+// The printer's engine keeps the pen of its previous job (a chart's red star, say); the text must
+// still print black, on the first and every later printout.
+TEST(text_printing_test, text_prints_black_whatever_the_previous_job_left) {
+  test::RecordingPrinter printer(4800, 6400, 600);
+  TForm2 window(nullptr);
+  window.SelectPage(QStringLiteral("2"));
+  for (const char* job : {"first", "second"}) {
+    SCOPED_TRACE(job);
+    {
+      QPainter other(&printer);
+      other.setPen(QPen(Qt::red, 7));
+      other.drawEllipse(QRect(0, 0, 10, 10));
+    }
+    printer.record().texts.clear();
+    ASSERT_TRUE(PrintTextBox(*window.RichEdit(2), printer));
+    ASSERT_FALSE(printer.record().texts.empty());
+    for (const test::RecordedText& text : printer.record().texts) {
+      EXPECT_EQ(text.color, QColor(Qt::black)) << text.text.toStdString();
+    }
+  }
+}
+
 TEST_F(text_print_test, printer_that_cannot_start_ends_silently) {
   printer_.setOutputFileName(folder_.filePath(QStringLiteral("missing/folder/page.pdf")));
   TForm2 window(nullptr);
