@@ -22,32 +22,27 @@ MessageSink& Sink() {
 }  // namespace
 
 QString SystemErrorReason(int error) {
-  switch (error) {
-    case 0:
-      return QString();
-    case EACCES:
-      return QStringLiteral("sem permissão de acesso");
-    case EPERM:
-      return QStringLiteral("operação não permitida");
-    case EROFS:
-      return QStringLiteral("o disco ou a pasta é somente para leitura");
-    case ENOSPC:
-      return QStringLiteral("não há espaço livre no disco");
-    case EDQUOT:
-      return QStringLiteral("a cota de disco do usuário se esgotou");
-    case ENOENT:
-      return QStringLiteral("o arquivo ou a pasta não existe");
-    case ENOTDIR:
-      return QStringLiteral("uma parte do caminho não é uma pasta");
-    case EISDIR:
-      return QStringLiteral("o nome é de uma pasta, não de um arquivo");
-    case ENAMETOOLONG:
-      return QStringLiteral("o nome do arquivo ou do caminho é longo demais");
-    case EIO:
-      return QStringLiteral("erro de leitura ou gravação no disco");
-    default:
-      return QString::fromLocal8Bit(std::strerror(error));
+  // The errors a file operation of this program meets most, in our own words.
+  static const struct {
+    int error;
+    const char* reason;
+  } kReasons[] = {
+      {EACCES, "sem permissão de acesso"},
+      {EPERM, "operação não permitida"},
+      {EROFS, "o disco ou a pasta é somente para leitura"},
+      {ENOSPC, "não há espaço livre no disco"},
+      {EDQUOT, "a cota de disco do usuário se esgotou"},
+      {ENOENT, "o arquivo ou a pasta não existe"},
+      {ENOTDIR, "uma parte do caminho não é uma pasta"},
+      {EISDIR, "o nome é de uma pasta, não de um arquivo"},
+      {ENAMETOOLONG, "o nome do arquivo ou do caminho é longo demais"},
+      {EIO, "erro de leitura ou gravação no disco"},
+  };
+  if (error == 0) return QString();
+  for (const auto& known : kReasons) {
+    if (known.error == error) return QString::fromUtf8(known.reason);
   }
+  return QString::fromLocal8Bit(std::strerror(error));
 }
 
 QString NameProblemText(NameProblem problem, const QString& name) {
