@@ -24,6 +24,7 @@
 #include "chart/chart_rules.h"
 #include "chart/today.h"
 #include "chartview/tvemapa.h"
+#include "ui/controls.h"
 #include "ui/designed.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
@@ -40,24 +41,16 @@ class WarningPanel : public QFrame {
 
  protected:
   void paintEvent(QPaintEvent*) override {
-    constexpr int kBevelWidth = 6;
+    constexpr int kBevels = 6;
     QPainter p(this);
     QRect r = rect();
     p.fillRect(r, palette().color(QPalette::Window));
     p.setPen(Qt::black);
     p.drawRect(r.adjusted(0, 0, -1, -1));
     r.adjust(1, 1, -1, -1);
-    const QColor light = palette().color(QPalette::Light);
-    const QColor shadow = palette().color(QPalette::Dark);
-    for (int i = 0; i < kBevelWidth; ++i) {
-      // QRect's right and bottom are its last pixels: ring i lies i pixels inside r on every side.
-      const QRect b = r.adjusted(i, i, -i, -i);
-      p.setPen(light);
-      p.drawLine(b.topLeft(), b.topRight());
-      p.drawLine(b.topLeft(), b.bottomLeft());
-      p.setPen(shadow);
-      p.drawLine(b.bottomLeft(), b.bottomRight());
-      p.drawLine(b.topRight(), b.bottomRight());
+    // Six one-pixel raised bevels, one inside the other.
+    for (int i = 0; i < kBevels; ++i) {
+      r = vorelim::DrawBevel(p, r, vorelim::BevelPanel::Bevel::Raised, palette());
     }
   }
 };

@@ -14,7 +14,8 @@ namespace {
 
 constexpr int kBevelWidth = 1;
 
-// Draws a one-pixel bevel along the inside of `rect` and returns the rectangle inside it.
+}  // namespace
+
 QRect DrawBevel(QPainter& painter, QRect rect, BevelPanel::Bevel bevel, const QPalette& palette) {
   if (bevel == BevelPanel::Bevel::None) return rect;
   const QColor light = palette.color(QPalette::Light);
@@ -29,8 +30,6 @@ QRect DrawBevel(QPainter& painter, QRect rect, BevelPanel::Bevel bevel, const QP
   painter.drawLine(rect.topRight(), rect.bottomRight());
   return rect.adjusted(kBevelWidth, kBevelWidth, -kBevelWidth, -kBevelWidth);
 }
-
-}  // namespace
 
 BevelPanel::BevelPanel(QWidget* parent) : QLabel(parent) {
   setAlignment(Qt::AlignCenter);

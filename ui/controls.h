@@ -8,6 +8,8 @@
 #include <QWidget>
 
 QT_BEGIN_NAMESPACE
+class QPainter;
+class QPalette;
 class QToolButton;
 QT_END_NAMESPACE
 
@@ -42,6 +44,10 @@ class BevelPanel : public QLabel {
   Bevel inner_ = Bevel::None;
   int border_ = 0;
 };
+
+/// Draws a one-pixel `bevel` (light above and on the left when raised, dark there when lowered)
+/// along the inside of `rect` and returns the rectangle inside it.
+QRect DrawBevel(QPainter& painter, QRect rect, BevelPanel::Bevel bevel, const QPalette& palette);
 
 /// A single-line box whose selection stays drawn after it loses the focus, and which lets the
 /// menus' Ctrl shortcuts through instead of taking them as editing keys.
