@@ -8,12 +8,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "ui/messages.h"
+
 namespace vorelim {
 
 CommandLine ReadCommandLine(const QStringList& arguments) {
   QCommandLineParser parser;
-  parser.setApplicationDescription(QStringLiteral(
-      "MAPA DO VORELIM: mapas numerológicos a partir do nome e da data de nascimento."));
+  parser.setApplicationDescription(
+      vorelim::ProgramTitle() +
+      QStringLiteral(": mapas numerológicos a partir do nome e da data de nascimento."));
   // Qt's own help and version options describe themselves in English unless Qt's translations
   // are installed; these always speak Portuguese.
   const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},

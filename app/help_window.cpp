@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/fonts.h"
+#include "ui/messages.h"
 
 namespace vorelim {
 namespace {
@@ -27,7 +28,7 @@ QPushButton* MakeButton(const QString& caption, const char* name, QWidget* paren
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   setObjectName(QStringLiteral("HelpWindow"));
-  setWindowTitle(QStringLiteral("Ajuda - MAPA DO VORELIM"));
+  setWindowTitle(QStringLiteral("Ajuda - ") + vorelim::ProgramTitle());
   if (owner == nullptr) setAttribute(Qt::WA_DeleteOnClose);
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
 

@@ -14,6 +14,7 @@
 
 #include "resources/pictures/about_icon.xpm"
 #include "ui/fonts.h"
+#include "ui/messages.h"
 
 TAboutBox::TAboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -39,7 +40,7 @@ TAboutBox::TAboutBox(QWidget* owner)
 
   // Each label is centred where its designed text was centred, so texts of other widths (and the
   // substitute faces) keep the designed symmetry.
-  Label1 = AddLabel("Label1", QStringLiteral("MAPA DO VORELIM"), {60, 24, 177, 19}, 16);
+  Label1 = AddLabel("Label1", vorelim::ProgramTitle(), {60, 24, 177, 19}, 16);
   Label2 = AddLabel("Label2", QStringLiteral("by"), {142, 51, 19, 15}, 13);
   Label3 = AddLabel("Label3", QStringLiteral("Equipe Vorelim"), {42, 78, 213, 15}, 13);
   Label4 = AddLabel("Label4", QStringLiteral("baseado no livro"), {92, 106, 113, 15}, 13);

@@ -16,37 +16,17 @@
 
 #include "app/help_viewer.h"
 #include "app/taboutbox.h"
-#include "chart/tcriacao.h"
+#include "chart/chart_file.h"
 #include "chartview/tvemapa.h"
+#include "newchart/tcriacao.h"
 #include "texts/tform2.h"
 #include "ui/designed.h"
 #include "ui/fonts.h"
-
-namespace {
-
-const QString kCaption = QStringLiteral("MAPA DO VORELIM");
-constexpr int kChartNameLength = 15;
-constexpr int kExtensionLength = 4;
-
-}  // namespace
-
-QString ChartNameFromPath(const QString& path) {
-  // "/" is this system's separator; "\" and a drive's ":" come in names of charts made on systems
-  // that use them, and must not end up in the chart name either.
-  const qsizetype cut =
-      std::max({path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')),
-                path.lastIndexOf(QLatin1Char(':'))});
-  QString name = path.mid(cut + 1).left(kChartNameLength);
-  // Never keep half of a character that needs two UTF-16 units.
-  if (!name.isEmpty() && name.back().isHighSurrogate()) name.chop(1);
-  const qsizetype dot = name.indexOf(QLatin1Char('.'));
-  if (dot >= 0) name.remove(dot, kExtensionLength);
-  return name;
-}
+#include "ui/messages.h"
 
 TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FORMDI"));
-  setWindowTitle(kCaption);
+  setWindowTitle(vorelim::ProgramTitle());
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   resize(600, 440);
   CreateControls();
@@ -78,7 +58,7 @@ void TFORMDI::CreateControls() {
 
   // The start button lies on the client area above the child windows; it is meant for the empty
   // frame and is hidden for good by the first command.
-  Button1 = vorelim::Placed(new QPushButton(QStringLiteral("FAÇA SEU MAPA"), mdi_area_), "Button1",
+  Button1 = vorelim::Placed(new QPushButton(vorelim::StartCaption(), mdi_area_), "Button1",
                             {208, 272, 185, 25});
   Button1->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11, {.bold = true}));
   QPalette palette = Button1->palette();
@@ -133,8 +113,9 @@ void TFORMDI::UpdateCaption() {
   // anything else changes it.
   QMdiSubWindow* current = mdi_area_->currentSubWindow();
   auto* chart = current != nullptr ? qobject_cast<TVemapa*>(current->widget()) : nullptr;
+  const QString title = vorelim::ProgramTitle();
   const QString caption =
-      chart != nullptr ? QStringLiteral("%1 - [%2]").arg(kCaption, chart->windowTitle()) : kCaption;
+      chart != nullptr ? QStringLiteral("%1 - [%2]").arg(title, chart->windowTitle()) : title;
   if (windowTitle() != caption) setWindowTitle(caption);
 }
 
@@ -175,7 +156,22 @@ void TFORMDI::OpenChosenFile(const QString& file) {
   // The chosen file's folder becomes the current folder, so that later charts are read from and
   // new ones written to the folder the user works in.
   QDir::setCurrent(QFileInfo(path).absolutePath());
-  OpenChartWindow(this, ChartNameFromPath(path), path);
+  OpenChartWindow(QString::fromStdString(vorelim::ChartNameFromPath(path.toStdString())), path);
+}
+
+TVemapa* TFORMDI::OpenChartWindow(const QString& name, const QString& path) {
+  auto* chart = new TVemapa;
+  // The designed window has no title-bar buttons; the frameless hint also keeps Qt from putting
+  // the maximised child's buttons into the menu bar.
+  QMdiSubWindow* sub = mdi_area_->addSubWindow(chart, Qt::SubWindow | Qt::FramelessWindowHint);
+  sub->setAttribute(Qt::WA_DeleteOnClose);
+  sub->setWindowTitle(chart->windowTitle());
+  sub->showMaximized();
+  chart->LoadChart(name, path);
+  sub->showMaximized();
+  mdi_area_->setActiveSubWindow(sub);
+  chart->FocusFirstControl();
+  return chart;
 }
 
 void TFORMDI::OpenChosenFiles(const QStringList& files) {
@@ -187,6 +183,8 @@ void TFORMDI::Novo1Click() {
   // A new dialog every time; several may be open at once. Closing it only hides it, and it lives
   // until the frame is destroyed.
   auto* dialog = new TCriacao(this);
+  connect(dialog, &TCriacao::ChartWritten, this,
+          [this](const QString& name, const QString& path) { OpenChartWindow(name, path); });
   dialog->show();
   dialog->raise();
   dialog->activateWindow();

@@ -25,10 +25,6 @@ QT_END_NAMESPACE
 class TAboutBox;
 class TVemapa;
 
-/// The chart name of a chosen file: the part after the last "/", "\" or ":", cut to 15
-/// characters, without the 4 characters from its first dot ("MARIA.NUM" gives "MARIA").
-QString ChartNameFromPath(const QString& path);
-
 class TFORMDI : public QMainWindow {
   Q_OBJECT
 
@@ -61,6 +57,10 @@ class TFORMDI : public QMainWindow {
   /// file's folder the current one and reads the file itself into a new chart window captioned
   /// with its chart name; a file that cannot be read is told by that window.
   void OpenChosenFile(const QString& file);
+  /// Opens a chart in a new chart window, as every command does: the window joins the MDI area,
+  /// maximised, reads the chart (from `path` when given, else `name` + ".NUM" in the current
+  /// folder), becomes the active child and takes the focus. The area destroys it when it closes.
+  TVemapa* OpenChartWindow(const QString& name, const QString& path = QString());
   /// Opens each of `files` in turn as a chosen file (the files named on the command line).
   void OpenChosenFiles(const QStringList& files);
   /// Opens a new chart dialog.

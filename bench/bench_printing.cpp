@@ -38,7 +38,7 @@ bool Printed(benchmark::State& state) {
 
 void BM_ChartPrintoutPdf(benchmark::State& state) {
   PdfFile() = bench::TheSession().folder() + QStringLiteral("/chart.pdf");
-  auto* window = OpenChartWindow(&bench::TheSession().frame(), QStringLiteral("MARIA"));
+  auto* window = bench::TheSession().frame().OpenChartWindow(QStringLiteral("MARIA"));
   QCoreApplication::processEvents();
   vorelim::SetPrintDialogForTesting(&PrintToPdf);
   for (auto _ : state) {

@@ -4,14 +4,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <ctime>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "chart/windows1252.h"
 
@@ -20,8 +23,8 @@ namespace fs = std::filesystem;
 namespace vorelim {
 namespace {
 
-constexpr std::size_t kMaxNameLength = 15;
 constexpr std::string_view kExtension = ".NUM";
+constexpr std::ptrdiff_t kExtensionLength = 4;
 
 // Lower-case form of a Windows-1252 byte, for comparing file names without regard to letter case
 // (accented letters included): chart files come from systems that do not tell "MARIA.NUM" from
@@ -130,8 +133,30 @@ NameProblem CheckChartName(std::string_view name) {
   if (name == "." || name == "..") return NameProblem::DotName;
   std::optional<std::string> bytes = EncodeWindows1252(name);
   if (!bytes) return NameProblem::NotWindows1252;
-  if (bytes->size() > kMaxNameLength) return NameProblem::TooLong;
+  if (bytes->size() > kChartNameLength) return NameProblem::TooLong;
   return NameProblem::None;
+}
+
+std::string ChartNameFromPath(std::string_view path) {
+  // "/" is this system's separator; "\" and a drive's ":" come in names of charts made on systems
+  // that use them, and must not end up in the chart name either.
+  const std::size_t cut = path.find_last_of("/\\:");
+  const std::string_view file = cut == std::string_view::npos ? path : path.substr(cut + 1);
+  // Characters are counted as UTF-8 sequences; a byte that starts none counts as one character.
+  std::vector<std::string_view> characters;
+  for (std::size_t at = 0; at < file.size() && characters.size() < kChartNameLength;) {
+    const std::size_t length = std::max<std::size_t>(1, Utf8SequenceLength(file.substr(at)));
+    characters.push_back(file.substr(at, length));
+    at += length;
+  }
+  // The extension goes with the 4 characters from the first dot.
+  const auto dot = std::find(characters.begin(), characters.end(), ".");
+  if (dot != characters.end()) {
+    characters.erase(dot, dot + std::min<std::ptrdiff_t>(kExtensionLength, characters.end() - dot));
+  }
+  std::string name;
+  for (std::string_view character : characters) name += character;
+  return name;
 }
 
 std::string ChartFileName(std::string_view name) {

@@ -24,6 +24,11 @@ enum class NameProblem {
 /// Checks a UTF-8 chart name. A chart name is never a path.
 NameProblem CheckChartName(std::string_view name);
 
+/// The chart name of a file given by its path (UTF-8, or any bytes): the part after the last "/",
+/// "\" or ":", cut to kChartNameLength characters, without the 4 characters from its first dot
+/// ("MARIA.NUM" gives "MARIA"). The reverse of ChartFileName for every chart the program writes.
+std::string ChartNameFromPath(std::string_view path);
+
 /// The file name of a chart: the name followed by ".NUM".
 std::string ChartFileName(std::string_view name);
 

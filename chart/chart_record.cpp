@@ -10,7 +10,7 @@ namespace vorelim {
 FieldLayout LayoutOf(ChartField field) {
   switch (field) {
     case ChartField::Name:
-      return {0, 15};
+      return {0, kChartNameLength};
     case ChartField::BirthDay:
       return {16, 2};
     case ChartField::BirthMonth:

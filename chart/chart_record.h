@@ -11,6 +11,9 @@
 namespace vorelim {
 
 inline constexpr std::size_t kChartRecordSize = 66;
+/// The most characters a chart name has: the capacity of the record's name field, and so the
+/// length of the dialog's name box and of a name taken from a file's name.
+inline constexpr std::size_t kChartNameLength = 15;
 inline constexpr std::size_t kElementsOffset = 39;
 inline constexpr std::size_t kElementCount = 27;
 

@@ -109,4 +109,11 @@ bool IsWindows1252Representable(std::string_view utf8) {
   return EncodeWindows1252(utf8).has_value();
 }
 
+std::size_t Utf8SequenceLength(std::string_view text) {
+  std::size_t pos = 0;
+  char32_t cp = 0;
+  if (text.empty() || !NextCodePoint(text, pos, cp)) return 0;
+  return pos;
+}
+
 }  // namespace vorelim

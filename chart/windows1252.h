@@ -2,6 +2,7 @@
 // The one place where chart text crosses between Windows-1252 bytes (on disk) and UTF-8 (in
 // memory).
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,5 +19,9 @@ std::optional<std::string> EncodeWindows1252(std::string_view utf8);
 
 /// True when every character of the UTF-8 text has a Windows-1252 byte.
 bool IsWindows1252Representable(std::string_view utf8);
+
+/// The length in bytes of the UTF-8 sequence that starts `text`; 0 when `text` is empty or does not
+/// start with a well-formed sequence.
+std::size_t Utf8SequenceLength(std::string_view text);
 
 }  // namespace vorelim

@@ -1,8 +1,6 @@
 #include "chartview/tvemapa.h"
 
 #include <QAction>
-#include <QMainWindow>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
@@ -66,21 +64,9 @@ QString FromChart(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
 
-// The MDI area of the main window that `owner` belongs to: the owner itself, or the central MDI
-// area of the first main window met going from the owner up through the windows that own it.
-QMdiArea* MdiAreaOf(QWidget* owner) {
-  for (QWidget* widget = owner; widget != nullptr; widget = widget->parentWidget()) {
-    if (auto* area = qobject_cast<QMdiArea*>(widget)) return area;
-    if (auto* main_window = qobject_cast<QMainWindow*>(widget)) {
-      return qobject_cast<QMdiArea*>(main_window->centralWidget());
-    }
-  }
-  return nullptr;
-}
-
 }  // namespace
 
-TVemapa::TVemapa(QWidget* owner) : QWidget(nullptr), owner_(owner) {
+TVemapa::TVemapa(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TVemapa"));
   setWindowTitle(QStringLiteral("Mapa Individual"));
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
@@ -92,29 +78,13 @@ TVemapa::TVemapa(QWidget* owner) : QWidget(nullptr), owner_(owner) {
 
   CreateControls();
   CreateMenus();
-
-  QWidget* closing_unit = this;
-  if (QMdiArea* area = MdiAreaOf(owner)) {
-    // The designed window has no title-bar buttons; the frameless hint also keeps Qt from
-    // putting the maximised child's buttons into the menu bar.
-    sub_window_ = area->addSubWindow(this, Qt::SubWindow | Qt::FramelessWindowHint);
-    sub_window_->setAttribute(Qt::WA_DeleteOnClose);
-    sub_window_->setWindowTitle(windowTitle());
-    closing_unit = sub_window_;
-    sub_window_->showMaximized();
-    // The MDI area destroys its subwindows itself when its main window is the owner.
-    if (owner == area->window()) return;
-  } else {
-    setAttribute(Qt::WA_DeleteOnClose);
-    show();
-  }
-  // Any other owner takes the window along.
-  if (owner != nullptr) {
-    connect(owner, &QObject::destroyed, closing_unit, [closing_unit] { delete closing_unit; });
-  }
 }
 
 TVemapa::~TVemapa() = default;
+
+QMdiSubWindow* TVemapa::SubWindow() const {
+  return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
 
 void TVemapa::CreateControls() {
   // Created first, so the windowed controls lie over it as designed.
@@ -261,7 +231,6 @@ void TVemapa::LoadChart(const QString& name, const QString& path) {
 
   ChartName = name;
   setWindowTitle(name);
-  if (sub_window_ != nullptr) sub_window_->setWindowTitle(name);
 
   // The file the user chose is the one read; a name alone is looked up in the current folder.
   const vorelim::ReadResult result = path.isEmpty()
@@ -289,7 +258,7 @@ void TVemapa::LoadChart(const QString& name, const QString& path) {
 }
 
 void TVemapa::ShowLoadWarning() {
-  vorelim::ShowMessage(this, {.title = QStringLiteral("MAPA DO VORELIM"),
+  vorelim::ShowMessage(this, {.title = vorelim::ProgramTitle(),
                               .text = load_warning_,
                               .wait = vorelim::MessageWait::No,
                               .box_name = QStringLiteral("LoadWarning")});
@@ -409,18 +378,4 @@ void TVemapa::StringGrid1DblClick() {
   // The first click of the double-click has already selected the cell under the mouse.
   OpenTextsWindow(this,
                   vorelim::GridPageKey(SelectedColumn, SelectedRow, YearNumber, MonthNumbers));
-}
-
-TVemapa* OpenChartWindow(QWidget* owner, const QString& name, const QString& path) {
-  auto* window = new TVemapa(owner);
-  window->LoadChart(name, path);
-  if (QMdiSubWindow* sub = window->SubWindow()) {
-    sub->showMaximized();
-    if (QMdiArea* area = sub->mdiArea()) area->setActiveSubWindow(sub);
-  } else {
-    window->show();
-    window->activateWindow();
-  }
-  window->FocusFirstControl();
-  return window;
 }

@@ -1,17 +1,14 @@
 #pragma once
-// The chart window: one person's chart inside the main frame. TVemapa is the widget placed in a
-// QMdiSubWindow of the MDI area of the main window its owner belongs to (the subwindow is only its
-// frame: maximised, without title-bar buttons); SubWindow() gives that frame. The window is
-// destroyed when its subwindow closes and also when its owner (the frame or a new chart dialog) is
-// destroyed. It knows its owner, not the frame: the file commands that concern the whole program
-// (open, new, close all, quit) are requests that the frame connects.
+// The chart window: one person's chart. The main frame creates it, puts it in a subwindow of its
+// MDI area (the subwindow is only its frame: maximised, without title-bar buttons) and destroys it
+// when the subwindow closes; the window knows nothing of where it lives. The file commands that
+// concern the whole program (open, new, close all, quit) are requests that the frame connects.
 //
 // Every control keeps its designed name as member and objectName. The state a window keeps for
 // itself (chart record, chart name, transit year, year and month numbers, selected cell) is
 // public, so the drawing, the transits, the double-clicks and the printout read this window's
 // own chart.
 
-#include <QPointer>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -39,10 +36,8 @@ class TVemapa : public QWidget {
   Q_OBJECT
 
  public:
-  /// Creates the window, shown at once: maximised inside the MDI area of the main window that
-  /// `owner` belongs to (the owner, or a window up its chain of owners, being that main window),
-  /// otherwise as a window of its own. Destroyed together with `owner`.
-  explicit TVemapa(QWidget* owner);
+  /// Creates the window with its designed controls and menus, not shown yet.
+  explicit TVemapa(QWidget* parent = nullptr);
   ~TVemapa() override;
 
   /// Loads the chart file `name` + ".NUM" from the current folder and shows it; `name` becomes
@@ -53,10 +48,8 @@ class TVemapa : public QWidget {
   /// caption. An empty path reads `name` + ".NUM" from the current folder.
   void LoadChart(const QString& name, const QString& path);
 
-  /// The MDI subwindow that frames this window, or nullptr when it stands alone.
-  QMdiSubWindow* SubWindow() const { return sub_window_; }
-  /// The owner given at construction (nullptr once it is destroyed).
-  QWidget* owner() const { return owner_; }
+  /// The MDI subwindow that frames this window, or nullptr when it has none.
+  QMdiSubWindow* SubWindow() const;
 
   /// The top-level menu entries this window puts on the frame's menu bar while it is active:
   /// "&Arquivo" (its submenu) and "&Vorelim".
@@ -156,11 +149,5 @@ class TVemapa : public QWidget {
   void DockGrid();
   void ShowLoadWarning();
 
-  QPointer<QWidget> owner_;
-  QMdiSubWindow* sub_window_ = nullptr;
   QString load_warning_;
 };
-
-/// Opens a chart window the way every command does: constructs it with `owner`, loads the chart
-/// (from `path` when given, else `name` + ".NUM" in the current folder), shows and focuses it.
-TVemapa* OpenChartWindow(QWidget* owner, const QString& name, const QString& path = QString());

@@ -17,6 +17,7 @@
 #include "texts/text_catalogue.h"
 #include "texts/text_printing.h"
 #include "ui/fonts.h"
+#include "ui/messages.h"
 #include "ui/program_printer.h"
 
 namespace {
@@ -61,8 +62,6 @@ constexpr PageControls kPageControls[] = {
 constexpr int kPanelHeight = 25;
 constexpr int kClientWidth = 620;
 constexpr int kClientHeight = 400;
-
-const QString kIntroductionCaption = QStringLiteral("FAÇA SEU MAPA");
 
 QIcon ButtonIcon(const QString& picture) {
   QIcon icon;
@@ -115,7 +114,7 @@ TForm2::TForm2(QWidget* owner)
   vorelim::RegisterFontSubstitutes();
   setObjectName(QStringLiteral("Form2"));
   setAttribute(Qt::WA_DeleteOnClose);
-  setWindowTitle(kIntroductionCaption);
+  setWindowTitle(vorelim::StartCaption());
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   resize(kClientWidth, kClientHeight);
 

@@ -157,6 +157,14 @@ QString HelpFileUnreadableText(const QString& shown, int error) {
       .arg(shown, SystemErrorReason(error));
 }
 
+QString ProgramTitle() {
+  return QStringLiteral("MAPA DO VORELIM");
+}
+
+QString StartCaption() {
+  return QStringLiteral("FAÇA SEU MAPA");
+}
+
 QString UnknownFailureText() {
   return QStringLiteral("Erro desconhecido.");
 }

@@ -16,6 +16,13 @@ namespace vorelim {
 
 // --- Texts -----------------------------------------------------------------------------------
 
+/// The program's title, "MAPA DO VORELIM": the frame's caption, the title of its messages, the
+/// about box's name line and the help window's caption.
+QString ProgramTitle();
+/// "FAÇA SEU MAPA": the frame's start button and the caption of the texts window, whose
+/// introduction the button opens.
+QString StartCaption();
+
 /// Why a file operation failed, in Portuguese, from the errno it failed with: the common errors in
 /// our own words, any other in the system's own text; empty for 0. Every file message tells its
 /// reason with this.

@@ -241,7 +241,7 @@ TEST(help_window_test, f1_with_a_chart_window_active_shows_the_same_window) {
   ClickLink(*window->Browser, QStringLiteral("transitos.html"));
   window->close();
 
-  TVemapa* chart = OpenChartWindow(&frame, QStringLiteral("UM"));
+  TVemapa* chart = frame.OpenChartWindow(QStringLiteral("UM"));
   vorelim::test::CloseMessageBoxes();  // about the chart file that is not there
   frame.mdiArea()->setActiveSubWindow(chart->SubWindow());
   chart->FocusFirstControl();

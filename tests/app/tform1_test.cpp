@@ -296,7 +296,7 @@ TEST(splash_in_frame_test,
   const std::vector<std::vector<const char*>> rounds = {{"UM", "DOIS", "TRES"}, {"QUATRO"}};
   for (const auto& names : rounds) {
     for (const char* name : names) {
-      TVemapa* chart = OpenChartWindow(&frame, QString::fromLatin1(name));
+      TVemapa* chart = frame.OpenChartWindow(QString::fromLatin1(name));
       EXPECT_TRUE(chart->SubWindow()->isMaximized()) << name;
     }
     QCoreApplication::processEvents();
@@ -311,7 +311,7 @@ TEST(splash_in_frame_test,
   }
 
   // A chart window closed its own way, after "&Fechar".
-  TVemapa* chart = OpenChartWindow(&frame, QStringLiteral("CINCO"));
+  TVemapa* chart = frame.OpenChartWindow(QStringLiteral("CINCO"));
   EXPECT_TRUE(chart->SubWindow()->isMaximized());
   chart->SubWindow()->close();
   finish_command();

@@ -29,9 +29,9 @@
 
 #include "app/command_line.h"
 #include "chart/chart_record.h"
-#include "chart/tcriacao.h"
 #include "chart/today.h"
 #include "chartview/tvemapa.h"
+#include "newchart/tcriacao.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
@@ -43,32 +43,6 @@ namespace {
 using vorelim::ChartField;
 using vorelim::test::ChartOf;
 using vorelim::test::WriteChart;
-
-TEST(chart_name_from_path_test, cuts_the_folder_the_extension_and_the_length_limit) {
-  const struct {
-    const char* row;
-    const char* path;
-    const char* name;
-  } rows[] = {
-      {"plain chart", "/home/ana/MARIA.NUM", "MARIA"},
-      {"14 characters: the cut ends at the dot", "ABCDEFGHIJKLMN.NUM", "ABCDEFGHIJKLMN"},
-      {"15 characters: no dot in the first 15", "ABCDEFGHIJKLMNO.NUM", "ABCDEFGHIJKLMNO"},
-      {"16 characters", "ABCDEFGHIJKLMNOP.NUM", "ABCDEFGHIJKLMNO"},
-      {"dot inside loses 4 characters", "A.B.NUM", "AUM"},
-      {"other extension", "/tmp/NOTAS.TXT", "NOTAS"},
-      {"dot near the end removes fewer", "AB.C", "AB"},
-      {"no dot", "SEMPONTO", "SEMPONTO"},
-      {"dots in folders do not count", "/tmp/pasta.d/MARIA.NUM", "MARIA"},
-      {"backslash separator", "C:\\MAPAS\\maria.num", "maria"},
-      {"drive colon", "C:JOSE.NUM", "JOSE"},
-      {"letter case kept", "/x/Maria.Num", "Maria"},
-      {"accented name", "/x/JOÃO.NUM", "JOÃO"},
-  };
-  for (const auto& row : rows) {
-    EXPECT_EQ(ChartNameFromPath(QString::fromUtf8(row.path)), QString::fromUtf8(row.name))
-        << row.row;
-  }
-}
 
 QStringList MenuBarTitles(const TFORMDI& frame) {
   QStringList titles;
@@ -148,7 +122,7 @@ class tformdi_test : public ::testing::Test {
   }
 
   TVemapa* OpenChart(const QString& name) {
-    TVemapa* window = OpenChartWindow(frame_.get(), name);
+    TVemapa* window = frame_->OpenChartWindow(name);
     vorelim::test::CloseMessageBoxes();  // about the unreadable charts
     Activate();
     return window;
@@ -511,24 +485,6 @@ TEST_F(tformdi_test, close_all_children_closes_every_chart_window_once) {
   EXPECT_EQ(frame_->mdiArea()->subWindowList(), QList<QMdiSubWindow*>{stubborn});
 }
 
-TEST_F(tformdi_test, chart_windows_follow_their_owner) {
-  auto owner = std::make_unique<QWidget>(frame_.get(), Qt::Dialog);
-  QPointer<TVemapa> owned = OpenChartWindow(owner.get(), QStringLiteral("UM"));
-  QPointer<TVemapa> framed = OpenChart(QStringLiteral("DOIS"));
-  vorelim::test::CloseMessageBoxes();  // about the unreadable charts
-  ASSERT_FALSE(owned.isNull());
-  EXPECT_EQ(owned->SubWindow()->mdiArea(), frame_->mdiArea());
-  // A window the frame did not open still asks the frame for its file commands.
-  owned->Novo1->trigger();
-  EXPECT_EQ(frame_->findChildren<TCriacao*>().size(), 1);
-  EXPECT_TRUE(frame_->findChildren<TCriacao*>().value(0)->isVisible());
-  owner.reset();
-  EXPECT_TRUE(owned.isNull());
-  EXPECT_FALSE(framed.isNull());
-  frame_.reset();
-  EXPECT_TRUE(framed.isNull());
-}
-
 TEST_F(tformdi_test, chart_windows_have_no_title_bar_buttons) {
   TVemapa* chart = OpenChart(QStringLiteral("UM"));
   QMdiSubWindow* sub = chart->SubWindow();
@@ -580,7 +536,7 @@ TEST_F(tformdi_test, novo_with_the_initial_values_writes_and_opens_the_chart) {
   EXPECT_EQ(chart->Panel2->text(), QStringLiteral("2"));
   EXPECT_EQ(chart->Panel3->text(), QStringLiteral("9"));
   EXPECT_EQ(chart->Panel4->text(), QStringLiteral("7"));
-  EXPECT_EQ(chart->owner(), dialog);
+  EXPECT_EQ(chart->SubWindow(), frame_->mdiArea()->activeSubWindow());
   EXPECT_TRUE(chart->loadWarning().isEmpty());
   EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Vorelim", "Aju&da"}));
 }

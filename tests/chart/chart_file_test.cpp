@@ -41,6 +41,32 @@ ChartRecord Garbage(unsigned seed) {
   return record;
 }
 
+TEST(chart_name_from_path_test, cuts_the_folder_the_extension_and_the_length_limit) {
+  const struct {
+    const char* row;
+    const char* path;
+    const char* name;
+  } rows[] = {
+      {"plain chart", "/home/ana/MARIA.NUM", "MARIA"},
+      {"14 characters: the cut ends at the dot", "ABCDEFGHIJKLMN.NUM", "ABCDEFGHIJKLMN"},
+      {"15 characters: no dot in the first 15", "ABCDEFGHIJKLMNO.NUM", "ABCDEFGHIJKLMNO"},
+      {"16 characters", "ABCDEFGHIJKLMNOP.NUM", "ABCDEFGHIJKLMNO"},
+      {"dot inside loses 4 characters", "A.B.NUM", "AUM"},
+      {"other extension", "/tmp/NOTAS.TXT", "NOTAS"},
+      {"dot near the end removes fewer", "AB.C", "AB"},
+      {"no dot", "SEMPONTO", "SEMPONTO"},
+      {"dots in folders do not count", "/tmp/pasta.d/MARIA.NUM", "MARIA"},
+      {"backslash separator", "C:\\MAPAS\\maria.num", "maria"},
+      {"drive colon", "C:JOSE.NUM", "JOSE"},
+      {"letter case kept", "/x/Maria.Num", "Maria"},
+      {"accented name", "/x/JOÃO.NUM", "JOÃO"},
+      {"15 characters of two bytes each", "/x/ÃÃÃÃÃÃÃÃÃÃÃÃÃÃÃÃ.NUM", "ÃÃÃÃÃÃÃÃÃÃÃÃÃÃÃ"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(ChartNameFromPath(row.path), row.name) << row.row;
+  }
+}
+
 TEST(chart_file_test, write_then_read_gives_the_same_66_bytes) {
   TempFolder folder;
   const ChartRecord chart = ChartFor("MARIA", 15, 6, 1975);

@@ -53,7 +53,7 @@ class chart_interactions_test : public ::testing::Test {
     EXPECT_TRUE(
         vorelim::WriteChartFile(vorelim::test::ChartFor(name, day, month, year), folder_.path())
             .ok());
-    return OpenChartWindow(frame_, QString::fromStdString(name));
+    return frame_->OpenChartWindow(QString::fromStdString(name));
   }
 
   // Presses "OK" for `year`, so the era number and the grid show.

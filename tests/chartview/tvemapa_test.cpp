@@ -51,9 +51,9 @@ class tvemapa_test : public ::testing::Test {
  protected:
   // A stand-alone chart window (there is no main frame in these tests), destroyed by the test.
   TVemapa* NewWindow() {
-    windows_.push_back(std::make_unique<TVemapa>(nullptr));
+    windows_.push_back(std::make_unique<TVemapa>());
     TVemapa* window = windows_.back().get();
-    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->show();
     return window;
   }
 
@@ -327,17 +327,6 @@ TEST_F(tvemapa_test, enter_presses_ok_only_while_it_is_visible) {
   window->Button1->hide();
   QTest::keyClick(window->Edit1, Qt::Key_Return);
   EXPECT_EQ(clicks.count(), 1);
-}
-
-TEST_F(tvemapa_test, window_goes_with_its_owner) {
-  auto owner = std::make_unique<QWidget>();
-  QPointer<TVemapa> window = OpenChartWindow(owner.get(), QStringLiteral("NADA"));
-  ASSERT_FALSE(window.isNull());
-  EXPECT_EQ(window->owner(), owner.get());
-  EXPECT_TRUE(window->isVisible());
-  if (QMessageBox* box = WarningOf(window)) box->close();
-  owner.reset();
-  EXPECT_TRUE(window.isNull());
 }
 
 TEST_F(tvemapa_test, menu_has_the_designed_items) {

@@ -31,10 +31,10 @@
 #include "app/tformdi.h"
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
-#include "chart/tcriacao.h"
 #include "chartview/transit_grid.h"
 #include "chartview/tvemapa.h"
 #include "immutable_file.h"
+#include "newchart/tcriacao.h"
 #include "support/charts.h"
 #include "support/files.h"
 #include "support/qt_support.h"
@@ -225,9 +225,8 @@ TEST_F(window_faults_test, charts_of_every_byte_value_open_draw_and_compute_tran
     ChartRecord record;
     std::copy(files[i].begin(), files[i].end(), record.bytes().begin());
 
-    TVemapa* window =
-        OpenChartWindow(frame_.get(), QStringLiteral("BYTES"),
-                        QDir::current().absoluteFilePath(QStringLiteral("BYTES.NUM")));
+    TVemapa* window = frame_->OpenChartWindow(
+        QStringLiteral("BYTES"), QDir::current().absoluteFilePath(QStringLiteral("BYTES.NUM")));
     ASSERT_NE(window, nullptr);
     const QString warning = CloseMessages();
     EXPECT_EQ(warning.isEmpty(), record.LooksLikeChart()) << warning.toStdString();
@@ -292,7 +291,7 @@ TEST_F(window_faults_test, chosen_files_that_are_no_chart_files) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
     const auto start = std::chrono::steady_clock::now();
-    TVemapa* window = OpenChartWindow(frame_.get(), QStringLiteral("X"), row.path);
+    TVemapa* window = frame_->OpenChartWindow(QStringLiteral("X"), row.path);
     const QString warning = CloseMessages();
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     EXPECT_EQ(window->Panel1->text(), row.panel1);

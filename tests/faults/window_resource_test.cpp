@@ -87,7 +87,7 @@ TEST(window_resource_test, thousand_chart_and_texts_windows_leave_no_memory_behi
   long long after_warm_up = 0;
   const auto start = std::chrono::steady_clock::now();
   for (int cycle = 1; cycle <= kCycles; ++cycle) {
-    TVemapa* window = OpenChartWindow(frame.get(), QStringLiteral("MARIA"), path);
+    TVemapa* window = frame->OpenChartWindow(QStringLiteral("MARIA"), path);
     ASSERT_EQ(window->Panel2->text(), QStringLiteral("7"));
     ASSERT_FALSE(window->grab().isNull());
     window->Button1Click();

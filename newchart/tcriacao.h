@@ -1,9 +1,8 @@
 #pragma once
 // TCriacao, the dialog "Criação de Arquivo": the user types a name, picks the day and month of
 // birth and types the year; "OK" computes the chart, writes NAME.NUM in the current folder and
-// opens the new chart in a chart window owned by this dialog. The dialog is modeless, several may
-// be open at once, and closing it only hides it: it lives on until its owner is destroyed, so the
-// chart windows it owns stay open.
+// tells its owner through ChartWritten, which opens the chart. The dialog is modeless, several may
+// be open at once, and closing it only hides it: it lives on until its owner is destroyed.
 
 #include <QDialog>
 #include <QString>
@@ -57,11 +56,15 @@ class TCriacao : public QDialog {
   void Button1Click();
   /// "NÃO": changes the name to "NOVONOME" and hides the warning.
   void Button2Click();
-  /// "OK": computes and writes the chart, opens it and hides the dialog. A refused name or a
-  /// failed write is shown to the user and the dialog stays open.
+  /// "OK": computes and writes the chart, emits ChartWritten and hides the dialog. A refused name
+  /// or a failed write is shown to the user and the dialog stays open.
   void OKBtnClick();
   /// "Cancel" or Esc: hides the dialog; nothing is written.
   void CancelBtnClick();
+
+ signals:
+  /// "OK" wrote the chart `name` to the file at `path` (absolute); the owner opens it.
+  void ChartWritten(const QString& name, const QString& path);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

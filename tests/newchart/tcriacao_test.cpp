@@ -1,6 +1,6 @@
 // The new chart dialog, driven as a user drives it: focus moves, clicks and keys, with the chart
 // file on disk as the result.
-#include "chart/tcriacao.h"
+#include "newchart/tcriacao.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -27,7 +27,6 @@
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
 #include "chart/today.h"
-#include "chartview/tvemapa.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
@@ -42,13 +41,18 @@ using vorelim::test::FilesIn;
 using vorelim::test::ReadFileBytes;
 using vorelim::test::WriteFileBytes;
 
-/// The chart windows open now, each a window of its own since no main frame exists here.
-std::vector<TVemapa*> ChartWindows() {
-  std::vector<TVemapa*> windows;
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (auto* window = qobject_cast<TVemapa*>(widget)) windows.push_back(window);
-  }
-  return windows;
+/// A chart the dialog told its owner it wrote.
+struct Written {
+  QString name;
+  QString path;
+};
+
+/// Keeps every ChartWritten of `dialog` in `written`.
+void Record(TCriacao* dialog, std::vector<Written>& written) {
+  QObject::connect(dialog, &TCriacao::ChartWritten,
+                   [&written](const QString& name, const QString& path) {
+                     written.push_back({name, path});
+                   });
 }
 
 /// The chart stored in a file, as the dialog wrote it.
@@ -66,6 +70,7 @@ class tcriacao_test : public ::testing::Test {
   /// A dialog shown and active, as "&Novo" leaves it: the name box has the focus.
   TCriacao& Open() {
     dialog_ = std::make_unique<TCriacao>(nullptr);
+    Record(dialog_.get(), written_);
     dialog_->show();
     dialog_->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
@@ -81,6 +86,7 @@ class tcriacao_test : public ::testing::Test {
   vorelim::test::FixedToday today_{{2026, 3, 15}};
   vorelim::test::WarningCapture warnings_;
   vorelim::test::TempFolder folder_;
+  std::vector<Written> written_;
   std::unique_ptr<TCriacao> dialog_;
 };
 
@@ -213,11 +219,11 @@ TEST_F(tcriacao_test, chosen_date_and_year_are_written) {
   EXPECT_EQ(chart.Tendency(), "8");
   EXPECT_TRUE(d.isHidden());
 
-  const auto windows = ChartWindows();
-  ASSERT_EQ(windows.size(), 1u);
-  EXPECT_EQ(windows[0]->owner(), &d);
-  EXPECT_EQ(windows[0]->ChartName, QStringLiteral("MARIA"));
-  EXPECT_EQ(windows[0]->Chart, chart);
+  // The owner is told once, with the name and the absolute path of the file just written.
+  ASSERT_EQ(written_.size(), 1u);
+  EXPECT_EQ(written_[0].name, QStringLiteral("MARIA"));
+  EXPECT_EQ(written_[0].path.toStdString(), fs::absolute("MARIA.NUM").string());
+  EXPECT_EQ(ReadChart(written_[0].path.toStdString()), chart);
 }
 
 TEST_F(tcriacao_test, leaving_the_name_of_an_existing_chart_shows_the_warning) {
@@ -311,6 +317,10 @@ TEST_F(tcriacao_test, several_dialogs_are_independent_and_only_hide_when_closed)
   auto owner = std::make_unique<QWidget>();
   QPointer<TCriacao> first = new TCriacao(owner.get());
   QPointer<TCriacao> second = new TCriacao(owner.get());
+  std::vector<Written> from_first;
+  std::vector<Written> from_second;
+  Record(first, from_first);
+  Record(second, from_second);
   first->show();
   second->show();
   first->Edit1->setText(QStringLiteral("Primeiro"));
@@ -326,14 +336,12 @@ TEST_F(tcriacao_test, several_dialogs_are_independent_and_only_hide_when_closed)
   ASSERT_FALSE(second.isNull());
   EXPECT_TRUE(first->isHidden());
   EXPECT_TRUE(second->isHidden());
-  // The hidden dialog keeps the chart window it opened until the owner goes.
-  ASSERT_EQ(ChartWindows().size(), 1u);
-  QPointer<TVemapa> chart_window = ChartWindows()[0];
-  EXPECT_EQ(chart_window->owner(), first.data());
+  ASSERT_EQ(from_first.size(), 1u);
+  EXPECT_EQ(from_first[0].name, QStringLiteral("Primeiro"));
+  EXPECT_TRUE(from_second.empty());
   owner.reset();
   EXPECT_TRUE(first.isNull());
   EXPECT_TRUE(second.isNull());
-  EXPECT_TRUE(chart_window.isNull());
 }
 
 // The year rules with today's date fixed: C is the current year modulo 100.
@@ -406,7 +414,7 @@ TEST_P(refused_name_test, explains_and_keeps_the_dialog_open) {
   EXPECT_EQ(d.Edit1->selectedText(), QString::fromUtf8(row.name));
   EXPECT_EQ(d.ListBox1->currentRow(), 14) << "the chosen day survives the correction";
   EXPECT_TRUE(FilesIn(".").empty());
-  EXPECT_TRUE(ChartWindows().empty());
+  EXPECT_TRUE(written_.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -457,7 +465,7 @@ TEST_F(read_only_folder_test, failed_write_is_reported_and_the_old_chart_stays) 
   EXPECT_TRUE(d.isVisible());
   EXPECT_EQ(ReadFileBytes(mount_.path() / "NovoNome.NUM"), old_bytes_);
   EXPECT_EQ(FilesIn(mount_.path()).size(), 1u);
-  EXPECT_TRUE(ChartWindows().empty());
+  EXPECT_TRUE(written_.empty());
 }
 
 }  // namespace

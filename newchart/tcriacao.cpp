@@ -1,4 +1,4 @@
-#include "chart/tcriacao.h"
+#include "newchart/tcriacao.h"
 
 #include <QDir>
 #include <QEvent>
@@ -23,7 +23,6 @@
 #include "chart/chart_record.h"
 #include "chart/chart_rules.h"
 #include "chart/today.h"
-#include "chartview/tvemapa.h"
 #include "ui/controls.h"
 #include "ui/designed.h"
 #include "ui/fonts.h"
@@ -130,7 +129,7 @@ void TCriacao::BuildControls() {
 
   Edit1 =
       vorelim::Placed(new QLineEdit(QStringLiteral("NovoNome"), this), "Edit1", {64, 32, 209, 21});
-  Edit1->setMaxLength(15);
+  Edit1->setMaxLength(static_cast<int>(vorelim::kChartNameLength));
   Edit1->installEventFilter(this);
 
   Label4 =
@@ -254,7 +253,7 @@ void TCriacao::Button2Click() {
 }
 
 void TCriacao::OKBtnClick() {
-  const QString name = Edit1->text().left(15);
+  const QString name = Edit1->text().left(static_cast<qsizetype>(vorelim::kChartNameLength));
   const std::string utf8_name = name.toStdString();
   const vorelim::NameProblem problem = vorelim::CheckChartName(utf8_name);
   if (problem != vorelim::NameProblem::None) {
@@ -278,11 +277,12 @@ void TCriacao::OKBtnClick() {
     return;
   }
 
-  // The chart window reads the file just written (which, for a name that differs from an older
-  // chart only in letter case, is that older file's name) and stays with this dialog as owner.
+  // The chart is opened from the file just written (which, for a name that differs from an older
+  // chart only in letter case, is that older file's name).
   std::error_code ec;
-  const std::filesystem::path written_path = std::filesystem::absolute(written.path, ec);
-  OpenChartWindow(this, name, QString::fromStdString((ec ? written.path : written_path).string()));
+  const std::filesystem::path written_path =
+      std::filesystem::absolute(written.path, ec).lexically_normal();
+  emit ChartWritten(name, QString::fromStdString((ec ? written.path : written_path).string()));
 
   QDialog::accept();
 }
