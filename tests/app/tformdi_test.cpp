@@ -79,8 +79,23 @@ void Choose(QFileDialog& dialog, const QString& path) {
   auto* name_box = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
   ASSERT_NE(name_box, nullptr);
   // The dialog selects the previous choice once its folder is listed, in the background; type
-  // after that, as a user would.
-  QTest::qWait(30);
+  // after that, as a user would: once the view holds every entry of the folder that the dialog's
+  // filters let through.
+  auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
+  auto* model = dialog.findChild<QFileSystemModel*>();
+  ASSERT_NE(view, nullptr);
+  ASSERT_NE(model, nullptr);
+  QDir folder(dialog.directory().absolutePath(), QString(), QDir::NoSort, dialog.filter());
+  if (!model->nameFilterDisables()) folder.setNameFilters(model->nameFilters());
+  const int entries = static_cast<int>(folder.count());
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        return QDir(model->filePath(view->rootIndex())).canonicalPath() == folder.canonicalPath() &&
+               model->rowCount(view->rootIndex()) >= entries;
+      },
+      3000))
+      << "the dialog did not list " << folder.absolutePath().toStdString();
+  QCoreApplication::processEvents();
   name_box->setText(path);
   EXPECT_EQ(dialog.selectedFiles(), QStringList{path});
   // accept() is protected; the dialog's own "Open" path is what a user's Enter takes.

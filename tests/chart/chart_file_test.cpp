@@ -20,6 +20,7 @@
 #include "support/charts.h"
 #include "support/temp_folder.h"
 #include "support/tmpfs_mount.h"
+#include "support/unprivileged.h"
 
 namespace fs = std::filesystem;
 
@@ -375,17 +376,17 @@ TEST(chart_file_test, read_only_file_system_reads_but_refuses_writes) {
 }
 
 TEST(chart_file_test, read_only_file_by_permission_loads) {
-  if (!test::PermissionsAreEnforced()) {
-    GTEST_SKIP() << "permission bits are not enforced for root; the read-only file system test "
-                    "covers this";
-  }
-  TempFolder folder;
-  const ChartRecord chart = ChartFor("MARIA", 15, 6, 1975);
-  ASSERT_TRUE(WriteChartFile(chart).ok());
-  ASSERT_EQ(::chmod("MARIA.NUM", 0444), 0);
-  ChartRecord read;
-  EXPECT_EQ(ReadChartFile("MARIA", read).status, ReadStatus::Whole);
-  EXPECT_EQ(read, chart);
+  test::RunAsUnprivilegedUser([] {
+    TempFolder folder;
+    const ChartRecord chart = ChartFor("MARIA", 15, 6, 1975);
+    ASSERT_TRUE(WriteChartFile(chart).ok());
+    ASSERT_EQ(::chmod("MARIA.NUM", 0444), 0);
+    // Permission bits hold for this user: the file cannot be opened for writing.
+    EXPECT_LT(::open("MARIA.NUM", O_RDWR), 0);
+    ChartRecord read;
+    EXPECT_EQ(ReadChartFile("MARIA", read).status, ReadStatus::Whole);
+    EXPECT_EQ(read, chart);
+  });
 }
 
 }  // namespace
