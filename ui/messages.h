@@ -20,13 +20,17 @@ namespace vorelim {
 /// our own words, any other in the system's own text; empty for 0. Every file message tells its
 /// reason with this.
 QString SystemErrorReason(int error);
+/// Why a name that is neither a file nor a folder (a named pipe, a device, a socket) cannot be read
+/// as a file.
+QString NotRegularFileReason();
 
 /// Why `name` cannot be a chart name.
 QString NameProblemText(NameProblem problem, const QString& name);
 /// The new chart dialog's message for a refused name: "O mapa não foi criado." and the reason.
 QString ChartNotCreatedText(NameProblem problem, const QString& name);
 /// The new chart dialog's message for a chart file that could not be written: the file, its
-/// folder, what failed and the system's reason, and that an older file of that name is unchanged.
+/// folder (the folder the program works in, named even after it was removed), what failed and the
+/// system's reason, and, when a file of that name was there before, that it is unchanged.
 QString WriteProblemText(const WriteResult& result);
 
 /// Why a chart file did not give a chart, with the file's full name; empty for a whole file that
