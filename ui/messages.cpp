@@ -195,6 +195,31 @@ QString HelpFileUnreadableText(const QString& shown, int error) {
       .arg(shown, SystemErrorReason(error));
 }
 
+QString HelpLinkRefusedText(const QString& link) {
+  return QStringLiteral("O link \"%1\" não leva a uma página deste manual e não foi aberto.")
+      .arg(link);
+}
+
+QString HelpPageMissingText(const QString& shown) {
+  return QStringLiteral("A página \"%1\" não foi encontrada.").arg(shown);
+}
+
+QString HelpPageTooLargeText(const QString& shown, qint64 limit_bytes) {
+  return QStringLiteral("A página \"%1\" não foi aberta: tem mais de %2 MB.")
+      .arg(shown)
+      .arg(limit_bytes / (1024 * 1024));
+}
+
+QString HelpPageUnreadableText(const QString& shown, int error) {
+  return QStringLiteral("Não foi possível abrir a página \"%1\": %2.")
+      .arg(shown, error == 0 ? NotRegularFileReason() : SystemErrorReason(error));
+}
+
+QString DesktopOpenFailedText(const QString& url) {
+  return QStringLiteral("Não foi possível abrir \"%1\": nenhum programa do sistema o abre.")
+      .arg(url);
+}
+
 QString UnknownFailureText() {
   return QStringLiteral("Erro desconhecido.");
 }

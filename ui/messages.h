@@ -42,6 +42,19 @@ QString HelpFileMissingText(const QString& shown);
 /// The help file `shown` exists but cannot be read, for the system error `error`.
 QString HelpFileUnreadableText(const QString& shown, int error);
 
+/// The help window does not follow `link` (as the page wrote it): it leads out of the manual, or
+/// is of a kind the help window neither shows nor hands to the desktop.
+QString HelpLinkRefusedText(const QString& link);
+/// The manual's page `shown` (native separators) does not exist.
+QString HelpPageMissingText(const QString& shown);
+/// The manual's page `shown` is larger than the help window reads (`limit_bytes`).
+QString HelpPageTooLargeText(const QString& shown, qint64 limit_bytes);
+/// The manual's page `shown` cannot be read, for the system error `error`; 0 when it is not a
+/// regular file (a folder, a pipe, a device).
+QString HelpPageUnreadableText(const QString& shown, int error);
+/// The desktop has no program that opens `url` (a web page or an e-mail address).
+QString DesktopOpenFailedText(const QString& url);
+
 /// A failure inside an event handler that gave no text of its own.
 QString UnknownFailureText();
 

@@ -125,6 +125,18 @@ TEST(messages_test, every_text) {
       {"help file unreadable", vorelim::HelpFileUnreadableText("/x/index.html", EACCES),
        "Não foi possível abrir o arquivo de ajuda:\n/x/index.html\nMotivo: sem permissão de "
        "acesso."},
+      {"help link out of the manual", vorelim::HelpLinkRefusedText("file:///etc/passwd"),
+       "O link \"file:///etc/passwd\" não leva a uma página deste manual e não foi aberto."},
+      {"help page missing", vorelim::HelpPageMissingText("/x/falta.html"),
+       "A página \"/x/falta.html\" não foi encontrada."},
+      {"help page too large", vorelim::HelpPageTooLargeText("/x/grande.html", 1024 * 1024),
+       "A página \"/x/grande.html\" não foi aberta: tem mais de 1 MB."},
+      {"help page no file", vorelim::HelpPageUnreadableText("/x/pipe.html", 0),
+       "Não foi possível abrir a página \"/x/pipe.html\": não é um arquivo comum."},
+      {"help page unreadable", vorelim::HelpPageUnreadableText("/x/a.html", EACCES),
+       "Não foi possível abrir a página \"/x/a.html\": sem permissão de acesso."},
+      {"no program for a web page", vorelim::DesktopOpenFailedText("https://example.org/"),
+       "Não foi possível abrir \"https://example.org/\": nenhum programa do sistema o abre."},
       {"unknown failure", vorelim::UnknownFailureText(), "Erro desconhecido."},
   };
   for (const auto& row : rows) EXPECT_EQ(row.text, row.expected) << row.row;
