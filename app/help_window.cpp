@@ -1,14 +1,19 @@
 #include "app/help_window.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <functional>
 
+#include "app/desktop_links.h"
+#include "app/help_links.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 
@@ -24,6 +29,33 @@ QPushButton* MakeButton(const QString& caption, const char* name, QWidget* paren
   return button;
 }
 
+// The browser reads nothing but the manual's own files, whatever asks for them: a page the window
+// shows, the page "Voltar" returns to, a picture a page holds.
+class ManualBrowser : public QTextBrowser {
+ public:
+  using QTextBrowser::QTextBrowser;
+  void SetManualFolder(const QString& folder) { manual_folder_ = folder; }
+  /// Asked before going back ("Voltar", Alt+Left); going back only when it returns true.
+  std::function<bool()> may_go_back;
+
+  void backward() override {
+    if (!may_go_back || may_go_back()) QTextBrowser::backward();
+  }
+
+  QVariant loadResource(int type, const QUrl& name) override {
+    if (manual_folder_.isEmpty()) return {};
+    // Names of pictures come resolved against the page being shown, which source() does not
+    // name yet while that page loads.
+    const QUrl base = document()->baseUrl().isEmpty() ? source() : document()->baseUrl();
+    const HelpLink target = ResolveHelpLink(name, base, manual_folder_);
+    if (target.kind != HelpLink::Kind::Page) return {};
+    return QTextBrowser::loadResource(type, target.url);
+  }
+
+ private:
+  QString manual_folder_;
+};
+
 }  // namespace
 
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
@@ -37,11 +69,26 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   CloseButton = MakeButton(QStringLiteral("Fechar"), "CloseButton", this);
   BackButton->setEnabled(false);
 
-  Browser = new QTextBrowser(this);
+  auto* browser = new ManualBrowser(this);
+  // The page seen before may have gone or grown since it was shown.
+  browser->may_go_back = [this] {
+    const HelpLink target =
+        ResolveHelpLink(Browser->historyUrl(-1), Browser->source(), manual_folder_);
+    ShowProblem(target.problem);
+    return target.kind == HelpLink::Kind::Page;
+  };
+  Browser = browser;
   Browser->setObjectName(QStringLiteral("Browser"));
-  // Pages of the manual load in the browser; any other link goes to the desktop's browser.
-  Browser->setOpenExternalLinks(true);
+  // Every link goes through FollowLink, which decides where it may lead.
+  Browser->setOpenLinks(false);
   Browser->setFont(DesignFont(QStringLiteral("Arial"), 15));
+
+  StatusLabel = new QLabel(this);
+  StatusLabel->setObjectName(QStringLiteral("StatusLabel"));
+  StatusLabel->setAccessibleName(QStringLiteral("Aviso"));
+  StatusLabel->setWordWrap(true);
+  StatusLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  StatusLabel->hide();
 
   auto* buttons = new QHBoxLayout;
   buttons->addWidget(ContentsButton);
@@ -51,8 +98,10 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons);
   layout->addWidget(Browser);
+  layout->addWidget(StatusLabel);
 
-  connect(ContentsButton, &QPushButton::clicked, this, [this] { Browser->setSource(contents_); });
+  connect(Browser, &QTextBrowser::anchorClicked, this, &HelpWindow::FollowLink);
+  connect(ContentsButton, &QPushButton::clicked, this, &HelpWindow::ContentsButtonClick);
   connect(BackButton, &QPushButton::clicked, Browser, &QTextBrowser::backward);
   connect(Browser, &QTextBrowser::backwardAvailable, BackButton, &QPushButton::setEnabled);
   connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
@@ -64,7 +113,9 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
 
 void HelpWindow::ShowContents(const QUrl& contents) {
   contents_ = contents;
-  Browser->setSource(contents_);
+  manual_folder_ = QFileInfo(contents.toLocalFile()).absolutePath();
+  static_cast<ManualBrowser*>(Browser)->SetManualFolder(manual_folder_);
+  ContentsButtonClick();
   if (!placed_) {
     placed_ = true;
     const QWidget* owner = parentWidget();
@@ -74,6 +125,44 @@ void HelpWindow::ShowContents(const QUrl& contents) {
   show();
   raise();
   activateWindow();
+}
+
+void HelpWindow::FollowLink(const QUrl& link) {
+  const HelpLink target = ResolveHelpLink(link, Browser->source(), manual_folder_);
+  switch (target.kind) {
+    case HelpLink::Kind::Page:
+      ShowPage(target.url);
+      return;
+    case HelpLink::Kind::Desktop:
+      ShowProblem(OpenOnDesktop(target.url) ? QString()
+                                            : DesktopOpenFailedText(target.url.toDisplayString()));
+      return;
+    case HelpLink::Kind::Refused:
+    case HelpLink::Kind::Missing:
+    case HelpLink::Kind::TooLarge:
+    case HelpLink::Kind::Unreadable:
+      ShowProblem(target.problem);
+      return;
+  }
+}
+
+void HelpWindow::ShowPage(const QUrl& page) {
+  Browser->setSource(page);
+  ShowProblem(QString());
+}
+
+void HelpWindow::ShowProblem(const QString& problem) {
+  StatusLabel->setText(problem);
+  StatusLabel->setVisible(!problem.isEmpty());
+}
+
+void HelpWindow::ContentsButtonClick() {
+  const HelpLink target = ResolveHelpLink(contents_, contents_, manual_folder_);
+  if (target.kind == HelpLink::Kind::Page) {
+    ShowPage(target.url);
+  } else {
+    ShowProblem(target.problem);
+  }
 }
 
 HelpWindow* HelpWindowOf(QWidget* owner) {

@@ -197,7 +197,11 @@ WriteResult WriteChartFile(const ChartRecord& record, const fs::path& folder) {
   }
   // Replacing a file whose name differs only in case keeps one chart per name, as on a file
   // system that ignores case.
-  if (std::optional<fs::path> existing = FindChartFile(name, folder)) result.path = *existing;
+  if (std::optional<fs::path> existing = FindChartFile(name, folder)) {
+    result.path = *existing;
+    std::error_code ec;
+    result.earlier_file = !fs::is_directory(*existing, ec);
+  }
 
   fs::path temp_path;
   FileDescriptor fd(CreateTemporary(folder, temp_path));
@@ -255,15 +259,25 @@ ReadResult ReadChartPath(const fs::path& file, ChartRecord& record) {
   // Read-only, so that charts on read-only media load; non-blocking, so that a named pipe cannot
   // hang the program (the flag has no effect on regular files).
   FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+  struct stat info {};
   if (fd.get() < 0) {
     result.error = errno;
     result.status = errno == ENOENT ? ReadStatus::Missing : ReadStatus::Unreadable;
+    // A socket cannot be opened at all, nor a device the user may not use: no file either way.
+    if (result.status == ReadStatus::Unreadable && ::stat(file.c_str(), &info) == 0 &&
+        !S_ISREG(info.st_mode) && !S_ISDIR(info.st_mode)) {
+      result.status = ReadStatus::NotRegularFile;
+    }
     return result;
   }
-  struct stat info {};
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
-    result.error = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+  if (::fstat(fd.get(), &info) != 0) {
+    result.error = errno;
     result.status = ReadStatus::Unreadable;
+    return result;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    result.error = S_ISDIR(info.st_mode) ? EISDIR : 0;
+    result.status = S_ISDIR(info.st_mode) ? ReadStatus::Unreadable : ReadStatus::NotRegularFile;
     return result;
   }
   // Read into a buffer first: a read that fails part-way leaves the record as it was.

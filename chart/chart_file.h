@@ -51,6 +51,7 @@ struct WriteResult {
   NameProblem name_problem = NameProblem::None;  // with InvalidName
   std::filesystem::path path;                    // the file meant to be written
   int error = 0;                                 // errno of the failing call
+  bool earlier_file = false;  // a file of that name was there before; a failed write keeps it
   bool ok() const { return status == WriteStatus::Ok; }
 };
 
@@ -60,11 +61,12 @@ struct WriteResult {
 WriteResult WriteChartFile(const ChartRecord& record, const std::filesystem::path& folder = ".");
 
 enum class ReadStatus {
-  Whole,        // the first 66 bytes were read
-  Missing,      // no file of that name, ignoring case; the record is untouched
-  Short,        // the file holds fewer than 66 bytes (maybe none): only they were read
-  Unreadable,   // the file cannot be opened or read, or is not a regular file; record untouched
-  InvalidName,  // CheckChartName refused the name; record untouched
+  Whole,           // the first 66 bytes were read
+  Missing,         // no file of that name, ignoring case; the record is untouched
+  Short,           // the file holds fewer than 66 bytes (maybe none): only they were read
+  Unreadable,      // the file cannot be opened or read, or is a folder; record untouched
+  NotRegularFile,  // a named pipe, a device or a socket, not a file; record untouched
+  InvalidName,     // CheckChartName refused the name; record untouched
 };
 
 struct ReadResult {

@@ -23,8 +23,9 @@ constexpr int kLinePoints = 12;
 
 QFont PrintoutFont(int points) {
   // Face and size only, set afresh: no bold or italic left by an earlier printout.
-  // Sized in points, so it keeps its size on paper; the face is the one the windows show.
-  QFont font(InstalledFamily(QStringLiteral("VAG Rounded Th")));
+  // Sized in points, so it keeps its size on paper; the face is the one the windows show, drawn
+  // without ligatures so the PDF holds the letters printed.
+  QFont font = PrintingFont(QFont(InstalledFamily(QStringLiteral("VAG Rounded Th"))));
   font.setPointSize(points);
   font.setBold(false);
   font.setItalic(false);

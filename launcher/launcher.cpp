@@ -143,8 +143,7 @@ int RunLauncher(const std::vector<std::string>& arguments, std::string_view exec
     command.push_back(std::move(*located));
   }
 
-  platform.StartCommandLine(command);
-  return kExitStarted;
+  return platform.StartCommandLine(command) ? kExitStarted : kExitNotStarted;
 }
 
 }  // namespace korvex

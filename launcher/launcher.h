@@ -18,9 +18,12 @@ namespace korvex {
 /// The settings section that holds the reference names and their folders.
 inline constexpr std::string_view kSettingsSection = "QxLaunch";
 
-/// Exit codes: the program was handed to the system / the launcher ended without starting it.
+/// Exit codes: the program was started / the launcher ended without starting it (no command line,
+/// Cancel, no display for a dialog) / the program could not be started (missing, not executable),
+/// 127 as a shell says it.
 inline constexpr int kExitStarted = 0;
 inline constexpr int kExitCancelled = -1;
+inline constexpr int kExitNotStarted = 127;
 
 /// The operating system family, as far as the launcher cares.
 enum class PlatformId { kPosix, kWindowsNt };
@@ -39,8 +42,9 @@ class Platform {
   /// True when `path` names a file that can be opened for reading right now.
   virtual bool CanOpenForReading(const std::string& path) = 0;
   /// Starts the command line without waiting for it: `tokens[0]` is the program, searched on the
-  /// PATH, and the rest its arguments, each passed whole.
-  virtual void StartCommandLine(const std::vector<std::string>& tokens) = 0;
+  /// PATH, and the rest its arguments, each passed whole. False when the program could not be
+  /// started, having said why on standard error.
+  virtual bool StartCommandLine(const std::vector<std::string>& tokens) = 0;
   virtual PlatformId GetPlatformId() = 0;
   /// Shows the notice that the launcher is meant for the help system, until the user closes it.
   virtual void ShowNotice() = 0;
@@ -88,7 +92,7 @@ std::string SubstituteMediaPlayer(std::string_view program, PlatformId platform)
 std::optional<std::string> LocateFile(std::string path, RunState& state, Platform& platform);
 
 /// The whole run: `arguments` are the launcher's arguments (without its own name). Returns the
-/// exit code.
+/// exit code: kExitStarted, kExitCancelled or kExitNotStarted.
 int RunLauncher(const std::vector<std::string>& arguments, std::string_view executable_path,
                 Platform& platform);
 

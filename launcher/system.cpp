@@ -10,6 +10,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "launcher/profile.h"
 
@@ -114,8 +115,8 @@ bool CanOpenForReading(const std::string& path) {
   return ::fstat(fd.get(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
-void StartDetached(const std::vector<std::string>& tokens) {
-  if (tokens.empty()) return;
+int StartDetached(const std::vector<std::string>& tokens) {
+  if (tokens.empty()) return ENOENT;
   std::vector<char*> argv;
   argv.reserve(tokens.size() + 1);
   for (const auto& token : tokens) argv.push_back(const_cast<char*>(token.c_str()));
@@ -135,19 +136,33 @@ void StartDetached(const std::vector<std::string>& tokens) {
                            POSIX_SPAWN_SETSIGDEF | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSID);
 
   // Spawn from a short-lived intermediate child, which is reaped here at once: the program is
-  // then adopted by init and can never become the launcher's zombie.
+  // then adopted by init and can never become the launcher's zombie. The child's exit status is
+  // the spawn's error (every errno fits in it); posix_spawnp returns only once the program's exec
+  // has succeeded or failed.
+  int error = 0;
   const pid_t middle = ::fork();
   if (middle == 0) {
     pid_t program = 0;
-    ::posix_spawnp(&program, argv[0], nullptr, &attr, argv.data(), environ);
-    ::_exit(0);
+    ::_exit(::posix_spawnp(&program, argv[0], nullptr, &attr, argv.data(), environ) & 0xff);
   }
-  if (middle > 0) {
+  if (middle < 0) {
+    error = errno;
+  } else {
     int status = 0;
     while (::waitpid(middle, &status, 0) < 0 && errno == EINTR) {
     }
+    if (WIFEXITED(status)) error = WEXITSTATUS(status);
   }
   posix_spawnattr_destroy(&attr);
+  return error;
+}
+
+bool SystemPlatform::StartCommandLine(const std::vector<std::string>& tokens) {
+  const int error = StartDetached(tokens);
+  if (error == 0) return true;
+  const std::string program = tokens.empty() ? std::string() : tokens.front();
+  std::fprintf(stderr, "korvex: cannot start \"%s\": %s\n", program.c_str(), std::strerror(error));
+  return false;
 }
 
 void SystemPlatform::WriteSetting(const std::string& path, std::string_view section,

@@ -33,8 +33,9 @@ bool CanOpenForReading(const std::string& path);
 
 /// Starts `tokens[0]`, searched on the PATH, with the other tokens as its arguments, without a
 /// shell and without waiting: the program runs in its own session and is never the launcher's
-/// child, so it leaves no zombie behind. The result is not reported.
-void StartDetached(const std::vector<std::string>& tokens);
+/// child, so it leaves no zombie behind. Returns 0 once the program runs, or the errno of the
+/// start (ENOENT for a missing program, EACCES for one that may not be run, ...).
+int StartDetached(const std::vector<std::string>& tokens);
 
 /// The full path of the running executable, or `fallback` when the system does not say.
 std::string ExecutablePath(std::string_view fallback);
@@ -57,7 +58,8 @@ class SystemPlatform : public Platform {
   bool CanOpenForReading(const std::string& path) override {
     return korvex::CanOpenForReading(path);
   }
-  void StartCommandLine(const std::vector<std::string>& tokens) override { StartDetached(tokens); }
+  /// A program that cannot be started is told in one line on standard error.
+  bool StartCommandLine(const std::vector<std::string>& tokens) override;
   PlatformId GetPlatformId() override { return PlatformId::kPosix; }
 
  private:

@@ -10,6 +10,7 @@
 #include <QTextEdit>
 #include <QTextLayout>
 
+#include "ui/fonts.h"
 #include "ui/program_printer.h"
 
 namespace vorelim {
@@ -79,7 +80,7 @@ bool PrintTextBox(QTextEdit& box, QPrinter& printer) {
   palette.setColor(QPalette::Base, Qt::white);
   box.setPalette(palette);
 
-  QFont font = box.font();
+  QFont font = PrintingFont(box.font());
   font.setPointSize(10);
   painter.setFont(font);
   painter.setPen(Qt::black);

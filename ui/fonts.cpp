@@ -59,4 +59,9 @@ QFont DesignFont(const QString& family, int pixel_height, FontStyle style) {
   return font;
 }
 
+QFont PrintingFont(QFont font) {
+  font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
+  return font;
+}
+
 }  // namespace vorelim

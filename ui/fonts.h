@@ -33,4 +33,9 @@ struct FontStyle {
 /// `InstalledFamily(family)`. Every window makes its fonts here.
 QFont DesignFont(const QString& family, int pixel_height, FontStyle style = {});
 
+/// `font` as the printouts draw with it: Latin text without shaping, so no ligature glyph ("ﬁ")
+/// stands for the letters typed ("fi") and a PDF of the printout is searched and copied as typed.
+/// Scripts that need shaping keep it; the windows keep their fonts as they are.
+QFont PrintingFont(QFont font);
+
 }  // namespace vorelim

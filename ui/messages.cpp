@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 #include <utility>
 
 #include "chart/chart_record.h"
@@ -17,6 +19,29 @@ namespace {
 MessageSink& Sink() {
   static MessageSink sink;
   return sink;
+}
+
+// The folder the program works in. Once that folder is removed the system no longer gives its name
+// to getcwd (Qt then says ""), but /proc/self/cwd still links to it, marked " (deleted)": the user
+// still reads which folder it was.
+QString WorkingFolder() {
+  const QString current = QDir::currentPath();
+  if (!current.isEmpty()) return current;
+  std::error_code ec;
+  QString linked = QString::fromStdString(std::filesystem::read_symlink("/proc/self/cwd", ec));
+  if (ec || linked.isEmpty()) return QStringLiteral(".");
+  const QString deleted = QStringLiteral(" (deleted)");
+  if (linked.endsWith(deleted)) linked.chop(deleted.size());
+  return linked;
+}
+
+// The absolute, clean name of a file, a relative one taken in the folder the program works in, with
+// the system's separators.
+QString AbsoluteName(const std::filesystem::path& path) {
+  const QString name = QString::fromStdString(path.string());
+  const QString absolute =
+      QDir::isAbsolutePath(name) ? name : WorkingFolder() + QLatin1Char('/') + name;
+  return QDir::toNativeSeparators(QDir::cleanPath(absolute));
 }
 
 }  // namespace
@@ -37,12 +62,18 @@ QString SystemErrorReason(int error) {
       {EISDIR, "o nome é de uma pasta, não de um arquivo"},
       {ENAMETOOLONG, "o nome do arquivo ou do caminho é longo demais"},
       {EIO, "erro de leitura ou gravação no disco"},
+      {ELOOP, "o caminho passa por ligações simbólicas que formam um ciclo"},
+      {EINVAL, "o sistema de arquivos não aceita este nome ou esta operação"},
   };
   if (error == 0) return QString();
   for (const auto& known : kReasons) {
     if (known.error == error) return QString::fromUtf8(known.reason);
   }
   return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString NotRegularFileReason() {
+  return QStringLiteral("não é um arquivo comum");
 }
 
 QString NameProblemText(NameProblem problem, const QString& name) {
@@ -87,10 +118,10 @@ QString NameProblemText(NameProblem problem, const QString& name) {
 }
 
 QString WriteProblemText(const WriteResult& result) {
-  const QFileInfo written(QString::fromStdString(result.path.string()));
+  const QFileInfo written(AbsoluteName(result.path));
   const QString file = written.fileName();
-  // The folder as the user knows it: absolute, without the "." of the current folder.
-  const QString folder = QDir::toNativeSeparators(QDir::cleanPath(written.absolutePath()));
+  // The folder as the user knows it: absolute, even when it was removed under the program.
+  const QString folder = QDir::toNativeSeparators(written.path());
   QString what;
   switch (result.status) {
     case WriteStatus::Ok:
@@ -109,12 +140,17 @@ QString WriteProblemText(const WriteResult& result) {
   }
   QString text = QStringLiteral("Não foi possível gravar o arquivo \"%1\" na pasta \"%2\": %3.")
                      .arg(file, folder, what);
-  if (result.error != 0) {
+  if (result.status == WriteStatus::CannotCreate && result.error == ENOENT) {
+    // The new file goes straight into the folder: only the folder itself can be missing.
+    text += QStringLiteral("\nMotivo: a pasta não existe (foi apagada ou renomeada?).");
+  } else if (result.error != 0) {
     text += QStringLiteral("\nMotivo: %1.").arg(SystemErrorReason(result.error));
   }
-  text += QStringLiteral(
-      "\nO mapa não foi criado; um arquivo anterior com este nome ficou como "
-      "estava.");
+  text += result.earlier_file
+              ? QStringLiteral(
+                    "\nO mapa não foi criado; o arquivo anterior com este nome ficou "
+                    "como estava.")
+              : QStringLiteral("\nO mapa não foi criado.");
   return text;
 }
 
@@ -123,8 +159,7 @@ QString ChartNotCreatedText(NameProblem problem, const QString& name) {
 }
 
 QString LoadWarningText(const ReadResult& result, bool looks_like_chart) {
-  const QString file = QDir::toNativeSeparators(QDir::cleanPath(
-      QDir::current().absoluteFilePath(QString::fromStdString(result.path.string()))));
+  const QString file = AbsoluteName(result.path);
   const QString reason = SystemErrorReason(result.error);
   switch (result.status) {
     case ReadStatus::Whole:
@@ -142,6 +177,9 @@ QString LoadWarningText(const ReadResult& result, bool looks_like_chart) {
           .arg(kChartRecordSize);
     case ReadStatus::Unreadable:
       return QStringLiteral("Não foi possível ler o arquivo \"%1\": %2.").arg(file, reason);
+    case ReadStatus::NotRegularFile:
+      return QStringLiteral("Não foi possível ler o arquivo \"%1\": %2.")
+          .arg(file, NotRegularFileReason());
     case ReadStatus::InvalidName:
       return QStringLiteral("\"%1\" não é um nome de arquivo de mapa válido.").arg(file);
   }
@@ -163,6 +201,31 @@ QString ProgramTitle() {
 
 QString StartCaption() {
   return QStringLiteral("FAÇA SEU MAPA");
+}
+
+QString HelpLinkRefusedText(const QString& link) {
+  return QStringLiteral("O link \"%1\" não leva a uma página deste manual e não foi aberto.")
+      .arg(link);
+}
+
+QString HelpPageMissingText(const QString& shown) {
+  return QStringLiteral("A página \"%1\" não foi encontrada.").arg(shown);
+}
+
+QString HelpPageTooLargeText(const QString& shown, qint64 limit_bytes) {
+  return QStringLiteral("A página \"%1\" não foi aberta: tem mais de %2 MB.")
+      .arg(shown)
+      .arg(limit_bytes / (1024 * 1024));
+}
+
+QString HelpPageUnreadableText(const QString& shown, int error) {
+  return QStringLiteral("Não foi possível abrir a página \"%1\": %2.")
+      .arg(shown, error == 0 ? NotRegularFileReason() : SystemErrorReason(error));
+}
+
+QString DesktopOpenFailedText(const QString& url) {
+  return QStringLiteral("Não foi possível abrir \"%1\": nenhum programa do sistema o abre.")
+      .arg(url);
 }
 
 QString UnknownFailureText() {

@@ -27,13 +27,17 @@ QString StartCaption();
 /// our own words, any other in the system's own text; empty for 0. Every file message tells its
 /// reason with this.
 QString SystemErrorReason(int error);
+/// Why a name that is neither a file nor a folder (a named pipe, a device, a socket) cannot be read
+/// as a file.
+QString NotRegularFileReason();
 
 /// Why `name` cannot be a chart name.
 QString NameProblemText(NameProblem problem, const QString& name);
 /// The new chart dialog's message for a refused name: "O mapa não foi criado." and the reason.
 QString ChartNotCreatedText(NameProblem problem, const QString& name);
 /// The new chart dialog's message for a chart file that could not be written: the file, its
-/// folder, what failed and the system's reason, and that an older file of that name is unchanged.
+/// folder (the folder the program works in, named even after it was removed), what failed and the
+/// system's reason, and, when a file of that name was there before, that it is unchanged.
 QString WriteProblemText(const WriteResult& result);
 
 /// Why a chart file did not give a chart, with the file's full name; empty for a whole file that
@@ -44,6 +48,19 @@ QString LoadWarningText(const ReadResult& result, bool looks_like_chart);
 QString HelpFileMissingText(const QString& shown);
 /// The help file `shown` exists but cannot be read, for the system error `error`.
 QString HelpFileUnreadableText(const QString& shown, int error);
+
+/// The help window does not follow `link` (as the page wrote it): it leads out of the manual, or
+/// is of a kind the help window neither shows nor hands to the desktop.
+QString HelpLinkRefusedText(const QString& link);
+/// The manual's page `shown` (native separators) does not exist.
+QString HelpPageMissingText(const QString& shown);
+/// The manual's page `shown` is larger than the help window reads (`limit_bytes`).
+QString HelpPageTooLargeText(const QString& shown, qint64 limit_bytes);
+/// The manual's page `shown` cannot be read, for the system error `error`; 0 when it is not a
+/// regular file (a folder, a pipe, a device).
+QString HelpPageUnreadableText(const QString& shown, int error);
+/// The desktop has no program that opens `url` (a web page or an e-mail address).
+QString DesktopOpenFailedText(const QString& url);
 
 /// A failure inside an event handler that gave no text of its own.
 QString UnknownFailureText();

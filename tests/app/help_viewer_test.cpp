@@ -2,11 +2,13 @@
 // buttons move between the manual's pages, and what the user is told when the manual is missing.
 #include "app/help_viewer.h"
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QMdiArea>
 #include <QPointer>
 #include <QPushButton>
@@ -17,6 +19,7 @@
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QUrl>
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -24,6 +27,8 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
+#include "app/desktop_links.h"
+#include "app/help_links.h"
 #include "app/help_window.h"
 #include "app/tformdi.h"
 #include "chartview/tvemapa.h"
@@ -252,43 +257,157 @@ TEST(help_window_test, f1_with_a_chart_window_active_shows_the_same_window) {
   EXPECT_EQ(frame.mdiArea()->currentSubWindow(), chart->SubWindow());
 }
 
-// Records the URLs the desktop would have opened.
-class DesktopRecorder : public QObject {
-  Q_OBJECT
-
- public:
-  std::vector<QUrl> opened;
-
- public slots:
-  void open(const QUrl& url) { opened.push_back(url); }
-};
-
-TEST(help_window_test, a_link_that_leaves_the_manual_goes_to_the_desktop) {
+// Where each kind of link leads: only files of the manual's folder, after ".." and symbolic links,
+// are pages; web pages and e-mail addresses go to the desktop; everything else is refused. A page
+// that is missing, too large or no file is told by name.
+TEST(help_window_test, link_table) {
   vorelim::test::TempFolder folder;
-  WriteFile(folder.path() / "index.html",
-            "<html lang=\"pt-BR\"><body><p><a href=\"https://example.org/livro\">fora</a> "
-            "<a href=\"outra.html\">outra</a></p></body></html>");
-  WriteFile(folder.path() / "outra.html", "<html lang=\"pt-BR\"><body><p>outra</p></body></html>");
-  const QUrl contents = QUrl::fromLocalFile(Q(folder.path() / "index.html"));
-  DesktopRecorder desktop;
-  QDesktopServices::setUrlHandler(QStringLiteral("https"), &desktop, "open");
+  const fs::path manual = folder.path() / "manual";
+  fs::create_directories(manual / "images");
+  fs::create_directory(manual / "pasta.html");
+  fs::create_directory(folder.path() / "manual-outro");
+  for (const fs::path& page :
+       {manual / "index.html", manual / "outra.html", manual / "images" / "x.png",
+        folder.path() / "segredo.html", folder.path() / "manual-outro" / "x.html"}) {
+    WriteFile(page, "<p>x</p>");
+  }
+  fs::create_symlink("../segredo.html", manual / "fora.html");
+  fs::create_symlink("outra.html", manual / "atalho.html");
+  WriteFile(manual / "limite.html", QByteArray(vorelim::kMaxHelpPageBytes, 'x'));
+  WriteFile(manual / "grande.html", QByteArray(vorelim::kMaxHelpPageBytes + 1, 'x'));
+  ASSERT_EQ(::mkfifo((manual / "pipe.html").c_str(), 0644), 0);
+  const QString manual_folder = Q(manual);
+  const QUrl from = QUrl::fromLocalFile(Q(manual / "index.html"));
+  const auto page = [&manual](const char* file, const char* fragment = nullptr) {
+    QUrl url = QUrl::fromLocalFile(Q(manual / file));
+    if (fragment != nullptr) url.setFragment(QString::fromLatin1(fragment));
+    return url;
+  };
+
+  using Kind = vorelim::HelpLink::Kind;
+  const struct {
+    const char* link;
+    Kind kind;
+    QUrl url;               // for pages and the desktop
+    const char* told = "";  // part of what the user is told
+  } rows[] = {
+      {"outra.html", Kind::Page, page("outra.html")},
+      {"outra.html#fim", Kind::Page, page("outra.html", "fim")},
+      {"#fim", Kind::Page, page("index.html", "fim")},
+      {"images/../outra.html", Kind::Page, page("outra.html")},
+      {"images/x.png", Kind::Page, page("images/x.png")},
+      {"atalho.html", Kind::Page, page("atalho.html")},
+      {"limite.html", Kind::Page, page("limite.html")},
+      {"../segredo.html", Kind::Refused, {}, "../segredo.html"},
+      {"../../../../../../etc/passwd", Kind::Refused, {}, "../../../../../../etc/passwd"},
+      {"file:///etc/passwd", Kind::Refused, {}, "file:///etc/passwd"},
+      {"/etc/shadow", Kind::Refused, {}, "/etc/shadow"},
+      {"../manual-outro/x.html", Kind::Refused, {}, "manual-outro"},
+      {"fora.html", Kind::Refused, {}, "fora.html"},
+      {"file://outro/manual/outra.html", Kind::Refused, {}, "outro"},
+      {"ftp://example.org/x.html", Kind::Refused, {}, "ftp://example.org/x.html"},
+      {"qrc:/texts/c1.txt", Kind::Refused, {}, "qrc:/texts/c1.txt"},
+      {"http://example.org/livro", Kind::Desktop, QUrl(QStringLiteral("http://example.org/livro"))},
+      {"HTTPS://example.org/", Kind::Desktop, QUrl(QStringLiteral("https://example.org/"))},
+      {"mailto:equipe@vorelim.org", Kind::Desktop,
+       QUrl(QStringLiteral("mailto:equipe@vorelim.org"))},
+      {"faltando.html", Kind::Missing, {}, "faltando.html\" não foi encontrada"},
+      {"grande.html", Kind::TooLarge, {}, "grande.html\" não foi aberta: tem mais de 1 MB"},
+      {"pipe.html", Kind::Unreadable, {}, "pipe.html\": não é um arquivo comum"},
+      {"pasta.html", Kind::Unreadable, {}, "pasta.html\": o nome é de uma pasta"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.link);
+    const vorelim::HelpLink target =
+        vorelim::ResolveHelpLink(QUrl(QString::fromUtf8(row.link)), from, manual_folder);
+    EXPECT_EQ(target.kind, row.kind);
+    if (row.kind == Kind::Page || row.kind == Kind::Desktop) {
+      EXPECT_EQ(target.url, row.url);
+      EXPECT_TRUE(target.problem.isEmpty()) << target.problem.toStdString();
+    } else {
+      EXPECT_TRUE(target.problem.contains(QString::fromUtf8(row.told)))
+          << target.problem.toStdString();
+    }
+  }
+}
+
+// The window follows the manual's links, hands the web and e-mail to the desktop (here a recorder),
+// and for any other link keeps its page and says why below it.
+TEST(help_window_test, links_it_does_not_follow_keep_the_page_and_are_told) {
+  vorelim::test::TempFolder folder;
+  const fs::path manual = folder.path() / "manual";
+  fs::create_directory(manual);
+  WriteFile(
+      manual / "index.html",
+      "<html lang=\"pt-BR\"><body><p><a href=\"https://example.org/livro\">fora</a> "
+      "<a href=\"mailto:equipe@vorelim.org\">e-mail</a> "
+      "<a href=\"file:///etc/passwd\">senhas</a> <a href=\"../../../../etc/passwd\">acima</a> "
+      "<a href=\"faltando.html\">falta</a> <a href=\"grande.html\">grande</a> "
+      "<a href=\"outra.html\">outra</a></p></body></html>");
+  WriteFile(manual / "outra.html", "<html lang=\"pt-BR\"><body><p>outra</p></body></html>");
+  // 30 MB of random bytes: refused at once, never read.
+  QByteArray noise(30 * 1024 * 1024, '\0');
+  for (qsizetype i = 0; i < noise.size(); i += 4096) noise[i] = static_cast<char>(i * 7919);
+  WriteFile(manual / "grande.html", noise);
+  const QUrl contents = QUrl::fromLocalFile(Q(manual / "index.html"));
+  std::vector<QUrl> opened;
+  bool desktop_works = true;
+  vorelim::SetDesktopOpenerForTesting([&](const QUrl& url) {
+    opened.push_back(url);
+    return desktop_works;
+  });
   struct Unset {
-    ~Unset() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
+    ~Unset() { vorelim::SetDesktopOpenerForTesting({}); }
   } unset;
   QWidget owner;
   HelpWindow* window = vorelim::HelpWindowOf(&owner);
   EXPECT_EQ(vorelim::HelpWindowOf(&owner), window);
   window->ShowContents(contents);
+  QTextBrowser& browser = *window->Browser;
+  const QString page_text = browser.toPlainText();
+  const auto status = [window] {
+    return window->StatusLabel->isVisible() ? window->StatusLabel->text() : QString();
+  };
 
-  ClickLink(*window->Browser, QStringLiteral("https://example.org/livro"));
-  ASSERT_EQ(desktop.opened.size(), 1u);
-  EXPECT_EQ(desktop.opened[0], QUrl(QStringLiteral("https://example.org/livro")));
-  EXPECT_EQ(window->Browser->source(), contents) << "the manual stays where it was";
-  ClickLink(*window->Browser, QStringLiteral("outra.html"));
-  EXPECT_EQ(window->Browser->source(), QUrl::fromLocalFile(Q(folder.path() / "outra.html")));
-  EXPECT_EQ(desktop.opened.size(), 1u);
+  ClickLink(browser, QStringLiteral("https://example.org/livro"));
+  ClickLink(browser, QStringLiteral("mailto:equipe@vorelim.org"));
+  EXPECT_EQ(opened, (std::vector<QUrl>{QUrl(QStringLiteral("https://example.org/livro")),
+                                       QUrl(QStringLiteral("mailto:equipe@vorelim.org"))}));
+  EXPECT_EQ(status(), QString());
+  desktop_works = false;
+  ClickLink(browser, QStringLiteral("https://example.org/livro"));
+  EXPECT_TRUE(status().contains(QStringLiteral("https://example.org/livro")))
+      << status().toStdString();
+
+  const struct {
+    const char* href;
+    QString told;
+  } refused[] = {
+      {"file:///etc/passwd", QStringLiteral("file:///etc/passwd")},
+      {"../../../../etc/passwd", QStringLiteral("/etc/passwd")},
+      {"faltando.html", Q(manual / "faltando.html")},
+      {"grande.html", Q(manual / "grande.html")},
+  };
+  for (const auto& row : refused) {
+    SCOPED_TRACE(row.href);
+    const auto start = std::chrono::steady_clock::now();
+    ClickLink(browser, QString::fromUtf8(row.href));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_EQ(browser.source(), contents);
+    EXPECT_EQ(browser.toPlainText(), page_text);
+    EXPECT_TRUE(status().contains(row.told)) << status().toStdString();
+  }
+
+  // A page of the manual opens and the status line goes.
+  ClickLink(browser, QStringLiteral("outra.html"));
+  EXPECT_EQ(browser.source(), QUrl::fromLocalFile(Q(manual / "outra.html")));
+  EXPECT_EQ(status(), QString());
+  // "Voltar" to a page removed since stays where it is and says so.
+  fs::remove(manual / "index.html");
+  window->BackButton->click();
+  EXPECT_EQ(browser.source(), QUrl::fromLocalFile(Q(manual / "outra.html")));
+  EXPECT_TRUE(status().contains(Q(manual / "index.html"))) << status().toStdString();
+  EXPECT_EQ(opened.size(), 3u);
 }
 
 }  // namespace
-
-#include "help_viewer_test.moc"

@@ -201,7 +201,7 @@ TEST(chart_file_test, missing_or_unreadable_file_leaves_record_untouched) {
 
   // A named pipe must not hang the reader.
   ASSERT_EQ(::mkfifo("PIPE.NUM", 0644), 0);
-  EXPECT_EQ(ReadChartFile("PIPE", record).status, ReadStatus::Unreadable);
+  EXPECT_EQ(ReadChartFile("PIPE", record).status, ReadStatus::NotRegularFile);
   EXPECT_EQ(record, before);
 }
 

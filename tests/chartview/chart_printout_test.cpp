@@ -202,15 +202,29 @@ TEST(chart_printout_test, no_bold_or_colour_leaks_from_the_painter) {
   }
 }
 
-TEST(chart_printout_test, prints_one_pdf_page_and_fails_quietly_on_a_bad_file) {
+// One PDF page whose text is the text printed, letter for letter (no ligature glyph for "fi" or
+// "fl"), so the PDF can be searched; a file that cannot be written prints nothing.
+TEST(chart_printout_test, prints_one_searchable_pdf_page_and_fails_quietly_on_a_bad_file) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
-  printer.setOutputFileName(dir.filePath(QStringLiteral("chart.pdf")));
-  EXPECT_TRUE(
-      PrintChartPrintout(printer, ComposeChartPrintout(ChartFor("ANA", 15, 8, 1968), "2026", 4)));
-  EXPECT_EQ(test::PdfPageCount(test::ReadWholeFile(dir.filePath(QStringLiteral("chart.pdf")))), 1);
+  const QString pdf = dir.filePath(QStringLiteral("chart.pdf"));
+  printer.setOutputFileName(pdf);
+  const ChartPrintout printout =
+      ComposeChartPrintout(ChartFor("Sofia Flores", 15, 8, 1968), "2026", 4);
+  EXPECT_TRUE(PrintChartPrintout(printer, printout));
+  EXPECT_EQ(test::PdfPageCount(test::ReadWholeFile(pdf)), 1);
+  if (const std::optional<QString> text = test::PdfText(pdf)) {
+    EXPECT_EQ(test::LigaturesIn(*text), QString());
+    const QString words = text->simplified();
+    for (const std::string& line : printout.lines) {
+      EXPECT_TRUE(words.contains(QString::fromStdString(line)))
+          << line << " in " << words.toStdString();
+    }
+    EXPECT_TRUE(words.contains(QStringLiteral("ESTRELA DOS CINCO ELEMENTOS")))
+        << words.toStdString();
+  }
 
   printer.setOutputFileName(dir.filePath(QStringLiteral("missing/folder/chart.pdf")));
   EXPECT_FALSE(PrintChartPrintout(printer, ComposeChartPrintout(ChartRecord{}, "2026", 4)));

@@ -156,7 +156,7 @@ TEST(chart_file_faults_test, file_that_vanishes_or_changes_before_the_open) {
          fs::remove("ANA.NUM");
          ::mkfifo("ANA.NUM", 0644);
        },
-       ReadStatus::Unreadable},
+       ReadStatus::NotRegularFile},
       {"replaced by a dangling link",
        [](const std::string&) {
          fs::remove("ANA.NUM");
@@ -205,7 +205,7 @@ TEST(chart_file_faults_test, named_pipe_in_the_chart_s_place_neither_blocks_read
   std::this_thread::sleep_for(std::chrono::milliseconds(50));
   const ChartRecord before = Garbage();
   ChartRecord record = before;
-  EXPECT_EQ(ReadChartPath("PIPE.NUM", record).status, ReadStatus::Unreadable);
+  EXPECT_EQ(ReadChartPath("PIPE.NUM", record).status, ReadStatus::NotRegularFile);
   EXPECT_EQ(record, before);
   // The reader's open released the writer, or the writer is still waiting: open the pipe once
   // more without blocking so the thread always ends.

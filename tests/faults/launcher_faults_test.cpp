@@ -137,7 +137,10 @@ class AnsweringPlatform : public SystemPlatform {
     if (next_ == answers_.size()) return std::nullopt;
     return answers_[next_++];
   }
-  void StartCommandLine(const std::vector<std::string>& tokens) override { started = tokens; }
+  bool StartCommandLine(const std::vector<std::string>& tokens) override {
+    started = tokens;
+    return true;
+  }
   std::vector<std::string> started;
 
  private:

@@ -58,8 +58,9 @@ class FuzzPlatform : public korvex::Platform {
     }
   }
   bool CanOpenForReading(const std::string& path) override { return Hash(path) % 3 == 0; }
-  void StartCommandLine(const std::vector<std::string>& tokens) override {
+  bool StartCommandLine(const std::vector<std::string>& tokens) override {
     started_.push_back(tokens);
+    return true;
   }
   korvex::PlatformId GetPlatformId() override { return id_; }
   void ShowNotice() override { ++notices_; }

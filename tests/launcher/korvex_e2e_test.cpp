@@ -152,6 +152,29 @@ TEST_F(korvex_test, files_present_start_the_program_without_any_display) {
   EXPECT_EQ(vorelim::test::ReadFileBytes(ini_), ini);
 }
 
+// A program that cannot be started is a failure: one line names it and the reason, exit status
+// 127, as a shell reports it.
+TEST_F(korvex_test, program_that_cannot_start_is_told_with_exit_127) {
+  WriteIni("[QxLaunch]\nCD=" + root_.string() + "/cd/\n");
+  std::ofstream(root_ / "not-executable") << "#!/bin/sh\n";
+  fs::permissions(root_ / "not-executable", fs::perms::owner_read | fs::perms::owner_write);
+  const struct {
+    std::string program;
+    const char* reason;
+  } rows[] = {
+      {"/nonexistent/prog", "No such file or directory"},
+      {"korvex-no-such-program", "No such file or directory"},
+      {(root_ / "not-executable").string(), "Permission denied"},
+      {(root_ / "cd").string(), "Permission denied"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.program);
+    EXPECT_EQ(Run({row.program, "%CD%/DEMO/FILE.AVI"}), 127);
+    EXPECT_THAT(Lines(vorelim::test::ReadFileBytes(messages_)),
+                ElementsAre("korvex: cannot start \"" + row.program + "\": " + row.reason));
+  }
+}
+
 // No display, a display that cannot be opened, a platform Qt does not have: a dialog that cannot
 // show ends the run like Cancel, with one line on stderr instead of Qt's abort.
 TEST_F(korvex_test, dialog_that_cannot_show_ends_like_cancel_with_one_line) {

@@ -61,7 +61,10 @@ class FakePlatform : public Platform {
     tested.push_back(path);
     return files.count(path) > 0;
   }
-  void StartCommandLine(const std::vector<std::string>& tokens) override { started = tokens; }
+  bool StartCommandLine(const std::vector<std::string>& tokens) override {
+    started = tokens;
+    return true;
+  }
   PlatformId GetPlatformId() override { return id; }
   void ShowNotice() override { ++notices; }
   std::optional<std::string> AskForFolder(const std::string& file_name,

@@ -93,7 +93,7 @@ TEST(system_test, started_program_gets_its_arguments_whole_and_is_not_our_child)
   setenv("KORVEX_RECORD", record.c_str(), 1);
   const std::string old_path = std::getenv("PATH") ? std::getenv("PATH") : "";
   setenv("PATH", fs::path(KORVEX_RECORDER).parent_path().c_str(), 1);
-  StartDetached({"korvex_recorder", "$HOME", "a b", "`x`;y"});
+  EXPECT_EQ(StartDetached({"korvex_recorder", "$HOME", "a b", "`x`;y"}), 0);
   setenv("PATH", old_path.c_str(), 1);
 
   const auto lines = test::WaitForRecord(record, std::chrono::seconds(5));

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QMessageBox>
+#include <QProcess>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -67,6 +68,24 @@ QSize PdfMediaBox(const QByteArray& pdf) {
   const QRegularExpressionMatch match = box.match(QString::fromLatin1(pdf));
   if (!match.hasMatch()) return {};
   return QSize(match.captured(1).toInt(), match.captured(2).toInt());
+}
+
+std::optional<QString> PdfText(const QString& path, const QStringList& options) {
+  QProcess process;
+  process.start(QStringLiteral("pdftotext"), QStringList(options) << path << QStringLiteral("-"));
+  if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit ||
+      process.exitCode() != 0) {
+    return std::nullopt;
+  }
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString LigaturesIn(const QString& text) {
+  QString found;
+  for (const QChar c : text) {
+    if (c.unicode() >= 0xFB00 && c.unicode() <= 0xFB06) found += c;
+  }
+  return found;
 }
 
 }  // namespace vorelim::test

@@ -10,6 +10,7 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <ostream>
 #include <stdexcept>
 #include <vector>
@@ -86,5 +87,13 @@ int PdfPageCount(const QByteArray& pdf);
 
 /// The first page's size in whole points, from its media box; empty when there is none.
 QSize PdfMediaBox(const QByteArray& pdf);
+
+/// What pdftotext (poppler-utils) reads from the PDF file at `path`, run with `options`; nothing
+/// when pdftotext is not installed or fails.
+std::optional<QString> PdfText(const QString& path, const QStringList& options = {});
+
+/// The ligature characters U+FB00 to U+FB06 ("ﬀ", "ﬁ", "ﬂ", ...) in `text`: a PDF whose text
+/// holds them cannot be searched or copied as typed.
+QString LigaturesIn(const QString& text);
 
 }  // namespace vorelim::test

@@ -1,7 +1,13 @@
 // Every message text of the chart program, as one table: the text each function builds for a
-// typical case of each reason.
+// typical case of each reason. The file messages of odd files and folders take what the chart file
+// functions really found.
 
 #include "ui/messages.h"
+
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
@@ -9,24 +15,60 @@
 
 #include <gtest/gtest.h>
 
+#include "support/charts.h"
 #include "support/qt_support.h"
+#include "support/temp_folder.h"
 
 namespace {
 
+namespace fs = std::filesystem;
 using vorelim::NameProblem;
+
+// A Unix socket at `path`, closed again: the name stays in the folder.
+bool MakeSocket(const fs::path& path) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  if (fd < 0) return false;
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+  const bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  ::close(fd);
+  return bound;
+}
 
 TEST(messages_test, every_text) {
   const std::filesystem::path file("/pasta/ANA.NUM");
   const vorelim::WriteResult full{.status = vorelim::WriteStatus::WriteFailed,
                                   .name_problem = NameProblem::None,
                                   .path = file,
-                                  .error = ENOSPC};
+                                  .error = ENOSPC,
+                                  .earlier_file = true};
   const auto read = [&file](vorelim::ReadStatus status, std::size_t bytes) {
     return vorelim::ReadResult{.status = status, .bytes_read = bytes, .path = file, .error = 0};
   };
   const vorelim::ReadResult short_file = read(vorelim::ReadStatus::Short, 10);
   const vorelim::ReadResult missing = read(vorelim::ReadStatus::Missing, 0);
   const vorelim::ReadResult whole = read(vorelim::ReadStatus::Whole, 66);
+
+  // Odd names in a folder of our own, and the program's folder removed under it.
+  vorelim::test::TempFolder folder;
+  const QString here = QString::fromStdString(fs::canonical(folder.path()).string());
+  vorelim::ChartRecord record;
+  ASSERT_EQ(::mkfifo("PIPE.NUM", 0644), 0);
+  ASSERT_TRUE(MakeSocket(folder.path() / "SOCKET.NUM"));
+  fs::create_symlink("LOOP.NUM", "LOOP.NUM");
+  const vorelim::ReadResult pipe = vorelim::ReadChartFile("PIPE", record);
+  const vorelim::ReadResult socket = vorelim::ReadChartFile("SOCKET", record);
+  const vorelim::ReadResult device = vorelim::ReadChartPath("/dev/null", record);
+  const vorelim::ReadResult loop = vorelim::ReadChartFile("LOOP", record);
+  fs::create_directory("gone");
+  fs::current_path("gone");
+  fs::remove(folder.path() / "gone");
+  // Told while the program still works in the removed folder, as the new chart dialog tells it.
+  const QString removed_folder = vorelim::WriteProblemText(
+      vorelim::WriteChartFile(vorelim::test::ChartFor("ANA", 15, 6, 1975)));
+  fs::current_path(folder.path());
+
   const struct {
     const char* row;
     QString text;
@@ -51,8 +93,25 @@ TEST(messages_test, every_text) {
        "O mapa não foi criado.\nO nome \".\" não pode ser usado: \".\" e \"..\" indicam pastas."},
       {"disk full", vorelim::WriteProblemText(full),
        "Não foi possível gravar o arquivo \"ANA.NUM\" na pasta \"/pasta\": a gravação dos dados "
-       "falhou.\nMotivo: não há espaço livre no disco.\nO mapa não foi criado; um arquivo anterior "
+       "falhou.\nMotivo: não há espaço livre no disco.\nO mapa não foi criado; o arquivo anterior "
        "com este nome ficou como estava."},
+      {"folder removed, no earlier file", removed_folder,
+       QStringLiteral("Não foi possível gravar o arquivo \"ANA.NUM\" na pasta \"%1/gone\": o "
+                      "arquivo não pôde ser criado.\nMotivo: a pasta não existe (foi apagada ou "
+                      "renomeada?).\nO mapa não foi criado.")
+           .arg(here)},
+      {"named pipe", vorelim::LoadWarningText(pipe, false),
+       QStringLiteral("Não foi possível ler o arquivo \"%1/PIPE.NUM\": não é um arquivo comum.")
+           .arg(here)},
+      {"socket", vorelim::LoadWarningText(socket, false),
+       QStringLiteral("Não foi possível ler o arquivo \"%1/SOCKET.NUM\": não é um arquivo comum.")
+           .arg(here)},
+      {"device", vorelim::LoadWarningText(device, false),
+       "Não foi possível ler o arquivo \"/dev/null\": não é um arquivo comum."},
+      {"link loop", vorelim::LoadWarningText(loop, false),
+       QStringLiteral("Não foi possível ler o arquivo \"%1/LOOP.NUM\": o caminho passa por "
+                      "ligações simbólicas que formam um ciclo.")
+           .arg(here)},
       {"short chart file", vorelim::LoadWarningText(short_file, false),
        "O arquivo \"/pasta/ANA.NUM\" está incompleto: tem 10 bytes, um mapa tem 66."},
       {"missing chart file", vorelim::LoadWarningText(missing, false),
@@ -66,6 +125,18 @@ TEST(messages_test, every_text) {
       {"help file unreadable", vorelim::HelpFileUnreadableText("/x/index.html", EACCES),
        "Não foi possível abrir o arquivo de ajuda:\n/x/index.html\nMotivo: sem permissão de "
        "acesso."},
+      {"help link out of the manual", vorelim::HelpLinkRefusedText("file:///etc/passwd"),
+       "O link \"file:///etc/passwd\" não leva a uma página deste manual e não foi aberto."},
+      {"help page missing", vorelim::HelpPageMissingText("/x/falta.html"),
+       "A página \"/x/falta.html\" não foi encontrada."},
+      {"help page too large", vorelim::HelpPageTooLargeText("/x/grande.html", 1024 * 1024),
+       "A página \"/x/grande.html\" não foi aberta: tem mais de 1 MB."},
+      {"help page no file", vorelim::HelpPageUnreadableText("/x/pipe.html", 0),
+       "Não foi possível abrir a página \"/x/pipe.html\": não é um arquivo comum."},
+      {"help page unreadable", vorelim::HelpPageUnreadableText("/x/a.html", EACCES),
+       "Não foi possível abrir a página \"/x/a.html\": sem permissão de acesso."},
+      {"no program for a web page", vorelim::DesktopOpenFailedText("https://example.org/"),
+       "Não foi possível abrir \"https://example.org/\": nenhum programa do sistema o abre."},
       {"unknown failure", vorelim::UnknownFailureText(), "Erro desconhecido."},
   };
   for (const auto& row : rows) EXPECT_EQ(row.text, row.expected) << row.row;
@@ -81,7 +152,7 @@ TEST(messages_test, common_system_errors_are_told_in_portuguese_and_others_as_th
   } rows[] = {
       {EACCES, true},       {EPERM, true},   {EROFS, true},  {ENOSPC, true}, {EDQUOT, true},
       {ENOENT, true},       {ENOTDIR, true}, {EISDIR, true}, {EIO, true},    {EBADF, false},
-      {ENAMETOOLONG, true}, {EINVAL, false}, {0, false},
+      {ENAMETOOLONG, true}, {ELOOP, true},   {EINVAL, true}, {ENXIO, false}, {0, false},
   };
   for (const auto& row : rows) {
     const QString reason = vorelim::SystemErrorReason(row.error);
