@@ -60,10 +60,9 @@ void TFORMDI::CreateControls() {
   // frame and is hidden for good by the first command.
   Button1 = vorelim::Placed(new QPushButton(vorelim::StartCaption(), mdi_area_), "Button1",
                             {208, 272, 185, 25});
+  // The button's face comes from the colour theme, so its letters take the theme's button text
+  // colour: black under a light theme, as designed.
   Button1->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11, {.bold = true}));
-  QPalette palette = Button1->palette();
-  palette.setColor(QPalette::ButtonText, Qt::black);
-  Button1->setPalette(palette);
   connect(Button1, &QPushButton::clicked, this, &TFORMDI::Button1Click);
   Button1->raise();
   Button1->setFocus();
