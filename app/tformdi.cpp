@@ -23,10 +23,12 @@
 #include "ui/designed.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/window_icon.h"
 
 TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FORMDI"));
   setWindowTitle(vorelim::ProgramTitle());
+  vorelim::CarryProgramIcon(*this);
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   resize(600, 440);
   CreateControls();

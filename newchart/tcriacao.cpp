@@ -28,6 +28,7 @@
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
+#include "ui/window_icon.h"
 
 namespace {
 
@@ -94,9 +95,13 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("TCriacao"));
   setWindowTitle(QStringLiteral("Criação de Arquivo"));
   setModal(false);
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  // A fixed size and no maximise button on every platform: the hints are taken as given (not
+  // completed by the platform's defaults), and a Wayland compositor, which knows no fixed-size
+  // dialogs, learns the size from the equal minimum and maximum.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                 Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(382, 185);
+  vorelim::CarryProgramIcon(*this);
   // "MS Sans Serif" 8 points, as drawn at 96 pixels per inch.
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   // The labels' black is fixed by the design, so the ground under them is the light 3D colour

@@ -20,6 +20,7 @@
 #include "ui/messages.h"
 #include "ui/paper.h"
 #include "ui/program_printer.h"
+#include "ui/window_icon.h"
 
 namespace {
 
@@ -116,6 +117,7 @@ TForm2::TForm2(QWidget* owner)
   setObjectName(QStringLiteral("Form2"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(vorelim::StartCaption());
+  vorelim::CarryProgramIcon(*this);
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   resize(kClientWidth, kClientHeight);
 

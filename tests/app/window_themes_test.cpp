@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -20,6 +21,7 @@
 
 #include "app/help_viewer.h"
 #include "app/help_window.h"
+#include "app/program_icon.h"
 #include "app/taboutbox.h"
 #include "app/tform1.h"
 #include "app/tformdi.h"
@@ -136,6 +138,7 @@ Ink MeasureInk(QWidget& window, QWidget& text) {
 struct Desk {
   Desk() {
     vorelim::RegisterFontSubstitutes();
+    QApplication::setWindowIcon(vorelim::ProgramIcon());
     vorelim::test::WriteChart(folder.path() / "MARIA.NUM",
                               vorelim::test::ChartFor("MARIA", 15, 6, 1975));
     frame = std::make_unique<TFORMDI>();
@@ -246,6 +249,27 @@ TEST(window_themes_test, every_text_stands_out_from_its_ground_under_dark_and_hi
       }
     }
     QApplication::setPalette(usual);
+  }
+}
+
+// Each top-level window carries its icon itself, not only through the application's, so that the
+// platform is handed it with the window: the about box its own, every other the program's. The two
+// dialogs keep their size, with no maximise button, on every platform.
+TEST(window_themes_test, windows_carry_their_icons_and_the_dialogs_keep_their_size) {
+  Desk desk;
+  const qint64 program_icon = QApplication::windowIcon().cacheKey();
+  for (const WindowState& state : kWindowStates) {
+    QWidget* window = state.show(desk).window;
+    if (!window->isWindow()) continue;  // the chart window lives in the frame
+    EXPECT_TRUE(window->testAttribute(Qt::WA_SetWindowIcon)) << state.name;
+    if (window != desk.frame->AboutBox) {
+      EXPECT_EQ(window->windowIcon().cacheKey(), program_icon) << state.name;
+    }
+    if (qobject_cast<QDialog*>(window) != nullptr) {
+      EXPECT_EQ(window->minimumSize(), window->maximumSize()) << state.name;
+      EXPECT_TRUE(window->windowFlags().testFlag(Qt::CustomizeWindowHint)) << state.name;
+      EXPECT_FALSE(window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint)) << state.name;
+    }
   }
 }
 
