@@ -2,10 +2,16 @@
 
 #include <exception>
 
+#include "app/no_display.h"
 #include "ui/messages.h"
 
 namespace vorelim {
-Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
+// Qt's messages are watched while the base is made from the arguments: a display that cannot be
+// opened ends the program there, told in one Portuguese line (app/no_display.h).
+Application::Application(int& argc, char** argv)
+    : QApplication(WatchForNoDisplay(argc, argv), argv) {
+  StopWatchingForNoDisplay();
+}
 
 bool Application::notify(QObject* receiver, QEvent* event) {
   try {
