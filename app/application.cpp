@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include <QLocale>
 #include <exception>
 
 #include "app/no_display.h"
@@ -11,6 +12,10 @@ namespace vorelim {
 Application::Application(int& argc, char** argv)
     : QApplication(WatchForNoDisplay(argc, argv), argv) {
   StopWatchingForNoDisplay();
+  // Every text of the program and of Qt's dialogs is Portuguese; dates, numbers and the names Qt
+  // formats through the default locale (month and day names, file types) are Brazilian with them,
+  // whatever language the environment names.
+  QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
