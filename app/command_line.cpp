@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 
 #include "ui/messages.h"
@@ -55,10 +54,7 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
 }
 
 void AllowPrintingWithoutDisplay(int argc, char** argv) {
-  for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') return;
-  }
+  // Whatever display the environment names: one that cannot be opened must not stop them either.
   for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
     for (const char* option : {"-h", "--help", "-v", "--version"}) {
       if (std::strcmp(argv[i], option) == 0) {

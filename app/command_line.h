@@ -24,8 +24,8 @@ struct CommandLine {
 CommandLine ReadCommandLine(const QStringList& arguments);
 
 /// Qt ends the process while it makes the application object when there is no display, before
-/// --help or --version could print. When one of them is on the command line (before a "--") and
-/// no display is set, this points Qt at its offscreen platform: they show no window. Call before
+/// --help or --version could print. When one of them is on the command line (before a "--"), this
+/// points Qt at its offscreen platform, whatever display is set: they show no window. Call before
 /// the application object is made.
 void AllowPrintingWithoutDisplay(int argc, char** argv);
 

@@ -16,6 +16,7 @@
 #include "app/help_links.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/window_icon.h"
 
 namespace vorelim {
 namespace {
@@ -61,6 +62,7 @@ class ManualBrowser : public QTextBrowser {
 HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   setObjectName(QStringLiteral("HelpWindow"));
   setWindowTitle(QStringLiteral("Ajuda - ") + vorelim::ProgramTitle());
+  CarryProgramIcon(*this);
   if (owner == nullptr) setAttribute(Qt::WA_DeleteOnClose);
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
 

@@ -15,6 +15,7 @@
 #include "resources/pictures/about_icon.xpm"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/paper.h"
 
 TAboutBox::TAboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -32,6 +33,12 @@ TAboutBox::TAboutBox(QWidget* owner)
   Panel1->setGeometry(8, 8, 297, 297);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Panel1->setLineWidth(1);
+  // The labels' black is fixed by the design, so the panel under them is the light window colour
+  // they were designed on, edges included, whatever the colour theme.
+  Panel1->setPalette(vorelim::WithPaper(
+      Panel1->palette(), {QPalette::Window, QPalette::WindowText, QPalette::Light,
+                          QPalette::Midlight, QPalette::Dark, QPalette::Mid, QPalette::Shadow}));
+  Panel1->setAutoFillBackground(true);
   auto* face = new QFrame(Panel1);
   face->setGeometry(1, 1, 295, 295);
   face->setFrameStyle(QFrame::Panel | QFrame::Raised);

@@ -23,10 +23,12 @@
 #include "ui/designed.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/window_icon.h"
 
 TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FORMDI"));
   setWindowTitle(vorelim::ProgramTitle());
+  vorelim::CarryProgramIcon(*this);
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   resize(600, 440);
   CreateControls();
@@ -60,10 +62,9 @@ void TFORMDI::CreateControls() {
   // frame and is hidden for good by the first command.
   Button1 = vorelim::Placed(new QPushButton(vorelim::StartCaption(), mdi_area_), "Button1",
                             {208, 272, 185, 25});
+  // The button's face comes from the colour theme, so its letters take the theme's button text
+  // colour: black under a light theme, as designed.
   Button1->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11, {.bold = true}));
-  QPalette palette = Button1->palette();
-  palette.setColor(QPalette::ButtonText, Qt::black);
-  Button1->setPalette(palette);
   connect(Button1, &QPushButton::clicked, this, &TFORMDI::Button1Click);
   Button1->raise();
   Button1->setFocus();

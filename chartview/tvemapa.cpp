@@ -25,6 +25,7 @@
 #include "ui/designed.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/paper.h"
 #include "ui/program_printer.h"
 
 using vorelim::BevelPanel;
@@ -37,7 +38,7 @@ constexpr int kGridHeight = 103;
 constexpr int kLastYear = 3000;
 const QColor kRed(255, 0, 0);
 
-// Label style: raised outer and inner bevels with a 1-px border between, button-face colour,
+// Label style: raised outer and inner bevels with a 1-px border between, the light button face,
 // centred bold rounded caption 11 px high in black.
 void ApplyLabelStyle(BevelPanel* panel) {
   panel->SetBevels(BevelPanel::Bevel::Raised, BevelPanel::Bevel::Raised, 1);
@@ -70,7 +71,11 @@ TVemapa::TVemapa(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("TVemapa"));
   setWindowTitle(QStringLiteral("Mapa Individual"));
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
-  QPalette palette = this->palette();
+  // The chart is paper: its ink is fixed by the design, so the whole window keeps the light
+  // colours it was designed on, on a cream ground (the light tooltip colour), whatever the
+  // desktop's colour theme. Texts windows and menus it opens are windows of their own and follow
+  // the theme.
+  QPalette palette = vorelim::PaperPalette();
   palette.setColor(QPalette::Window, palette.color(QPalette::ToolTipBase));
   setPalette(palette);
   setAutoFillBackground(true);

@@ -27,6 +27,8 @@
 #include "ui/designed.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/paper.h"
+#include "ui/window_icon.h"
 
 namespace {
 
@@ -93,16 +95,23 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   setObjectName(QStringLiteral("TCriacao"));
   setWindowTitle(QStringLiteral("Criação de Arquivo"));
   setModal(false);
-  setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  // A fixed size and no maximise button on every platform: the hints are taken as given (not
+  // completed by the platform's defaults), and a Wayland compositor, which knows no fixed-size
+  // dialogs, learns the size from the equal minimum and maximum.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
+                 Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(382, 185);
+  vorelim::CarryProgramIcon(*this);
   // "MS Sans Serif" 8 points, as drawn at 96 pixels per inch.
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
-  // The light 3D colour: halfway between the button face and its light edge, as QPalette derives
-  // Midlight from a button colour (the Fusion style's own Midlight is darker than the face).
-  QPalette pal = palette();
-  const QColor face = pal.color(QPalette::Button);
-  const QColor light = pal.color(QPalette::Light);
+  // The labels' black is fixed by the design, so the ground under them is the light 3D colour
+  // they were designed on, whatever the colour theme: halfway between the light button face and
+  // its light edge, as QPalette derives Midlight from a button colour (the Fusion style's own
+  // Midlight is darker than the face). The fields and buttons keep the theme's colours.
+  const QPalette& paper = vorelim::PaperPalette();
+  QPalette pal = vorelim::WithPaper(palette(), {QPalette::WindowText});
+  const QColor face = paper.color(QPalette::Button);
+  const QColor light = paper.color(QPalette::Light);
   pal.setColor(QPalette::Window,
                QColor((face.red() + light.red()) / 2, (face.green() + light.green()) / 2,
                       (face.blue() + light.blue()) / 2));
@@ -123,6 +132,7 @@ TCriacao::~TCriacao() = default;
 void TCriacao::BuildControls() {
   Bevel1 = vorelim::Placed(new QFrame(this), "Bevel1", {8, 8, 281, 161});
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
+  Bevel1->setPalette(vorelim::WithPaper(Bevel1->palette(), {QPalette::Light, QPalette::Dark}));
 
   const QFont label_font = vorelim::DesignFont(QStringLiteral("Arial"), 11);
   Label1 = MakeLabel(this, "Label1", QStringLiteral("Nome"), {24, 40, 27, 14}, label_font);

@@ -82,4 +82,8 @@ else()
 libqt6core6 (>= 6.4), libstdc++6 (>= 12), libc6 (>= 2.34), ${vorelim_extra_depends}")
 endif()
 
+# Qt's Wayland platform, so that the windows show natively in a Wayland session rather than
+# through XWayland; without it Qt falls back to X11.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
+
 include(CPack)

@@ -11,6 +11,8 @@ packages=(
   clang libclang-rt-14-dev
   # Qt's own dialogs in Portuguese (a dependency of the package too).
   qt6-translations-l10n
+  # Qt's Wayland platform, for `make run` in a Wayland session (the package recommends it).
+  qt6-wayland
   # What scripts/package-test.sh checks the package with.
   lintian desktop-file-utils appstream
 )

@@ -18,7 +18,9 @@
 #include "texts/text_printing.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/paper.h"
 #include "ui/program_printer.h"
+#include "ui/window_icon.h"
 
 namespace {
 
@@ -115,6 +117,7 @@ TForm2::TForm2(QWidget* owner)
   setObjectName(QStringLiteral("Form2"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(vorelim::StartCaption());
+  vorelim::CarryProgramIcon(*this);
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   resize(kClientWidth, kClientHeight);
 
@@ -167,9 +170,9 @@ void TForm2::BuildPages() {
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     box->setLineWrapMode(QTextEdit::WidgetWidth);
     box->setFont(text_font);
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Text, Qt::black);
-    box->setPalette(palette);
+    // The text is paper: black letters on the light text ground whatever the colour theme. Its
+    // selection keeps the theme's highlight pair.
+    box->setPalette(vorelim::WithPaper(box->palette(), {QPalette::Text, QPalette::Base}));
     box->setPlainText(entry.lines.join(QLatin1Char('\n')));
     page_layout->addWidget(box);
 

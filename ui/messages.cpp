@@ -12,6 +12,7 @@
 
 #include "chart/chart_record.h"
 #include "chart/windows1252.h"
+#include "ui/window_icon.h"
 
 namespace vorelim {
 namespace {
@@ -242,11 +243,13 @@ void ShowMessage(QWidget* owner, const Message& message) {
   if (message.wait == MessageWait::UntilClosed) {
     QMessageBox box(icon, message.title, message.text, QMessageBox::Ok, owner);
     box.setObjectName(message.box_name);
+    CarryProgramIcon(box);
     box.exec();
     return;
   }
   auto* box = new QMessageBox(icon, message.title, message.text, QMessageBox::Ok, owner);
   box->setObjectName(message.box_name);
+  CarryProgramIcon(*box);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
 }

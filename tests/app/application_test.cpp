@@ -4,7 +4,9 @@
 #include "app/application.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QEvent>
+#include <QLocale>
 #include <QTimer>
 #include <cstdlib>
 #include <stdexcept>
@@ -77,10 +79,22 @@ TEST_F(application_test, exception_inside_the_event_loop_does_not_end_it) {
   EXPECT_EQ(reported_.size(), 1);
 }
 
+// Qt formats dates and names in Brazilian Portuguese, whatever the environment's language (main()
+// below names English).
+TEST(application_locale_test, is_brazilian_portuguese) {
+  const QLocale locale;
+  EXPECT_EQ(locale.name(), QStringLiteral("pt_BR"));
+  EXPECT_EQ(locale.toString(QDate(2026, 3, 7), QLocale::ShortFormat), QStringLiteral("07/03/2026"));
+  EXPECT_EQ(locale.monthName(3), QStringLiteral("março"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // An English environment, as a desktop set to English gives the program.
+  setenv("LANG", "en_US.UTF-8", 1);
+  unsetenv("LC_ALL");
   ::testing::InitGoogleTest(&argc, argv);
   Application app(argc, argv);
   return RUN_ALL_TESTS();
