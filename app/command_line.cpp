@@ -3,52 +3,75 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
+#include <QStringList>
 #include <cstdio>
 #include <cstring>
 
+#include "app/file_names.h"
 #include "ui/messages.h"
 
 namespace vorelim {
 
-CommandLine ReadCommandLine(const QStringList& arguments) {
-  QCommandLineParser parser;
+namespace {
+
+constexpr char kHelp[] = "help";
+constexpr char kVersion[] = "version";
+
+void DeclareOptions(QCommandLineParser& parser) {
   parser.setApplicationDescription(
       vorelim::ProgramTitle() +
       QStringLiteral(": mapas numerológicos a partir do nome e da data de nascimento."));
   // Qt's own help and version options describe themselves in English unless Qt's translations
   // are installed; these always speak Portuguese.
-  const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                QStringLiteral("Mostra esta ajuda e sai."));
-  const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                   QStringLiteral("Mostra a versão do programa e sai."));
-  parser.addOption(help);
-  parser.addOption(version);
+  parser.addOption({{QStringLiteral("h"), QString::fromLatin1(kHelp)},
+                    QStringLiteral("Mostra esta ajuda e sai.")});
+  parser.addOption({{QStringLiteral("v"), QString::fromLatin1(kVersion)},
+                    QStringLiteral("Mostra a versão do programa e sai.")});
   parser.addPositionalArgument(
       QStringLiteral("arquivos"),
       QStringLiteral("Os mapas (arquivos .NUM) a abrir, cada um em sua janela."),
       QStringLiteral("[arquivo…]"));
+}
+
+}  // namespace
+
+CommandLine ReadCommandLine(const QByteArrayList& arguments) {
+  QStringList decoded;
+  for (const QByteArray& argument : arguments) decoded << QFile::decodeName(argument);
+  QCommandLineParser parser;
+  DeclareOptions(parser);
 
   CommandLine result;
-  const QString program = QFileInfo(arguments.value(0, QStringLiteral("vorelim"))).fileName();
-  if (!parser.parse(arguments)) {
+  const QString program = QFileInfo(decoded.value(0, QStringLiteral("vorelim"))).fileName();
+  if (!parser.parse(decoded)) {
     result.exit_code = 1;
     result.output = QStringLiteral("%1: %2\nUse \"%1 --help\" para ver as opções.\n")
                         .arg(program, parser.errorText());
     return result;
   }
-  if (parser.isSet(help)) {
+  if (parser.isSet(QString::fromLatin1(kHelp))) {
     result.exit_code = 0;
     result.output = parser.helpText();
     return result;
   }
-  if (parser.isSet(version)) {
+  if (parser.isSet(QString::fromLatin1(kVersion))) {
     result.exit_code = 0;
     result.output = QStringLiteral("vorelim " VORELIM_VERSION "\n");
     return result;
   }
-  for (const QString& file : parser.positionalArguments()) {
-    if (!file.isEmpty()) result.files << QFileInfo(file).absoluteFilePath();
+  // The files keep their bytes: decoding would turn a byte that starts no UTF-8 character into
+  // U+FFFD, which names no file. Which arguments are files depends only on the ASCII "-" and "--",
+  // so the same parse over the arguments read byte for byte as Latin-1 finds the same files, and
+  // toLatin1() gives their bytes back.
+  QStringList bytewise;
+  for (const QByteArray& argument : arguments) bytewise << QString::fromLatin1(argument);
+  QCommandLineParser files;
+  DeclareOptions(files);
+  files.parse(bytewise);
+  for (const QString& file : files.positionalArguments()) {
+    if (!file.isEmpty()) result.files << AbsoluteFileName(file.toLatin1());
   }
   return result;
 }

@@ -11,6 +11,7 @@
 #include "app/command_line.h"
 #include "app/help_viewer.h"
 #include "app/program_icon.h"
+#include "app/running_program.h"
 #include "app/startup_probe.h"
 #include "app/taboutbox.h"
 #include "app/tform1.h"
@@ -32,8 +33,13 @@ int main(int argc, char** argv) {
   }
 
   // --help and --version print and end here, before any window; so does an unknown option.
-  const vorelim::CommandLine command_line = vorelim::ReadCommandLine(QCoreApplication::arguments());
+  // The arguments as their bytes: the application object has taken Qt's own options out of argv.
+  const vorelim::CommandLine command_line =
+      vorelim::ReadCommandLine(QByteArrayList(argv, argv + argc));
   if (command_line.exit_code) return vorelim::PrintCommandLineAnswer(command_line);
+
+  // Files for a program already running on this display open there, and this one ends.
+  if (!command_line.files.isEmpty() && vorelim::HandToRunningProgram(command_line.files)) return 0;
 
   // The icon drawn for each size, as PNG: QtGui decodes PNG itself, without an image-format
   // plug-in. The desktop entry's name lets a Wayland compositor find the installed icons too.
@@ -55,8 +61,11 @@ int main(int argc, char** argv) {
   //    its animation. The frame's MDI area owns it.
   new TForm1(frame.mdiArea());
 
+  // Later `vorelim FILE…` and the file manager's charts open in this frame.
+  new vorelim::RunningProgram(&frame);
+
   // The files named on the command line (a file manager's "Abrir com"), each opened as "A&brir"
-  // opens a chosen file, over the splash window.
+  // opens a chosen file, over the splash window; those that give no chart are told in one message.
   frame.OpenChosenFiles(command_line.files);
 
   // Only for the start-up benchmark: VORELIM_EXIT_WHEN_IDLE=1 (see app/startup_probe.h).

@@ -4,6 +4,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -13,7 +16,10 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <system_error>
+#include <vector>
 
+#include "app/file_names.h"
 #include "app/help_viewer.h"
 #include "app/taboutbox.h"
 #include "chart/chart_file.h"
@@ -31,6 +37,7 @@ TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   vorelim::CarryProgramIcon(*this);
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   resize(600, 440);
+  setAcceptDrops(true);
   CreateControls();
   CreateMenus();
 }
@@ -161,6 +168,12 @@ void TFORMDI::OpenChosenFile(const QString& file) {
 }
 
 TVemapa* TFORMDI::OpenChartWindow(const QString& name, const QString& path) {
+  return OpenChartWindow(name, path.isEmpty()
+                                   ? std::filesystem::path()
+                                   : std::filesystem::path(QFile::encodeName(path).toStdString()));
+}
+
+TVemapa* TFORMDI::OpenChartWindow(const QString& name, const std::filesystem::path& file) {
   auto* chart = new TVemapa;
   // The designed window has no title-bar buttons; the frameless hint also keeps Qt from putting
   // the maximised child's buttons into the menu bar.
@@ -168,15 +181,54 @@ TVemapa* TFORMDI::OpenChartWindow(const QString& name, const QString& path) {
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowTitle(chart->windowTitle());
   sub->showMaximized();
-  chart->LoadChart(name, path);
+  chart->LoadChart(name, file);
   sub->showMaximized();
   mdi_area_->setActiveSubWindow(sub);
   chart->FocusFirstControl();
   return chart;
 }
 
-void TFORMDI::OpenChosenFiles(const QStringList& files) {
-  for (const QString& file : files) OpenChosenFile(file);
+void TFORMDI::OpenChosenFiles(const QByteArrayList& files) {
+  std::vector<vorelim::ReadResult> refused;
+  for (const QByteArray& file : files) {
+    const std::filesystem::path path(file.toStdString());
+    // Read once to know whether the file gives a chart at all; the window reads it again.
+    vorelim::ChartRecord probe;
+    const vorelim::ReadResult found = vorelim::ReadChartPath(path, probe);
+    if (!found.file_read()) {
+      refused.push_back(found);
+      continue;
+    }
+    Button1->hide();
+    last_choice_ = QFile::decodeName(file);
+    // A name that is not UTF-8 shows with U+FFFD where its odd bytes are.
+    OpenChartWindow(QString::fromStdString(vorelim::ChartNameFromPath(file.toStdString())), path);
+    // As a chosen file does, this one's folder becomes the current one, but only now that its
+    // chart opened: a file that gave none leaves the folder where "&Novo" writes unchanged.
+    std::error_code ec;
+    std::filesystem::current_path(path.parent_path(), ec);
+  }
+  if (refused.empty()) return;
+  vorelim::ShowMessage(this, {.title = vorelim::ProgramTitle(),
+                              .text = vorelim::FilesNotOpenedText(refused),
+                              .wait = vorelim::MessageWait::No,
+                              .box_name = QStringLiteral("FilesNotOpened")});
+}
+
+void TFORMDI::dragEnterEvent(QDragEnterEvent* event) {
+  if (vorelim::DraggedChartFiles(*event->mimeData()).isEmpty()) {
+    event->ignore();
+  } else {
+    event->acceptProposedAction();
+  }
+}
+
+void TFORMDI::dropEvent(QDropEvent* event) {
+  const QByteArrayList files = vorelim::DraggedChartFiles(*event->mimeData());
+  if (files.isEmpty()) return;
+  event->acceptProposedAction();
+  activateWindow();
+  OpenChosenFiles(files);
 }
 
 void TFORMDI::Novo1Click() {

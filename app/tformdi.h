@@ -8,9 +8,11 @@
 // them; otherwise the frame's own menus show. Only the menus on the bar are reachable by their
 // shortcuts, so Ctrl+A, Ctrl+N and Ctrl+X always have exactly one owner.
 
+#include <QByteArray>
+#include <QByteArrayList>
 #include <QMainWindow>
 #include <QString>
-#include <QStringList>
+#include <filesystem>
 
 QT_BEGIN_NAMESPACE
 class QAction;
@@ -58,11 +60,17 @@ class TFORMDI : public QMainWindow {
   /// with its chart name; a file that cannot be read is told by that window.
   void OpenChosenFile(const QString& file);
   /// Opens a chart in a new chart window, as every command does: the window joins the MDI area,
-  /// maximised, reads the chart (from `path` when given, else `name` + ".NUM" in the current
+  /// maximised, reads the chart (from `file` when given, else `name` + ".NUM" in the current
   /// folder), becomes the active child and takes the focus. The area destroys it when it closes.
+  TVemapa* OpenChartWindow(const QString& name, const std::filesystem::path& file);
+  /// The same for a file named as Qt names files (a file dialog's choice); empty: by `name`.
   TVemapa* OpenChartWindow(const QString& name, const QString& path = QString());
-  /// Opens each of `files` in turn as a chosen file (the files named on the command line).
-  void OpenChosenFiles(const QStringList& files);
+  /// Opens the files handed to the program from outside (the command line, the desktop, a drop),
+  /// given by their absolute names' bytes, each as "A&brir" opens a chosen file; the current
+  /// folder becomes the folder of a file only once its chart window opened. A file that cannot
+  /// give a chart (a folder, missing, unreadable, a pipe or a device) gets no window: all such
+  /// files are told in one message over the frame, which does not wait.
+  void OpenChosenFiles(const QByteArrayList& files);
   /// Opens a new chart dialog.
   void Novo1Click();
   /// Closes the frame, which ends the program.
@@ -81,6 +89,11 @@ class TFORMDI : public QMainWindow {
  protected:
   void changeEvent(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Chart files dropped from a file manager open as "A&brir" opens them; a drag that holds
+  // anything else is refused, which its cursor shows. The answer on entering holds while the
+  // drag moves over the frame and its windows.
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
  private:

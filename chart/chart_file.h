@@ -74,6 +74,8 @@ struct ReadResult {
   std::size_t bytes_read = 0;
   std::filesystem::path path;
   int error = 0;
+  /// The file itself was read (whole or short): it can be shown as a chart.
+  bool file_read() const { return status == ReadStatus::Whole || status == ReadStatus::Short; }
 };
 
 /// Reads the first 66 bytes of name + ".NUM" in the current folder (or `folder`) into the record.

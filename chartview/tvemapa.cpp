@@ -224,10 +224,10 @@ void TVemapa::SetYearText(const QString& year) {
 }
 
 void TVemapa::LoadChart(const QString& name) {
-  LoadChart(name, QString());
+  LoadChart(name, std::filesystem::path());
 }
 
-void TVemapa::LoadChart(const QString& name, const QString& path) {
+void TVemapa::LoadChart(const QString& name, const std::filesystem::path& file) {
   Button1->show();
 
   // The year comes from the calendar, not from a formatted date.
@@ -238,9 +238,9 @@ void TVemapa::LoadChart(const QString& name, const QString& path) {
   setWindowTitle(name);
 
   // The file the user chose is the one read; a name alone is looked up in the current folder.
-  const vorelim::ReadResult result = path.isEmpty()
+  const vorelim::ReadResult result = file.empty()
                                          ? vorelim::ReadChartFile(name.toStdString(), Chart)
-                                         : vorelim::ReadChartPath(path.toStdString(), Chart);
+                                         : vorelim::ReadChartPath(file, Chart);
   ChartPath = QString::fromStdString(result.path.string());
   // The drawing shows the elements of the record just read.
   PaintBox1->update();

@@ -44,9 +44,9 @@ class TVemapa : public QWidget {
   /// the caption. Reports no failure itself; a file that cannot be read or does not look like a
   /// chart is told to the user in a message box after the window shows.
   void LoadChart(const QString& name);
-  /// The same, reading the file at `path` (the file the user chose) while `name` stays the
-  /// caption. An empty path reads `name` + ".NUM" from the current folder.
-  void LoadChart(const QString& name, const QString& path);
+  /// The same, reading the file at `file` (the file the user chose, by its bytes) while `name`
+  /// stays the caption. An empty path reads `name` + ".NUM" from the current folder.
+  void LoadChart(const QString& name, const std::filesystem::path& file);
 
   /// The MDI subwindow that frames this window, or nullptr when it has none.
   QMdiSubWindow* SubWindow() const;

@@ -79,7 +79,8 @@ if(VORELIM_DPKG_SHLIBDEPS)
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6printsupport6 (>= 6.4), \
-libqt6core6 (>= 6.4), libstdc++6 (>= 12), libc6 (>= 2.34), ${vorelim_extra_depends}")
+libqt6dbus6 (>= 6.4), libqt6core6 (>= 6.4), libstdc++6 (>= 12), libc6 (>= 2.34), \
+${vorelim_extra_depends}")
 endif()
 
 # Qt's Wayland platform, so that the windows show natively in a Wayland session rather than

@@ -8,6 +8,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2 fonts-comfortaa
   xvfb xauth xdotool imagemagick poppler-utils
+  # A private session bus for the test of the hand-over to a running program (dbus-run-session).
+  dbus-daemon
   clang libclang-rt-14-dev
   # Qt's own dialogs in Portuguese (a dependency of the package too).
   qt6-translations-l10n

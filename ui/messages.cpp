@@ -187,6 +187,34 @@ QString LoadWarningText(const ReadResult& result, bool looks_like_chart) {
   return QString();
 }
 
+QString FilesNotOpenedText(const std::vector<ReadResult>& refused) {
+  const auto reason = [](const ReadResult& result) {
+    switch (result.status) {
+      case ReadStatus::Missing:
+        return SystemErrorReason(ENOENT);
+      case ReadStatus::NotRegularFile:
+        return NotRegularFileReason();
+      case ReadStatus::InvalidName:
+        return QStringLiteral("não é um nome de arquivo de mapa válido");
+      case ReadStatus::Whole:
+      case ReadStatus::Short:
+      case ReadStatus::Unreadable:
+        break;
+    }
+    return SystemErrorReason(result.error != 0 ? result.error : EIO);
+  };
+  if (refused.empty()) return QString();
+  if (refused.size() == 1) {
+    return QStringLiteral("O arquivo \"%1\" não foi aberto: %2.")
+        .arg(AbsoluteName(refused.front().path), reason(refused.front()));
+  }
+  QString text = QStringLiteral("Estes arquivos não foram abertos:");
+  for (const ReadResult& result : refused) {
+    text += QStringLiteral("\n\"%1\": %2.").arg(AbsoluteName(result.path), reason(result));
+  }
+  return text;
+}
+
 QString HelpFileMissingText(const QString& shown) {
   return QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1").arg(shown);
 }

@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <functional>
+#include <vector>
 
 #include "chart/chart_file.h"
 
@@ -43,6 +44,9 @@ QString WriteProblemText(const WriteResult& result);
 /// Why a chart file did not give a chart, with the file's full name; empty for a whole file that
 /// `looks_like_chart`.
 QString LoadWarningText(const ReadResult& result, bool looks_like_chart);
+/// The files handed to the program (command line, desktop, a drop) that gave no chart window, each
+/// with its full name and the reason; one message for them all. Empty when there is none.
+QString FilesNotOpenedText(const std::vector<ReadResult>& refused);
 
 /// The help file `shown` (native separators) does not exist.
 QString HelpFileMissingText(const QString& shown);

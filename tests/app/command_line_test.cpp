@@ -4,6 +4,7 @@
 #include "app/command_line.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ using vorelim::ReadCommandLine;
 TEST(command_line_test, help_version_and_unknown_options_end_the_program) {
   const struct {
     const char* row;
-    QStringList arguments;
+    QByteArrayList arguments;
     int exit_code;
     QStringList said;
   } rows[] = {
@@ -29,7 +30,7 @@ TEST(command_line_test, help_version_and_unknown_options_end_the_program) {
   };
   for (const auto& row : rows) {
     const CommandLine command_line =
-        ReadCommandLine(QStringList{QStringLiteral("/usr/bin/vorelim")} + row.arguments);
+        ReadCommandLine(QByteArrayList{"/usr/bin/vorelim"} + row.arguments);
     ASSERT_TRUE(command_line.exit_code.has_value()) << row.row;
     EXPECT_EQ(*command_line.exit_code, row.exit_code) << row.row;
     for (const QString& text : row.said) {
@@ -41,15 +42,17 @@ TEST(command_line_test, help_version_and_unknown_options_end_the_program) {
 }
 
 TEST(command_line_test, files_are_absolute_and_in_order) {
-  const CommandLine command_line = ReadCommandLine(
-      {"vorelim", "pasta/MARIA.NUM", "/mapas/jose.num", "", "--", "-ANA.NUM", "--help"});
+  const CommandLine command_line =
+      ReadCommandLine({"vorelim", "pasta/MARIA.NUM", "/mapas/jose.num", "", "pasta/../\xC3.NUM",
+                       "--", "-ANA.NUM", "--help"});
   EXPECT_FALSE(command_line.exit_code.has_value());
   EXPECT_TRUE(command_line.output.isEmpty());
-  // Empty arguments name nothing; after "--" every argument is a file.
-  const QDir here = QDir::current();
+  // Empty arguments name nothing; after "--" every argument is a file; a name keeps its bytes
+  // (0xC3 alone is no UTF-8).
+  const QByteArray here = QFile::encodeName(QDir::currentPath()) + '/';
   EXPECT_EQ(command_line.files,
-            (QStringList{here.absoluteFilePath("pasta/MARIA.NUM"), "/mapas/jose.num",
-                         here.absoluteFilePath("-ANA.NUM"), here.absoluteFilePath("--help")}));
+            (QByteArrayList{here + "pasta/MARIA.NUM", "/mapas/jose.num", here + "\xC3.NUM",
+                            here + "-ANA.NUM", here + "--help"}));
 }
 
 }  // namespace

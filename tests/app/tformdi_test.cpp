@@ -1,12 +1,16 @@
 // The main frame: chart name derivation, the menu bar with and without an active chart window,
 // the shortcuts in both states, the start button, opening chart files through the reused file
-// dialog, closing all children, and the whole "&Novo" flow.
+// dialog, from the command line and by a drop, closing all children, and the whole "&Novo" flow.
 
 #include "app/tformdi.h"
+
+#include <sys/stat.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
@@ -17,11 +21,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
+#include <filesystem>
 #include <functional>
 #include <memory>
 
@@ -401,56 +408,100 @@ TEST_F(tformdi_test, chosen_file_is_read_even_when_its_name_derives_another) {
   }
 }
 
-TEST_F(tformdi_test, files_on_the_command_line_open_as_chosen_files) {
-  // Relative names in two folders, and a missing file between them: each name is resolved in the
-  // folder the program started in, although opening a file moves the current folder.
-  const QString start = QDir::currentPath();
-  ASSERT_TRUE(QDir().mkpath(QStringLiteral("um")));
-  ASSERT_TRUE(QDir().mkpath(QStringLiteral("dois")));
-  WriteChart("um/MARIA.NUM", ChartOf({}));
-  WriteChart("dois/JOSE.NUM", ChartOf({.name = "JOSE",
-                                       .day = "7",
-                                       .month = "3",
-                                       .year = "1962",
-                                       .personality = "2",
-                                       .control = "3",
-                                       .tendency = "5"}));
+TEST_F(tformdi_test, files_on_the_command_line_give_charts_or_one_message) {
+  // Relative names in several folders: each is resolved in the folder the program started in,
+  // although opening a chart moves the current folder. One folder and one name are not UTF-8.
+  const std::filesystem::path start = std::filesystem::current_path();
+  for (const char* folder : {"um", "dois", "x\xC3"}) std::filesystem::create_directory(folder);
+  vorelim::test::WriteFileBytes("um/NOTAS.TXT", std::string(66, 'x'));
+  WriteChart("x\xC3/\xC3.NUM", ChartOf({}));
+  ASSERT_EQ(::mkfifo("dois/PIPE.NUM", 0644), 0);
   const vorelim::CommandLine command_line =
-      vorelim::ReadCommandLine({QStringLiteral("vorelim"), QStringLiteral("um/MARIA.NUM"),
-                                QStringLiteral("FALTA.NUM"), QStringLiteral("dois/JOSE.NUM")});
+      vorelim::ReadCommandLine({"vorelim", "um/NOTAS.TXT", "x\xC3/\xC3.NUM", "dois",
+                                "dois/FALTA.NUM", "dois/PIPE.NUM", "/dev/null"});
   ASSERT_FALSE(command_line.exit_code.has_value());
   frame_->OpenChosenFiles(command_line.files);
 
+  // A readable file opens, also one that does not look like a chart (with its warning); the
+  // others open nothing.
   const QList<TVemapa*> charts = ChartWindows();
-  ASSERT_EQ(charts.size(), 3);
-  const struct {
-    const char* caption;
-    const char* born;
-    const char* numbers;
-  } rows[] = {{"MARIA", "15/6/1975", "748"}, {"FALTA", "//", ""}, {"JOSE", "7/3/1962", "235"}};
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(charts[i]->windowTitle(), QString::fromLatin1(rows[i].caption));
-    EXPECT_EQ(charts[i]->Panel1->text(), QString::fromLatin1(rows[i].born)) << rows[i].caption;
-    EXPECT_EQ(charts[i]->Panel2->text() + charts[i]->Panel3->text() + charts[i]->Panel4->text(),
-              QString::fromLatin1(rows[i].numbers))
-        << rows[i].caption;
-  }
+  ASSERT_EQ(charts.size(), 2);
+  EXPECT_EQ(charts[0]->windowTitle(), QStringLiteral("NOTAS"));
+  EXPECT_EQ(charts[1]->windowTitle(), QStringLiteral("\uFFFD"));
+  EXPECT_EQ(charts[1]->Panel1->text(), QStringLiteral("15/6/1975"));
   EXPECT_FALSE(frame_->Button1->isVisible());
-  EXPECT_EQ(frame_->mdiArea()->activeSubWindow(), charts[2]->SubWindow());
-  EXPECT_EQ(QDir::current().canonicalPath(), QDir(start + QStringLiteral("/dois")).canonicalPath());
+  EXPECT_EQ(frame_->mdiArea()->activeSubWindow(), charts[1]->SubWindow());
+  // The folder of the last chart that opened, not of the files after it that gave none.
+  EXPECT_EQ(std::filesystem::current_path(), start / "x\xC3");
 
-  // The missing file is told as "A&brir" tells it, over its window; the program goes on.
   QCoreApplication::processEvents();
-  auto* warning = charts[1]->findChild<QMessageBox*>(QStringLiteral("LoadWarning"));
-  ASSERT_NE(warning, nullptr);
-  EXPECT_TRUE(warning->isVisible());
-  EXPECT_EQ(warning->text(), QStringLiteral("O arquivo \"%1/FALTA.NUM\" não foi encontrado.")
-                                 .arg(QDir::toNativeSeparators(start)));
-  EXPECT_EQ(charts[0]->findChild<QMessageBox*>(QStringLiteral("LoadWarning")), nullptr);
-  EXPECT_EQ(charts[2]->findChild<QMessageBox*>(QStringLiteral("LoadWarning")), nullptr);
+  EXPECT_NE(charts[0]->findChild<QMessageBox*>(QStringLiteral("LoadWarning")), nullptr);
+  EXPECT_EQ(charts[1]->findChild<QMessageBox*>(QStringLiteral("LoadWarning")), nullptr);
+  const QList<QMessageBox*> told = frame_->findChildren<QMessageBox*>(
+      QStringLiteral("FilesNotOpened"), Qt::FindDirectChildrenOnly);
+  ASSERT_EQ(told.size(), 1);
+  EXPECT_TRUE(told[0]->isVisible());
+  const QString at = QString::fromStdString(start.string());
+  EXPECT_EQ(told[0]->text(),
+            QStringLiteral("Estes arquivos não foram abertos:\n"
+                           "\"%1/dois\": o nome é de uma pasta, não de um arquivo.\n"
+                           "\"%1/dois/FALTA.NUM\": o arquivo ou a pasta não existe.\n"
+                           "\"%1/dois/PIPE.NUM\": não é um arquivo comum.\n"
+                           "\"/dev/null\": não é um arquivo comum.")
+                .arg(at));
   vorelim::test::CloseMessageBoxes();
-  EXPECT_TRUE(frame_->isVisible());
-  EXPECT_EQ(ChartWindows().size(), 3);
+
+  // Files that all fail leave the current folder where it was.
+  frame_->OpenChosenFiles({QByteArray("/dev/null")});
+  EXPECT_EQ(std::filesystem::current_path(), start / "x\xC3");
+  EXPECT_EQ(ChartWindows().size(), 2);
+}
+
+// Files dragged from a file manager and dropped over a chart window: chart files open, any other
+// drag is refused as it enters.
+TEST_F(tformdi_test, dropped_chart_files_open_and_other_drags_are_refused) {
+  std::filesystem::create_directory("pasta.NUM");
+  WriteChart("MARIA.NUM", ChartOf({}));
+  WriteChart("jose.num", ChartOf({.name = "jose"}));
+  WriteChart("NOTAS.TXT", ChartOf({}));
+  TVemapa* under = OpenChart(QStringLiteral("MARIA"));
+  const QPoint at = under->Edit1->mapTo(frame_.get(), under->Edit1->rect().center());
+  const QUrl here = QUrl::fromLocalFile(QDir::currentPath() + QLatin1Char('/'));
+  const auto url = [&](const char* name) { return here.resolved(QUrl(QString::fromUtf8(name))); };
+  const struct {
+    const char* row;
+    QList<QUrl> urls;
+    QStringList opened;
+  } rows[] = {
+      {"two chart files", {url("MARIA.NUM"), url("jose.num")}, {"MARIA", "jose"}},
+      {"another file", {url("NOTAS.TXT")}, {}},
+      {"a chart file and another", {url("MARIA.NUM"), url("NOTAS.TXT")}, {}},
+      {"a folder named as a chart", {url("pasta.NUM")}, {}},
+      {"a missing chart file", {url("FALTA.NUM")}, {}},
+      {"a chart on the web", {QUrl(QStringLiteral("https://example.org/MARIA.NUM"))}, {}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.row);
+    const qsizetype before = ChartWindows().size();
+    QMimeData data;
+    data.setUrls(row.urls);
+    // Through the frame's window, as the desktop delivers a drag: it finds the widget that takes
+    // the drop under the cursor.
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame_->windowHandle(), &enter);
+    EXPECT_EQ(enter.isAccepted(), !row.opened.isEmpty());
+    if (!enter.isAccepted()) {
+      QDragLeaveEvent leave;
+      QCoreApplication::sendEvent(frame_->windowHandle(), &leave);
+      continue;
+    }
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(frame_->windowHandle(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    QStringList opened;
+    for (TVemapa* chart : ChartWindows().mid(before)) opened << chart->windowTitle();
+    EXPECT_EQ(opened, row.opened);
+  }
 }
 
 TEST_F(tformdi_test, file_filter_matches_num_in_any_letter_case) {

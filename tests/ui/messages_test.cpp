@@ -120,6 +120,10 @@ TEST(messages_test, every_text) {
        "O arquivo \"/pasta/ANA.NUM\" não parece ser um arquivo de mapa: o mapa mostrado pode estar "
        "incorreto."},
       {"good chart", vorelim::LoadWarningText(whole, true), ""},
+      {"a file handed over that gave no chart",
+       vorelim::FilesNotOpenedText(
+           {{.status = vorelim::ReadStatus::Unreadable, .path = file, .error = EACCES}}),
+       "O arquivo \"/pasta/ANA.NUM\" não foi aberto: sem permissão de acesso."},
       {"help file missing", vorelim::HelpFileMissingText("/x/index.html"),
        "O arquivo de ajuda não foi encontrado:\n/x/index.html"},
       {"help file unreadable", vorelim::HelpFileUnreadableText("/x/index.html", EACCES),

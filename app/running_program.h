@@ -1,0 +1,55 @@
+#pragma once
+// One program for many charts: a chart opened from the file manager or with `vorelim FILE…` while
+// the program already runs for this user and display opens in the running frame, as document
+// programs on the desktop do.
+//
+// The running frame owns a well-known name on the session bus, made of the user's id and the
+// display, so that two displays (or two users sharing a bus) never meet; a later frame queues for
+// the name and takes it over when the first ends. A new process with files calls the method
+// OpenFiles (signature "aay": each file's absolute name as its bytes, so names that are not UTF-8
+// survive) and ends when the frame answers. Without a session bus, or without an answer within a
+// second, the new process opens its own frame.
+
+#include <QByteArray>
+#include <QByteArrayList>
+#include <QObject>
+#include <QString>
+
+class TFORMDI;
+
+namespace vorelim {
+
+/// The bus name of the program running for this user and display (needs the application object,
+/// whose platform tells which display).
+QString RunningProgramName();
+
+/// Hands `files` (absolute names) to the program running for this user and display. True once it
+/// took them; false without a session bus, without a running program or without its answer within
+/// a second.
+bool HandToRunningProgram(const QByteArrayList& files);
+
+/// Takes the files handed to `frame`'s program: owns the bus name (or queues for it) while it
+/// lives. Without a session bus it does nothing.
+class RunningProgram : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.vorelim.vorelim.Frame")
+
+ public:
+  /// Serves `frame`, which owns this object.
+  explicit RunningProgram(TFORMDI* frame);
+  ~RunningProgram() override;
+
+  /// True while this program owns the name (false while it waits in the queue for it).
+  bool OwnsName() const;
+
+ public slots:
+  /// Opens the files in the frame, as the command line opens them, after the answer has gone; the
+  /// frame comes to the front. Names that are not absolute are left out.
+  Q_SCRIPTABLE void OpenFiles(const QByteArrayList& files);
+
+ private:
+  TFORMDI* frame_;
+  bool registered_ = false;
+};
+
+}  // namespace vorelim
