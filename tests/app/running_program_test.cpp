@@ -29,6 +29,7 @@
 #include "app/tformdi.h"
 #include "chartview/tvemapa.h"
 #include "support/charts.h"
+#include "support/environment.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
 #include "ui/controls.h"
@@ -42,17 +43,12 @@ using namespace std::chrono_literals;
 using vorelim::test::ChartOf;
 using vorelim::test::WriteChart;
 
-using Environment = std::map<std::string, std::string>;
+using vorelim::test::Environment;
 
 // This process's environment (its private bus included), offscreen like this process, with the
 // probe that ends the program once its own frame has shown.
 Environment ProgramEnvironment() {
-  Environment env;
-  for (char** e = environ; *e != nullptr; ++e) {
-    const std::string entry = *e;
-    const auto eq = entry.find('=');
-    if (eq != std::string::npos) env[entry.substr(0, eq)] = entry.substr(eq + 1);
-  }
+  Environment env = vorelim::test::ThisEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"}) env.erase(name);
   env["QT_QPA_PLATFORM"] = "offscreen";
   env["VORELIM_EXIT_WHEN_IDLE"] = "1";
@@ -73,20 +69,15 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, const Environme
   const fs::path output = fs::current_path() / ".output";
   std::vector<std::string> argv{VORELIM_BINARY};
   argv.insert(argv.end(), arguments.begin(), arguments.end());
-  std::vector<std::string> entries;
-  for (const auto& [name, value] : env) entries.push_back(name + "=" + value);
-  std::vector<char*> args, envp;
-  for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  for (const auto& e : entries) envp.push_back(const_cast<char*>(e.c_str()));
-  args.push_back(nullptr);
-  envp.push_back(nullptr);
+  const vorelim::test::SpawnArrays arrays(argv, env);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
   ProgramRun run;
   const auto start = std::chrono::steady_clock::now();
   pid_t pid = -1;
-  const int spawned = posix_spawn(&pid, args[0], &actions, nullptr, args.data(), envp.data());
+  const int spawned =
+      posix_spawn(&pid, arrays.argv()[0], &actions, nullptr, arrays.argv(), arrays.envp());
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) return run;
   int status = 0;

@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include "launcher/launcher_support.h"
+#include "support/environment.h"
 #include "support/files.h"
 #include "support/temp_folder.h"
 
@@ -31,16 +32,11 @@ namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 
-using Environment = std::map<std::string, std::string>;
+using vorelim::test::Environment;
 
 // This process's environment without anything that points at a display.
 Environment CleanEnvironment() {
-  Environment env;
-  for (char** e = environ; *e != nullptr; ++e) {
-    const std::string entry = *e;
-    const auto eq = entry.find('=');
-    if (eq != std::string::npos) env[entry.substr(0, eq)] = entry.substr(eq + 1);
-  }
+  Environment env = vorelim::test::ThisEnvironment();
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.erase(name);
   return env;
 }
@@ -49,13 +45,7 @@ Environment CleanEnvironment() {
 // messages are then discarded; otherwise they go to `messages` when it is given.
 pid_t Spawn(const std::vector<std::string>& argv, const Environment& env, int extra_fd = -1,
             const std::string& messages = "") {
-  std::vector<std::string> env_entries;
-  for (const auto& [name, value] : env) env_entries.push_back(name + "=" + value);
-  std::vector<char*> args, envp;
-  for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
-  for (const auto& e : env_entries) envp.push_back(const_cast<char*>(e.c_str()));
-  args.push_back(nullptr);
-  envp.push_back(nullptr);
+  const vorelim::test::SpawnArrays arrays(argv, env);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   if (extra_fd >= 0) {
@@ -66,7 +56,8 @@ pid_t Spawn(const std::vector<std::string>& argv, const Environment& env, int ex
                                      0644);
   }
   pid_t pid = -1;
-  if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data()) != 0) pid = -1;
+  if (posix_spawnp(&pid, arrays.argv()[0], &actions, nullptr, arrays.argv(), arrays.envp()) != 0)
+    pid = -1;
   posix_spawn_file_actions_destroy(&actions);
   return pid;
 }
