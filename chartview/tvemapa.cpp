@@ -1,6 +1,7 @@
 #include "chartview/tvemapa.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
@@ -14,6 +15,7 @@
 #include "chart/text_number.h"
 #include "chart/today.h"
 #include "chart/transit_texts.h"
+#include "chartview/chart_context_menu.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
 #include "chartview/chart_printout.h"
@@ -78,6 +80,7 @@ TVemapa::TVemapa(QWidget* parent) : QWidget(parent) {
 
   CreateControls();
   CreateMenus();
+  vorelim::InstallChartContextMenu(*this);
 }
 
 TVemapa::~TVemapa() = default;
@@ -194,6 +197,8 @@ void TVemapa::CreateMenus() {
   Instrues1 = vorelim::Named(new QAction(QStringLiteral("&Vorelim"), this), "Instrues1");
   connect(Instrues1, &QAction::triggered, this, &TVemapa::Instrues1Click);
   MainMenu1->addAction(Instrues1);
+
+  PopupMenu1 = vorelim::Named(new QMenu(this), "PopupMenu1");
 }
 
 QList<QAction*> TVemapa::MenuBarActions() const {
@@ -203,6 +208,12 @@ QList<QAction*> TVemapa::MenuBarActions() const {
 void TVemapa::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   DockGrid();
+}
+
+void TVemapa::contextMenuEvent(QContextMenuEvent* event) {
+  vorelim::PopUpChartContextMenu(*this, event->globalPos(),
+                                 event->reason() == QContextMenuEvent::Keyboard);
+  event->accept();
 }
 
 void TVemapa::DockGrid() {
