@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "app/app_accessibility.h"
 #include "app/help_viewer.h"
 #include "app/taboutbox.h"
 #include "chart/chart_file.h"
@@ -31,6 +32,7 @@ TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   resize(600, 440);
   CreateControls();
   CreateMenus();
+  vorelim::NameFrame(*this);
 }
 
 TFORMDI::~TFORMDI() {

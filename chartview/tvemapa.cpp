@@ -15,6 +15,7 @@
 #include "chart/text_number.h"
 #include "chart/today.h"
 #include "chart/transit_texts.h"
+#include "chartview/chart_accessibility.h"
 #include "chartview/chart_context_menu.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
@@ -69,6 +70,7 @@ QString FromChart(const std::string& utf8) {
 }  // namespace
 
 TVemapa::TVemapa(QWidget* parent) : QWidget(parent) {
+  vorelim::InstallChartWindowInterfaces();
   setObjectName(QStringLiteral("TVemapa"));
   setWindowTitle(QStringLiteral("Mapa Individual"));
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
@@ -81,6 +83,7 @@ TVemapa::TVemapa(QWidget* parent) : QWidget(parent) {
   CreateControls();
   CreateMenus();
   vorelim::InstallChartContextMenu(*this);
+  vorelim::NameChartWindow(*this);
 }
 
 TVemapa::~TVemapa() = default;
