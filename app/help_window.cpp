@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "app/app_accessibility.h"
 #include "app/desktop_links.h"
 #include "app/help_links.h"
 #include "ui/fonts.h"
@@ -110,6 +111,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(escape, &QShortcut::activated, this, &QWidget::close);
 
+  vorelim::NameHelpWindow(*this);
   resize(kFirstSize);
 }
 

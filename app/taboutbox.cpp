@@ -12,6 +12,7 @@
 #include <QShowEvent>
 #include <algorithm>
 
+#include "app/app_accessibility.h"
 #include "resources/pictures/about_icon.xpm"
 #include "ui/fonts.h"
 #include "ui/messages.h"
@@ -65,6 +66,7 @@ TAboutBox::TAboutBox(QWidget* owner)
   OKButton->setGeometry(129, 308, 57, 25);
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
+  vorelim::NameAboutBox(*this);
 }
 
 TAboutBox::~TAboutBox() = default;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/app_accessibility.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -90,6 +91,7 @@ TForm1::TForm1(QMdiArea* area) : area_(area) {
     last_active_ = window;
     if (changed && window == subwindow_) FormActivate();
   });
+  vorelim::NameSplash(*this);
   subwindow_->show();
   area_->setActiveSubWindow(subwindow_);
 }

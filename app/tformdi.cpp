@@ -19,6 +19,7 @@
 #include <system_error>
 #include <vector>
 
+#include "app/app_accessibility.h"
 #include "app/file_names.h"
 #include "app/help_viewer.h"
 #include "app/taboutbox.h"
@@ -40,6 +41,7 @@ TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   setAcceptDrops(true);
   CreateControls();
   CreateMenus();
+  vorelim::NameFrame(*this);
 }
 
 TFORMDI::~TFORMDI() {

@@ -17,6 +17,11 @@ constexpr qreal kStarPenWidth = 3;
 
 }  // namespace
 
+bool MarksRing(const ElementMarks& marks, int number, int ring) {
+  if (number < 1 || number > 9 || ring < 1 || ring > 3) return false;
+  return marks[static_cast<std::size_t>(3 * (number - 1) + ring - 1)] == 1;
+}
+
 void DrawEllipseInside(QPainter& painter, const PixelRect& rect) {
   // QPainter strokes the ellipse of QRect(x, y, w, h) over the pixels x..x+w, one more than the
   // exclusive rectangle holds, so the width and height given to it are one less.
@@ -31,8 +36,7 @@ void DrawRingsAndStar(QPainter& painter, const ElementMarks& marks, int w, int h
     Element element;
     if (!ElementOfNumber(number, element)) continue;
     for (int ring = 1; ring <= 3; ++ring) {
-      // Only the byte 1 asks for a ring; any other value is ignored.
-      if (marks[static_cast<std::size_t>(3 * (number - 1) + ring - 1)] != 1) continue;
+      if (!MarksRing(marks, number, ring)) continue;
       DrawEllipseInside(painter, RingRect(element, ring, w, h));
     }
   }

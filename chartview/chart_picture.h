@@ -16,6 +16,11 @@ QT_END_NAMESPACE
 
 namespace vorelim {
 
+/// Whether the mark byte of ring 1..3 of number 1..9 asks for that ring: only the byte 1 does.
+/// Numbers of one element share their rings, so an element shows ring k when any of its numbers
+/// asks for it; the ringed elements are the dominant ones.
+bool MarksRing(const ElementMarks& marks, int number, int ring);
+
 /// Draws the outline of the ellipse inscribed in a rectangle whose right and bottom edges are
 /// exclusive, with the painter's pen and brush: the outline touches the columns x1 and x2 - 1 and
 /// the rows y1 and y2 - 1.

@@ -1,6 +1,7 @@
 #include "chartview/tvemapa.h"
 
 #include <QAction>
+#include <QContextMenuEvent>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPainter>
@@ -14,6 +15,8 @@
 #include "chart/text_number.h"
 #include "chart/today.h"
 #include "chart/transit_texts.h"
+#include "chartview/chart_accessibility.h"
+#include "chartview/chart_context_menu.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
 #include "chartview/chart_printout.h"
@@ -68,6 +71,7 @@ QString FromChart(const std::string& utf8) {
 }  // namespace
 
 TVemapa::TVemapa(QWidget* parent) : QWidget(parent) {
+  vorelim::InstallChartWindowInterfaces();
   setObjectName(QStringLiteral("TVemapa"));
   setWindowTitle(QStringLiteral("Mapa Individual"));
   setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
@@ -83,6 +87,8 @@ TVemapa::TVemapa(QWidget* parent) : QWidget(parent) {
 
   CreateControls();
   CreateMenus();
+  vorelim::InstallChartContextMenu(*this);
+  vorelim::NameChartWindow(*this);
 }
 
 TVemapa::~TVemapa() = default;
@@ -199,6 +205,8 @@ void TVemapa::CreateMenus() {
   Instrues1 = vorelim::Named(new QAction(QStringLiteral("&Vorelim"), this), "Instrues1");
   connect(Instrues1, &QAction::triggered, this, &TVemapa::Instrues1Click);
   MainMenu1->addAction(Instrues1);
+
+  PopupMenu1 = vorelim::Named(new QMenu(this), "PopupMenu1");
 }
 
 QList<QAction*> TVemapa::MenuBarActions() const {
@@ -208,6 +216,12 @@ QList<QAction*> TVemapa::MenuBarActions() const {
 void TVemapa::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   DockGrid();
+}
+
+void TVemapa::contextMenuEvent(QContextMenuEvent* event) {
+  vorelim::PopUpChartContextMenu(*this, event->globalPos(),
+                                 event->reason() == QContextMenuEvent::Keyboard);
+  event->accept();
 }
 
 void TVemapa::DockGrid() {

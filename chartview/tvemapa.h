@@ -102,6 +102,8 @@ class TVemapa : public QWidget {
   QAction* ImprimirSetup1 = nullptr;
   QAction* Sair1 = nullptr;
   QAction* Instrues1 = nullptr;
+  // The context menu: the texts the double-clicks open, filled each time it opens.
+  QMenu* PopupMenu1 = nullptr;
 
  signals:
   /// "A&brir": asks for a chart file to open.
@@ -142,6 +144,8 @@ class TVemapa : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  /// The right button, or the Menu key anywhere in the window: opens the context menu.
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   void CreateControls();

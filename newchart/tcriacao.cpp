@@ -23,6 +23,7 @@
 #include "chart/chart_record.h"
 #include "chart/chart_rules.h"
 #include "chart/today.h"
+#include "newchart/new_chart_accessibility.h"
 #include "ui/controls.h"
 #include "ui/designed.h"
 #include "ui/fonts.h"
@@ -119,6 +120,7 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   setAutoFillBackground(true);
 
   BuildControls();
+  vorelim::NameNewChartDialog(*this);
 
   QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
   if (screen != nullptr) {

@@ -16,6 +16,7 @@
 
 #include "texts/text_catalogue.h"
 #include "texts/text_printing.h"
+#include "texts/texts_accessibility.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
@@ -130,6 +131,7 @@ TForm2::TForm2(QWidget* owner)
 
   BuildPages();
   Notebook1->setCurrentIndex(0);
+  vorelim::NameTextsWindow(*this);
 }
 
 TForm2::~TForm2() = default;

@@ -13,6 +13,7 @@ namespace vorelim {
 namespace {
 
 constexpr int kBevelWidth = 1;
+constexpr int kPageStep = 10;
 
 }  // namespace
 
@@ -101,6 +102,43 @@ UpDown::UpDown(QWidget* parent)
   }
   connect(up_, &QToolButton::clicked, this, &UpDown::StepUp);
   connect(down_, &QToolButton::clicked, this, &UpDown::StepDown);
+}
+
+void UpDown::SetBuddy(QLineEdit* buddy) {
+  if (buddy_ != nullptr) buddy_->removeEventFilter(this);
+  buddy_ = buddy;
+  if (buddy_ != nullptr) buddy_->installEventFilter(this);
+}
+
+bool UpDown::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == buddy_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // With a modifier the keys are left to the box.
+    if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+      int delta = 0;
+      switch (key->key()) {
+        case Qt::Key_Up:
+          delta = 1;
+          break;
+        case Qt::Key_Down:
+          delta = -1;
+          break;
+        case Qt::Key_PageUp:
+          delta = kPageStep;
+          break;
+        case Qt::Key_PageDown:
+          delta = -kPageStep;
+          break;
+        default:
+          break;
+      }
+      if (delta != 0) {
+        Step(delta);
+        return true;
+      }
+    }
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void UpDown::SetRange(int minimum, int maximum) {

@@ -63,14 +63,17 @@ class YearEdit : public QLineEdit {
 };
 
 /// Vertical up-down arrows bound to a text box. A click reads the box's number, moves it one step
-/// within [minimum, maximum] without wrapping, and writes it back as plain digits.
+/// within [minimum, maximum] without wrapping, and writes it back as plain digits. While the box
+/// has the focus, Up and Down step it by one and Page Up and Page Down by ten the same way, so the
+/// keyboard reaches every year a click reaches; the box's own typing is left as it is.
 class UpDown : public QWidget {
   Q_OBJECT
 
  public:
   explicit UpDown(QWidget* parent = nullptr);
 
-  void SetBuddy(QLineEdit* buddy) { buddy_ = buddy; }
+  /// Binds the box; its arrow and page keys step the position from now on.
+  void SetBuddy(QLineEdit* buddy);
   QLineEdit* buddy() const { return buddy_; }
 
   /// Sets the range; a minimum above the maximum is lowered to the maximum, so the range stays
@@ -93,6 +96,7 @@ class UpDown : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Step(int delta);

@@ -2,10 +2,13 @@
 // and its "&Vorelim" menu item. Each opens a new window owned by the chart window.
 #include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -69,6 +72,23 @@ class chart_interactions_test : public ::testing::Test {
     const QPoint centre = chart->StringGrid1->CellRect(column, row).center();
     QTest::mouseClick(chart->StringGrid1, Qt::LeftButton, {}, centre);
     QTest::mouseDClick(chart->StringGrid1, Qt::LeftButton, {}, centre);
+  }
+
+  // Asks for the context menu as the platform does for the right button (on the drawing) or the
+  // Menu key (at the focused control): a context menu event that the control leaves to its window.
+  static QMenu* RequestContextMenu(TVemapa* chart, QWidget* at, QContextMenuEvent::Reason reason) {
+    const QPoint centre = at->rect().center();
+    QContextMenuEvent request(reason, centre, at->mapToGlobal(centre));
+    QApplication::sendEvent(at, &request);
+    return chart->PopupMenu1;
+  }
+
+  static QStringList Captions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* action : menu->actions()) {
+      if (!action->isSeparator()) captions << action->text();
+    }
+    return captions;
   }
 
   vorelim::test::FixedToday today_{{2026, 3, 10}};
@@ -211,6 +231,125 @@ TEST_F(chart_interactions_test, fechar_destroys_the_texts_windows_of_the_chart) 
   EXPECT_TRUE(chart.isNull());
   for (const QPointer<TForm2>& texts : opened) EXPECT_TRUE(texts.isNull());
   EXPECT_FALSE(frames_own.isNull());
+}
+
+// The right button, the Menu key and Shift+F10 open the same menu of the number texts; opened from
+// the keyboard, its first entry is the current one.
+TEST_F(chart_interactions_test, context_menu_opens_from_the_mouse_and_the_keyboard) {
+  TVemapa* chart = OpenChart("MARIA", 15, 6, 1975);
+  frame_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(frame_));
+  const struct {
+    const char* name;
+    std::function<QMenu*()> open;
+    bool from_keyboard;
+  } rows[] = {
+      {"right button on the drawing",
+       [&] { return RequestContextMenu(chart, chart->PaintBox1, QContextMenuEvent::Mouse); },
+       false},
+      {"right button on a number",
+       [&] { return RequestContextMenu(chart, chart->Panel3, QContextMenuEvent::Mouse); }, false},
+      {"Menu key in the year box",
+       [&] { return RequestContextMenu(chart, chart->Edit1, QContextMenuEvent::Keyboard); }, true},
+      {"Shift+F10 on OK",
+       [&] {
+         chart->Button1->setFocus();
+         QTest::keyClick(chart->Button1, Qt::Key_F10, Qt::ShiftModifier);
+         return chart->PopupMenu1;
+       },
+       true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    QMenu* menu = row.open();
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(Captions(menu),
+              QStringList({QStringLiteral("&Personalidade: 7"), QStringLiteral("&Controle: 4"),
+                           QStringLiteral("&Tendência: 8")}));
+    EXPECT_EQ(menu->activeAction(), row.from_keyboard ? menu->actions().first() : nullptr);
+    menu->hide();
+  }
+  EXPECT_TRUE(TextsWindowsOf(chart).isEmpty());
+}
+
+// Every entry opens the text its double-click opens and shows the number or house of that text;
+// the era, the year and the months are listed only while the transits are shown.
+TEST_F(chart_interactions_test, context_menu_entries_open_what_their_double_clicks_open) {
+  TVemapa* chart = OpenChart("MARIA", 15, 6, 1975);
+  ShowTransits(chart, QStringLiteral("2026"));
+  const auto panel = [chart](vorelim::BevelPanel* TVemapa::*member) {
+    return [chart, member] { QTest::mouseDClick(chart->*member, Qt::LeftButton); };
+  };
+  const auto cell = [chart](int column, int row) {
+    return [chart, column, row] { DoubleClickCell(chart, column, row); };
+  };
+  const struct {
+    const char* entry;
+    std::function<void()> double_click;
+  } rows[] = {
+      {"&Personalidade", panel(&TVemapa::Panel2)},
+      {"&Controle", panel(&TVemapa::Panel3)},
+      {"&Tendência", panel(&TVemapa::Panel4)},
+      {"&Era atual", panel(&TVemapa::Panel12)},
+      {"&Ano 2026", cell(0, 0)},
+      {"Janeiro", cell(2, 1)},
+      {"Fevereiro", cell(3, 0)},
+      {"Março", cell(4, 1)},
+      {"Abril", cell(5, 1)},
+      {"Maio", cell(6, 0)},
+      {"Junho", cell(7, 1)},
+      {"Julho", cell(2, 3)},
+      {"Agosto", cell(3, 2)},
+      {"Setembro", cell(4, 3)},
+      {"Outubro", cell(5, 3)},
+      {"Novembro", cell(6, 2)},
+      {"Dezembro", cell(7, 3)},
+  };
+  QStringList listed;
+  for (const QString& caption :
+       Captions(RequestContextMenu(chart, chart->PaintBox1, QContextMenuEvent::Mouse))) {
+    listed << caption.section(QLatin1Char(':'), 0, 0);
+  }
+  QStringList expected;
+  for (const auto& row : rows) expected << QString::fromUtf8(row.entry);
+  EXPECT_EQ(listed, expected);
+
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.entry);
+    QMenu* menu = RequestContextMenu(chart, chart->PaintBox1, QContextMenuEvent::Mouse);
+    QAction* entry = nullptr;
+    for (QAction* action : menu->actions()) {
+      if (action->text().startsWith(QString::fromUtf8(row.entry) + QLatin1Char(':')))
+        entry = action;
+    }
+    ASSERT_NE(entry, nullptr);
+    EXPECT_TRUE(entry->isEnabled());
+    qsizetype before = TextsWindowsOf(chart).size();
+    entry->trigger();
+    menu->hide();
+    const QString from_menu = NewTextsCaption(chart, before);
+    before = TextsWindowsOf(chart).size();
+    row.double_click();
+    EXPECT_EQ(from_menu, NewTextsCaption(chart, before));
+    // "METAL 7" for "Personalidade: 7", "CASA 3" for "Era atual: casa 3".
+    EXPECT_TRUE(entry->text().endsWith(QLatin1Char(' ') + from_menu.section(QLatin1Char(' '), -1)))
+        << entry->text().toStdString() << " opened " << from_menu.toStdString();
+  }
+
+  chart->UpDown1->StepUp();  // the results are hidden until "OK"
+  EXPECT_EQ(Captions(RequestContextMenu(chart, chart->PaintBox1, QContextMenuEvent::Mouse)).size(),
+            3);
+}
+
+// A chart whose numbers are empty lists them without a value, and they cannot be chosen.
+TEST_F(chart_interactions_test, context_menu_entries_without_a_value_are_disabled) {
+  TVemapa* chart = frame_->OpenChartWindow(QStringLiteral("FALTA"));  // no such file
+  QMenu* menu = RequestContextMenu(chart, chart->PaintBox1, QContextMenuEvent::Mouse);
+  EXPECT_EQ(Captions(menu),
+            QStringList({QStringLiteral("&Personalidade"), QStringLiteral("&Controle"),
+                         QStringLiteral("&Tendência")}));
+  for (const QAction* action : menu->actions()) EXPECT_FALSE(action->isEnabled());
+  vorelim::test::CloseMessageBoxes();
 }
 
 }  // namespace

@@ -313,6 +313,48 @@ TEST_F(tvemapa_test, up_down_steps_one_year_within_the_range_without_wrapping) {
   }
 }
 
+// The keyboard reaches every year the arrows reach: Up and Down step one year, Page Up and Page
+// Down ten, inside the range, and a changed year hides the results until "OK" as a click does.
+TEST_F(tvemapa_test, year_keys_step_the_year_as_the_arrows_do) {
+  const struct {
+    const char* name;
+    const char* start;
+    Qt::Key key;
+    const char* expected;
+  } rows[] = {
+      {"Up: one year on", "2026", Qt::Key_Up, "2027"},
+      {"Down: one year back", "2026", Qt::Key_Down, "2025"},
+      {"Page Up: ten years on", "2026", Qt::Key_PageUp, "2036"},
+      {"Page Down: ten years back", "2026", Qt::Key_PageDown, "2016"},
+      {"Page Up stops at 3000", "2995", Qt::Key_PageUp, "3000"},
+      {"Up at 3000 stays", "3000", Qt::Key_Up, "3000"},
+      {"Page Down stops at the minimum", "1980", Qt::Key_PageDown, "1976"},
+      {"Down at the minimum stays", "1976", Qt::Key_Down, "1976"},
+      {"below the range Down moves up to the minimum", "1975", Qt::Key_Down, "1976"},
+      {"typing a digit changes nothing", "2026", Qt::Key_5, "2026"},
+  };
+  WriteChart("MARIA.NUM", ChartOf({}));  // born 1975: the range is 1976 to 3000
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TVemapa* window = NewWindow();
+    window->LoadChart(QStringLiteral("MARIA"));
+    window->SetYearText(QString::fromLatin1(row.start));
+    window->Button1->click();
+    ASSERT_TRUE(window->StringGrid1->isVisible());
+    const QString shown_year = window->Edit1->text();
+
+    QTest::keyClick(window->Edit1, row.key);
+
+    EXPECT_EQ(window->Edit1->text(), QString::fromLatin1(row.expected));
+    // A year that moved hides the results; one that stayed leaves them, as a click at the end of
+    // the range does.
+    const bool moved = window->Edit1->text() != shown_year;
+    EXPECT_EQ(window->StringGrid1->isVisible(), !moved);
+    EXPECT_EQ(window->Panel12->isVisible(), !moved);
+    EXPECT_EQ(window->Button1->isVisible(), moved);
+  }
+}
+
 TEST_F(tvemapa_test, enter_presses_ok_only_while_it_is_visible) {
   WriteChart("MARIA.NUM", ChartOf({}));
   TVemapa* window = NewWindow();

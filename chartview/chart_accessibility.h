@@ -1,0 +1,26 @@
+#pragma once
+// The chart window for screen readers, in Portuguese: names for its controls and menus, each
+// value panel read with its meaning ("Personalidade: 7"), the element drawing as a picture whose
+// description names every element with its numbers and rings, and the transit grid as a table.
+
+#include <QString>
+
+#include "chart/chart_record.h"
+
+class TVemapa;
+
+namespace vorelim {
+
+/// Makes the interfaces of the chart window, its value panels, its drawing and its grid the ones
+/// of this file, for the whole program. Called before the window's first control is made: Qt
+/// makes a control's interface as soon as the control announces its first text, and keeps it.
+void InstallChartWindowInterfaces();
+
+/// Names the window's controls and menus.
+void NameChartWindow(TVemapa& chart);
+
+/// What the drawing shows for `marks`: each element with its numbers and how many rings it has;
+/// the ringed elements are the dominant ones.
+QString ElementDrawingDescription(const ElementMarks& marks);
+
+}  // namespace vorelim

@@ -1,0 +1,144 @@
+#include "chartview/transit_grid_accessible.h"
+
+#include <QPointer>
+
+#include "chartview/transit_grid.h"
+
+namespace vorelim {
+namespace {
+
+class TransitCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+ public:
+  TransitCellAccessible(TransitGrid* grid, int row, int column)
+      : grid_(grid), row_(row), column_(column) {}
+
+  // QAccessibleInterface
+  bool isValid() const override { return !grid_.isNull(); }
+  QObject* object() const override { return nullptr; }
+  QWindow* window() const override {
+    return grid_.isNull() ? nullptr : grid_->window()->windowHandle();
+  }
+  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+  QAccessibleInterface* parent() const override {
+    return QAccessible::queryAccessibleInterface(grid_.data());
+  }
+  QAccessibleInterface* child(int) const override { return nullptr; }
+  int childCount() const override { return 0; }
+  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  QString text(QAccessible::Text type) const override {
+    if (type != QAccessible::Name || grid_.isNull()) return {};
+    return grid_->Cell(column_, row_).trimmed();
+  }
+  void setText(QAccessible::Text, const QString&) override {}
+  QRect rect() const override {
+    if (grid_.isNull()) return {};
+    const QRect cell = grid_->CellRect(column_, row_);
+    return QRect(grid_->mapToGlobal(cell.topLeft()), cell.size());
+  }
+  QAccessible::Role role() const override { return QAccessible::Cell; }
+  QAccessible::State state() const override {
+    QAccessible::State state;
+    state.readOnly = true;
+    state.selectable = true;
+    state.selected = isSelected();
+    state.invisible = grid_.isNull() || !grid_->isVisible();
+    return state;
+  }
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::TableCellInterface)
+      return static_cast<QAccessibleTableCellInterface*>(this);
+    return nullptr;
+  }
+
+  // QAccessibleTableCellInterface
+  bool isSelected() const override {
+    return !grid_.isNull() && grid_->SelectedColumn() == column_ && grid_->SelectedRow() == row_;
+  }
+  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  int columnIndex() const override { return column_; }
+  int rowIndex() const override { return row_; }
+  int columnExtent() const override { return 1; }
+  int rowExtent() const override { return 1; }
+  QAccessibleInterface* table() const override { return parent(); }
+
+ private:
+  QPointer<TransitGrid> grid_;
+  int row_;
+  int column_;
+};
+
+}  // namespace
+
+TransitGridAccessible::TransitGridAccessible(TransitGrid* grid)
+    : QAccessibleWidget(grid, QAccessible::Table) {}
+
+TransitGridAccessible::~TransitGridAccessible() {
+  for (const QAccessible::Id id : cell_ids_) {
+    if (id != 0) QAccessible::deleteAccessibleInterface(id);
+  }
+}
+
+TransitGrid* TransitGridAccessible::grid() const {
+  return static_cast<TransitGrid*>(widget());
+}
+
+bool TransitGridAccessible::Shown() const {
+  return grid()->isVisible();
+}
+
+void* TransitGridAccessible::interface_cast(QAccessible::InterfaceType type) {
+  if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface*>(this);
+  return QAccessibleWidget::interface_cast(type);
+}
+
+int TransitGridAccessible::rowCount() const {
+  return Shown() ? kTransitGridRows : 0;
+}
+
+int TransitGridAccessible::columnCount() const {
+  return Shown() ? kTransitGridColumns : 0;
+}
+
+QAccessibleInterface* TransitGridAccessible::cellAt(int row, int column) const {
+  if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount()) return nullptr;
+  QAccessible::Id& id = cell_ids_[static_cast<std::size_t>(row * kTransitGridColumns + column)];
+  if (id == 0) {
+    id = QAccessible::registerAccessibleInterface(new TransitCellAccessible(grid(), row, column));
+  }
+  return QAccessible::accessibleInterface(id);
+}
+
+int TransitGridAccessible::childCount() const {
+  return rowCount() * columnCount();
+}
+
+QAccessibleInterface* TransitGridAccessible::child(int index) const {
+  if (index < 0 || index >= childCount()) return nullptr;
+  return cellAt(index / kTransitGridColumns, index % kTransitGridColumns);
+}
+
+int TransitGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
+  if (child == nullptr || child->role() != QAccessible::Cell) return -1;
+  auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
+  if (cell == nullptr || cell->table() != this) return -1;
+  return cell->rowIndex() * kTransitGridColumns + cell->columnIndex();
+}
+
+QAccessibleInterface* TransitGridAccessible::childAt(int x, int y) const {
+  int column = 0;
+  int row = 0;
+  if (!Shown() || !grid()->CellAt(grid()->mapFromGlobal(QPoint(x, y)), column, row)) return nullptr;
+  return cellAt(row, column);
+}
+
+int TransitGridAccessible::selectedCellCount() const {
+  return Shown() ? 1 : 0;
+}
+
+QList<QAccessibleInterface*> TransitGridAccessible::selectedCells() const {
+  if (!Shown()) return {};
+  return {cellAt(grid()->SelectedRow(), grid()->SelectedColumn())};
+}
+
+}  // namespace vorelim

@@ -1,0 +1,59 @@
+#pragma once
+// The transit grid as screen readers see it: a table of 4 rows and 8 columns whose cells read
+// their texts without the blanks that centre them. The grid has cells only while it is shown;
+// hidden, it is an empty table, so no year's transits are read before "OK" shows them.
+
+#include <QAccessibleWidget>
+#include <array>
+
+#include "chart/transit_texts.h"
+
+namespace vorelim {
+
+class TransitGrid;
+
+class TransitGridAccessible : public QAccessibleWidget, public QAccessibleTableInterface {
+ public:
+  explicit TransitGridAccessible(TransitGrid* grid);
+  ~TransitGridAccessible() override;
+
+  TransitGrid* grid() const;
+
+  // QAccessibleInterface
+  void* interface_cast(QAccessible::InterfaceType type) override;
+  int childCount() const override;
+  QAccessibleInterface* child(int index) const override;
+  int indexOfChild(const QAccessibleInterface* child) const override;
+  QAccessibleInterface* childAt(int x, int y) const override;
+
+  // QAccessibleTableInterface
+  QAccessibleInterface* caption() const override { return nullptr; }
+  QAccessibleInterface* summary() const override { return nullptr; }
+  QAccessibleInterface* cellAt(int row, int column) const override;
+  int rowCount() const override;
+  int columnCount() const override;
+  QString rowDescription(int) const override { return {}; }
+  QString columnDescription(int) const override { return {}; }
+  int selectedCellCount() const override;
+  int selectedColumnCount() const override { return 0; }
+  int selectedRowCount() const override { return 0; }
+  QList<QAccessibleInterface*> selectedCells() const override;
+  QList<int> selectedColumns() const override { return {}; }
+  QList<int> selectedRows() const override { return {}; }
+  bool isColumnSelected(int) const override { return false; }
+  bool isRowSelected(int) const override { return false; }
+  bool selectRow(int) override { return false; }
+  bool selectColumn(int) override { return false; }
+  bool unselectRow(int) override { return false; }
+  bool unselectColumn(int) override { return false; }
+  void modelChange(QAccessibleTableModelChangeEvent*) override {}
+
+ private:
+  bool Shown() const;
+
+  // The cells' interfaces, made when first asked for and registered with Qt's accessibility
+  // cache; 0 until then.
+  mutable std::array<QAccessible::Id, kTransitGridRows * kTransitGridColumns> cell_ids_{};
+};
+
+}  // namespace vorelim
