@@ -7,9 +7,10 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <regex>
 #include <set>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -46,21 +47,35 @@ const Layer* LayerOf(const std::string& folder) {
   return nullptr;
 }
 
+// The file an #include line names, as written between its quotes or angle brackets, and whether it
+// is quoted; nothing for any other line.
+std::optional<std::pair<std::string, bool>> Included(const std::string& line) {
+  constexpr std::string_view kBlanks = " \t";
+  std::size_t at = line.find_first_not_of(kBlanks);
+  if (at == std::string::npos || line[at] != '#') return std::nullopt;
+  at = line.find_first_not_of(kBlanks, at + 1);
+  if (at == std::string::npos || line.compare(at, 7, "include") != 0) return std::nullopt;
+  at = line.find_first_not_of(kBlanks, at + 7);
+  if (at == std::string::npos || (line[at] != '"' && line[at] != '<')) return std::nullopt;
+  const bool quoted = line[at] == '"';
+  const std::size_t end = line.find(quoted ? '"' : '>', at + 1);
+  if (end == std::string::npos) return std::nullopt;
+  return std::pair{line.substr(at + 1, end - at - 1), quoted};
+}
+
 // What is wrong with one line of a file in `folder` (the first part of its path in the tree),
 // whose own folder holds `siblings`; nothing when the line is no include or a good one.
 std::optional<std::string> Fault(const std::string& folder, const std::string& line,
                                  const std::set<std::string>& siblings) {
-  static const std::regex include(R"(^\s*#\s*include\s*["<]([^">]+)[">])");
-  std::smatch match;
-  if (!std::regex_search(line, match, include)) return std::nullopt;
-  const std::string target = match[1];
+  const auto included = Included(line);
+  if (!included) return std::nullopt;
+  const auto& [target, quoted] = *included;
   for (const auto& part : fs::path(target)) {
     if (part == "..") return "climbs out of its folder: " + target;
   }
   const std::size_t slash = target.find('/');
   if (slash == std::string::npos) {
     // A bare name is a file beside the includer (or a generated moc file, or a system header).
-    const bool quoted = line.find('"') != std::string::npos;
     if (!quoted || siblings.contains(target) || target.ends_with(".moc")) return std::nullopt;
     return "names no file of its own folder: " + target;
   }
