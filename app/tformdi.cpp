@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "app/app_accessibility.h"
+#include "app/file_columns.h"
 #include "app/file_names.h"
 #include "app/help_viewer.h"
 #include "app/taboutbox.h"
@@ -151,6 +152,9 @@ void TFORMDI::Abrir1Click() {
     // Without QDir::CaseSensitive the filter matches "*.num" in any letter case.
     FileOpenDialog->setFilter(QDir::AllEntries | QDir::AllDirs | QDir::NoDotAndDotDot);
     FileOpenDialog->setNameFilter(QStringLiteral("Arquivos Vorelim (*.num)"));
+    // Sizes, dates and file types in Portuguese and Brazilian formats, as the dialog's texts.
+    FileOpenDialog->setIconProvider(vorelim::FileTypesInPortuguese());
+    FileOpenDialog->setProxyModel(new vorelim::FileColumnsInDefaultLocale(FileOpenDialog));
   }
   if (!last_choice_.isEmpty()) FileOpenDialog->selectFile(last_choice_);
   if (FileOpenDialog->exec() != QDialog::Accepted) return;

@@ -5,14 +5,22 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDir>
 #include <QEvent>
+#include <QFile>
+#include <QFileDialog>
 #include <QLocale>
+#include <QTemporaryDir>
+#include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <cstdlib>
+#include <iterator>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
 
+#include "app/tformdi.h"
 #include "ui/messages.h"
 
 namespace {
@@ -86,6 +94,70 @@ TEST(application_locale_test, is_brazilian_portuguese) {
   EXPECT_EQ(locale.name(), QStringLiteral("pt_BR"));
   EXPECT_EQ(locale.toString(QDate(2026, 3, 7), QLocale::ShortFormat), QStringLiteral("07/03/2026"));
   EXPECT_EQ(locale.monthName(3), QStringLiteral("março"));
+}
+
+// The frame's file dialog writes sizes, dates and types as Brazilians do, although Qt's own model
+// takes the formats from the environment's language (English here: "1.02 KiB", "2/1/26 2:05 PM")
+// and has no Portuguese name for a folder ("Folder").
+TEST(application_locale_test, open_dialog_shows_sizes_dates_and_types_in_portuguese) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("pasta")));
+  QFile chart(folder.filePath(QStringLiteral("GRANDE.NUM")));
+  ASSERT_TRUE(chart.open(QIODevice::WriteOnly));
+  chart.write(QByteArray(1045, 'x'));
+  chart.flush();  // so that no later write moves the date
+  ASSERT_TRUE(chart.setFileTime(QDateTime(QDate(2026, 2, 1), QTime(14, 5)),
+                                QFileDevice::FileModificationTime));
+  chart.close();
+  const QString started_in = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(folder.path()));
+
+  // Each row: the entry, its column in the details view, and what the column reads.
+  const struct {
+    const char* entry;
+    int column;
+    const char* reads;
+  } rows[] = {
+      {"GRANDE.NUM", 1, "1,02 KiB"},
+      {"GRANDE.NUM", 3, "01/02/2026 14:05"},
+      {"pasta", 1, ""},
+      {"pasta", 2, "Pasta"},
+  };
+  QStringList read;
+  TFORMDI frame;
+  QTimer answer;
+  answer.setInterval(5);
+  QObject::connect(&answer, &QTimer::timeout, &frame, [&] {
+    QFileDialog* dialog = frame.fileOpenDialog();
+    if (dialog == nullptr || !dialog->isVisible()) return;
+    answer.stop();
+    // The details view, as "Visão detalhada" shows it, once the entries' details are read.
+    const auto* details = dialog->findChild<QTreeView*>();
+    const auto cell = [details](const char* entry, int column) {
+      const QAbstractItemModel* shown = details->model();
+      for (int row = 0; row < shown->rowCount(details->rootIndex()); ++row) {
+        const QModelIndex name = shown->index(row, 0, details->rootIndex());
+        if (name.data().toString() == QString::fromUtf8(entry))
+          return name.siblingAtColumn(column).data().toString();
+      }
+      return QStringLiteral("(not listed)");
+    };
+    if (details != nullptr) {
+      EXPECT_TRUE(QTest::qWaitFor([&] { return !cell("GRANDE.NUM", 3).isEmpty(); }, 3000));
+      for (const auto& row : rows) read << cell(row.entry, row.column);
+    }
+    dialog->reject();
+  });
+  answer.start();
+  frame.Abrir1Click();
+  QDir::setCurrent(started_in);
+
+  ASSERT_EQ(read.size(), std::size(rows));
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    EXPECT_EQ(read[static_cast<qsizetype>(i)].toStdString(), rows[i].reads)
+        << rows[i].entry << ", column " << rows[i].column;
+  }
 }
 
 }  // namespace
