@@ -1,5 +1,6 @@
 #include "app/help_window.h"
 
+#include <QEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include "app/app_accessibility.h"
 #include "app/desktop_links.h"
 #include "app/help_links.h"
+#include "ui/contrast.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/window_icon.h"
@@ -85,6 +87,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   // Every link goes through FollowLink, which decides where it may lead.
   Browser->setOpenLinks(false);
   Browser->setFont(DesignFont(QStringLiteral("Arial"), 15));
+  Browser->installEventFilter(this);
 
   StatusLabel = new QLabel(this);
   StatusLabel->setObjectName(QStringLiteral("StatusLabel"));
@@ -150,7 +153,29 @@ void HelpWindow::FollowLink(const QUrl& link) {
   }
 }
 
+void HelpWindow::ColourLinks() {
+  // Qt colours links with the palette's link colour as it reads a page, whatever the base under
+  // them; some dark themes' link colour hardly stands out from their base (qt6ct's
+  // "darker": 2.8:1).
+  const QPalette& colours = Browser->palette();
+  Browser->document()->setDefaultStyleSheet(
+      QStringLiteral("a { color: %1; }")
+          .arg(LegibleOn(colours.color(QPalette::Link), colours.color(QPalette::Base)).name()));
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The theme changed while a page shows: once the browser has the new palette, the page is read
+  // again with the new link colour.
+  if (watched == Browser && event->type() == QEvent::PaletteChange &&
+      !Browser->source().isEmpty()) {
+    ColourLinks();
+    Browser->reload();
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 void HelpWindow::ShowPage(const QUrl& page) {
+  ColourLinks();
   Browser->setSource(page);
   ShowProblem(QString());
 }

@@ -42,7 +42,11 @@ class HelpWindow : public QWidget {
   /// Why the last link was not followed; hidden while there is nothing to tell.
   QLabel* StatusLabel = nullptr;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
+  void ColourLinks();
   void ShowPage(const QUrl& page);
   void ShowProblem(const QString& problem);
   void ContentsButtonClick();

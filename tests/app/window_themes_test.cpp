@@ -10,10 +10,11 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -31,24 +32,13 @@
 #include "support/charts.h"
 #include "support/temp_folder.h"
 #include "texts/tform2.h"
+#include "ui/contrast.h"
 #include "ui/fonts.h"
 
 namespace {
 
-// WCAG 2 relative luminance and contrast ratio.
-double Luminance(QRgb colour) {
-  const auto linear = [](int channel) {
-    const double v = channel / 255.0;
-    return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-  };
-  return 0.2126 * linear(qRed(colour)) + 0.7152 * linear(qGreen(colour)) +
-         0.0722 * linear(qBlue(colour));
-}
-
 double Contrast(QRgb a, QRgb b) {
-  const double first = Luminance(a);
-  const double second = Luminance(b);
-  return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+  return vorelim::ContrastRatio(QColor::fromRgb(a), QColor::fromRgb(b));
 }
 
 // qt6ct's "darker" colour scheme, role by role in QPalette's order (NoRole left out).
@@ -250,6 +240,47 @@ TEST(window_themes_test, every_text_stands_out_from_its_ground_under_dark_and_hi
     }
     QApplication::setPalette(usual);
   }
+}
+
+// The colours of the links on the help window's page against its base. Qt colours a link as it
+// reads the page, so the grabs above, which change the browser's palette, cannot tell its letters.
+QList<QColor> LinkColours(const QTextBrowser& browser) {
+  QList<QColor> colours;
+  for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next()) {
+    for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
+      const QTextCharFormat format = fragment.fragment().charFormat();
+      if (format.isAnchor() && !format.anchorHref().isEmpty())
+        colours << format.foreground().color();
+    }
+  }
+  return colours;
+}
+
+TEST(window_themes_test, help_links_stand_out_and_follow_a_theme_changed_while_they_show) {
+  const QPalette usual = QApplication::palette();
+  Desk desk;
+  vorelim::HelpViewer(QStringLiteral(VORELIM_MANUAL_SOURCE_DIR "/index.html"))
+      .ShowContents(desk.frame.get());
+  const QTextBrowser& browser = *vorelim::HelpWindowOf(desk.frame.get())->Browser;
+  ASSERT_FALSE(LinkColours(browser).isEmpty());
+  // Under the light palette the links keep its own link colour.
+  for (const QColor& link : LinkColours(browser)) EXPECT_EQ(link, usual.color(QPalette::Link));
+
+  const struct {
+    const char* name;
+    QPalette palette;
+  } themes[] = {{"darker", DarkerPalette()}, {"high contrast", HighContrastPalette()}};
+  for (const auto& theme : themes) {
+    QApplication::setPalette(theme.palette);
+    QCoreApplication::processEvents();
+    const QColor base = browser.palette().color(QPalette::Base);
+    ASSERT_EQ(base, theme.palette.color(QPalette::Base)) << theme.name;
+    for (const QColor& link : LinkColours(browser)) {
+      EXPECT_GE(vorelim::ContrastRatio(link, base), vorelim::kLegibleContrast)
+          << theme.name << ": " << link.name().toStdString();
+    }
+  }
+  QApplication::setPalette(usual);
 }
 
 // Each top-level window carries its icon itself, not only through the application's, so that the
