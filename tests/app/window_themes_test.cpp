@@ -15,6 +15,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <memory>
 
@@ -68,6 +69,16 @@ QPalette HighContrastPalette() {
   palette.setColor(QPalette::ToolTipText, Qt::white);
   palette.setColor(QPalette::Link, Qt::yellow);
   return palette;
+}
+
+struct Theme {
+  const char* name;
+  QPalette palette;
+};
+
+// The two themes every window is tried under.
+std::array<Theme, 2> DarkThemes() {
+  return {{{"darker", DarkerPalette()}, {"high contrast", HighContrastPalette()}}};
 }
 
 // The widgets that draw letters, from the palette's text roles.
@@ -210,10 +221,7 @@ const WindowState kWindowStates[] = {
 };
 
 TEST(window_themes_test, every_text_stands_out_from_its_ground_under_dark_and_high_contrast) {
-  const struct {
-    const char* name;
-    QPalette palette;
-  } themes[] = {{"darker", DarkerPalette()}, {"high contrast", HighContrastPalette()}};
+  const std::array<Theme, 2> themes = DarkThemes();
   const QPalette usual = QApplication::palette();
   for (const auto& theme : themes) {
     QApplication::setPalette(theme.palette);
@@ -266,10 +274,7 @@ TEST(window_themes_test, help_links_stand_out_and_follow_a_theme_changed_while_t
   // Under the light palette the links keep its own link colour.
   for (const QColor& link : LinkColours(browser)) EXPECT_EQ(link, usual.color(QPalette::Link));
 
-  const struct {
-    const char* name;
-    QPalette palette;
-  } themes[] = {{"darker", DarkerPalette()}, {"high contrast", HighContrastPalette()}};
+  const std::array<Theme, 2> themes = DarkThemes();
   for (const auto& theme : themes) {
     QApplication::setPalette(theme.palette);
     QCoreApplication::processEvents();
