@@ -15,6 +15,8 @@ packages=(
   qt6-translations-l10n
   # Qt's Wayland platform, for `make run` in a Wayland session (the package recommends it).
   qt6-wayland
+  # A headless Wayland compositor for the tests of the windows in a Wayland session.
+  weston
   # What scripts/package-test.sh checks the package with.
   lintian desktop-file-utils appstream
 )
