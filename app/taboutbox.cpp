@@ -14,7 +14,6 @@
 
 #include "app/app_accessibility.h"
 #include "resources/pictures/about_icon.xpm"
-#include "ui/fixed_size_window.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
@@ -27,7 +26,6 @@ TAboutBox::TAboutBox(QWidget* owner)
   setWindowIcon(QIcon(QPixmap(about_icon_xpm)));  // about.ico, compiled in (resources/pictures)
   setModal(false);
   setFixedSize(kClientWidth, kClientHeight);
-  vorelim::KeepFixedSize(*this);
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
 
   // A sunken outer edge around a raised face: two nested one-pixel panels.

@@ -26,7 +26,6 @@
 #include "newchart/new_chart_accessibility.h"
 #include "ui/controls.h"
 #include "ui/designed.h"
-#include "ui/fixed_size_window.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
@@ -103,7 +102,6 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(382, 185);
-  vorelim::KeepFixedSize(*this);
   vorelim::CarryProgramIcon(*this);
   // "MS Sans Serif" 8 points, as drawn at 96 pixels per inch.
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));

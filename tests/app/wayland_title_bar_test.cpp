@@ -1,8 +1,9 @@
 // The fixed-size windows in a real Wayland session (a headless weston, which grants maximise
 // requests): the maximise button Qt's own title bar draws on them leaves them at their size, and
-// the program's connection to the compositor alive.
+// the program's connection to the compositor alive. The program's application object watches its
+// windows, so this test has its own main().
 #include <QEvent>
-#include <QGuiApplication>
+#include <QMessageBox>
 #include <QTest>
 #include <QWindow>
 #include <functional>
@@ -11,12 +12,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/application.h"
 #include "app/taboutbox.h"
 #include "newchart/tcriacao.h"
 
 namespace {
 
-// The states the compositor applied to a native window, in order.
+// Whether the compositor ever applied the maximised state to a native window.
 class AppliedStates : public QObject {
  public:
   explicit AppliedStates(QWindow* window) { window->installEventFilter(this); }
@@ -39,13 +41,21 @@ TEST(wayland_title_bar_test, maximise_button_leaves_the_fixed_size_windows_at_th
   const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
       {"new chart dialog", [] { return std::make_unique<TCriacao>(nullptr); }},
       {"about box", [] { return std::make_unique<TAboutBox>(nullptr); }},
+      // Qt fixes a message box's size only as it shows.
+      {"message box",
+       [] {
+         return std::make_unique<QMessageBox>(
+             QMessageBox::Warning, QStringLiteral("MAPA DO VORELIM"),
+             QStringLiteral("O arquivo não foi aberto."), QMessageBox::Ok);
+       }},
   };
   for (const auto& [name, make] : windows) {
     SCOPED_TRACE(name);
     const std::unique_ptr<QWidget> window = make();
-    const QSize fixed = window->size();
     window->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    const QSize fixed = window->size();
+    ASSERT_EQ(window->minimumSize(), window->maximumSize());
     QWindow* native = window->windowHandle();
     AppliedStates applied(native);
 
@@ -68,3 +78,9 @@ TEST(wayland_title_bar_test, maximise_button_leaves_the_fixed_size_windows_at_th
 }
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  vorelim::Application app(argc, argv);
+  return RUN_ALL_TESTS();
+}
