@@ -35,6 +35,15 @@ class FixedSizeKeeper : public QObject {
       size_ = window_.maximumSize();
       lifted_ = true;
       window_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+      not_granted_.start();
+    });
+    // A compositor that keeps fixed-size windows as they are (mutter, KWin) answers with the
+    // normal state, or not at all; so does a configure that left before the request arrived (the
+    // one that activates a window clicked on its title bar), so only time tells them apart.
+    not_granted_.setSingleShot(true);
+    not_granted_.setInterval(kAnswerTime);
+    connect(&not_granted_, &QTimer::timeout, this, [this] {
+      if (lifted_ && !granted_) Restore();
     });
   }
 
@@ -49,23 +58,35 @@ class FixedSizeKeeper : public QObject {
   }
 
  private:
+  // Far longer than a compositor takes to answer, short enough that a window it left fixed cannot
+  // be noticed resizable.
+  static constexpr int kAnswerTime = 1500;
+
   void Applied(QWindow& native) {
     if (FillsScreen(native.windowStates())) {
       // Granted: the frame at the compositor's size goes out first, then the way back.
+      granted_ = true;
+      not_granted_.stop();
       QTimer::singleShot(0, this, [native = QPointer<QWindow>(&native)] {
         if (native) native->setWindowStates(Qt::WindowNoState);
       });
-    } else {
-      // Normal again (or never granted): the compositor no longer dictates a size.
-      lifted_ = false;
-      window_.setFixedSize(size_);
-      QCoreApplication::postEvent(&window_, new QEvent(QEvent::LayoutRequest));
+    } else if (granted_) {
+      Restore();  // normal again: the compositor no longer dictates a size
     }
+  }
+
+  void Restore() {
+    lifted_ = false;
+    granted_ = false;
+    window_.setFixedSize(size_);
+    QCoreApplication::postEvent(&window_, new QEvent(QEvent::LayoutRequest));
   }
 
   QWidget& window_;
   QSize size_;
+  QTimer not_granted_;
   bool lifted_ = false;
+  bool granted_ = false;
 };
 
 // Gives each top-level window a keeper as it first shows, when its native window exists.
