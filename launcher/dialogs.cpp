@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <limits>
 
+#include "launcher/fixed_size_dialog.h"
 #include "launcher/korvex_icon.h"
 
 namespace korvex {
@@ -47,6 +48,7 @@ void PrepareLauncherDialog(QDialog& dialog, const QString& title, int width_dlu,
   dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   dialog.setFixedSize(DluToPixelsX(width_dlu), DluToPixelsY(height_dlu));
   dialog.setModal(true);
+  KeepFixedSizeOnWayland(dialog);
 }
 
 void CentreOnScreen(QDialog& dialog) {
