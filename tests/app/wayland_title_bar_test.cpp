@@ -10,7 +10,6 @@
 #include <gtest/gtest.h>
 
 #include "app/application.h"
-#include "app/taboutbox.h"
 #include "newchart/tcriacao.h"
 #include "support/wayland_title_bar.h"
 
@@ -19,7 +18,6 @@ namespace {
 TEST(wayland_title_bar_test, maximise_button_leaves_the_fixed_size_windows_at_their_size) {
   const std::vector<std::pair<const char*, std::function<std::unique_ptr<QWidget>()>>> windows = {
       {"new chart dialog", [] { return std::make_unique<TCriacao>(nullptr); }},
-      {"about box", [] { return std::make_unique<TAboutBox>(nullptr); }},
       // Qt fixes a message box's size only as it shows, and again at each layout request.
       {"message box",
        [] {
