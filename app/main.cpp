@@ -16,6 +16,7 @@
 #include "app/taboutbox.h"
 #include "app/tform1.h"
 #include "app/tformdi.h"
+#include "desktop/fixed_size.h"
 #include "ui/fonts.h"
 
 int main(int argc, char** argv) {
@@ -52,6 +53,9 @@ int main(int argc, char** argv) {
 
   // 2. The main frame, shown as designed.
   TFORMDI frame;
+  // On Wayland, Qt's own dialogs and message boxes over the frame keep their fixed size under the
+  // maximise button of Qt's title bar; the program's own fixed-size windows keep theirs themselves.
+  desktop::KeepFixedSizeWindows(frame);
   frame.show();
 
   // 3. The about box, hidden until "&Sobre"; the frame owns it.

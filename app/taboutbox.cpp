@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "app/app_accessibility.h"
+#include "desktop/fixed_size.h"
 #include "resources/pictures/about_icon.xpm"
 #include "ui/fonts.h"
 #include "ui/messages.h"
@@ -26,6 +27,7 @@ TAboutBox::TAboutBox(QWidget* owner)
   setWindowIcon(QIcon(QPixmap(about_icon_xpm)));  // about.ico, compiled in (resources/pictures)
   setModal(false);
   setFixedSize(kClientWidth, kClientHeight);
+  desktop::KeepFixedSizeWindows(*this);
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
 
   // A sunken outer edge around a raised face: two nested one-pixel panels.

@@ -23,6 +23,7 @@
 #include "chart/chart_record.h"
 #include "chart/chart_rules.h"
 #include "chart/today.h"
+#include "desktop/fixed_size.h"
 #include "newchart/new_chart_accessibility.h"
 #include "ui/controls.h"
 #include "ui/designed.h"
@@ -102,6 +103,7 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(382, 185);
+  desktop::KeepFixedSizeWindows(*this);
   vorelim::CarryProgramIcon(*this);
   // "MS Sans Serif" 8 points, as drawn at 96 pixels per inch.
   setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));

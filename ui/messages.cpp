@@ -12,6 +12,7 @@
 
 #include "chart/chart_record.h"
 #include "chart/windows1252.h"
+#include "desktop/fixed_size.h"
 #include "ui/window_icon.h"
 
 namespace vorelim {
@@ -272,12 +273,14 @@ void ShowMessage(QWidget* owner, const Message& message) {
     QMessageBox box(icon, message.title, message.text, QMessageBox::Ok, owner);
     box.setObjectName(message.box_name);
     CarryProgramIcon(box);
+    desktop::KeepFixedSizeWindows(box);
     box.exec();
     return;
   }
   auto* box = new QMessageBox(icon, message.title, message.text, QMessageBox::Ok, owner);
   box->setObjectName(message.box_name);
   CarryProgramIcon(*box);
+  desktop::KeepFixedSizeWindows(*box);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
 }
