@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "ui/designed_words.h"
+
 namespace vorelim {
 namespace {
 
@@ -83,24 +85,26 @@ std::array<PixelPoint, 5> StarPoints(int w, int h) {
 }
 
 std::array<PlacedText, 6> ScreenLabels(int w, int h) {
+  const std::array<std::string_view, 6> text = ElementLabels(Medium::Screen);
   return {{
-      {"METAL 6, 7", At(6, 8, w, 13, 16, h)},
-      {"ÁGUA 1", At(4, 16, w, 13, 16, h)},
-      {"MADEIRA 3, 4", At(1, 16, w, 5, 16, h)},
-      {"FOGO 9", At(4, 8, w, 1, 16, h)},
-      {"TERRA ", At(7, 8, w, 6, 16, h)},
-      {"2, 5, 8", At(7, 8, w, 7, 16, h)},
+      {text[0], At(6, 8, w, 13, 16, h)},
+      {text[1], At(4, 16, w, 13, 16, h)},
+      {text[2], At(1, 16, w, 5, 16, h)},
+      {text[3], At(4, 8, w, 1, 16, h)},
+      {text[4], At(7, 8, w, 6, 16, h)},
+      {text[5], At(7, 8, w, 7, 16, h)},
   }};
 }
 
 std::array<PlacedText, 6> PrintoutLabels(int w, int h) {
+  const std::array<std::string_view, 6> text = ElementLabels(Medium::Paper);
   return {{
-      {"METAL 6, 7", At(6, 8, w, 13, 16, h)},
-      {"ÁGUA 1", At(3, 16, w, 13, 16, h)},
-      {"MADEIRA 3, 4", At(1, 16, w, 11, 32, h)},
-      {"FOGO 9", At(17, 32, w, 2, 16, h)},
-      {"TERRA", At(7, 8, w, 6, 16, h)},
-      {"2, 5, 8", At(7, 8, w, 13, 32, h)},
+      {text[0], At(6, 8, w, 13, 16, h)},
+      {text[1], At(3, 16, w, 13, 16, h)},
+      {text[2], At(1, 16, w, 11, 32, h)},
+      {text[3], At(17, 32, w, 2, 16, h)},
+      {text[4], At(7, 8, w, 6, 16, h)},
+      {text[5], At(7, 8, w, 13, 32, h)},
   }};
 }
 
