@@ -1,14 +1,22 @@
 #include "ui/designed_words.h"
 
+#include <cstddef>
+
 namespace vorelim {
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
 
 QString MonthWord(int month) {
   static constexpr std::array<std::string_view, 12> kMonths = {
       "janeiro", "fevereiro", "março",    "abril",   "maio",     "junho",
       "julho",   "agosto",    "setembro", "outubro", "novembro", "dezembro"};
   if (month < 1 || month > 12) return {};
-  const std::string_view name = kMonths[static_cast<std::size_t>(month - 1)];
-  return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+  return FromUtf8(kMonths[static_cast<std::size_t>(month - 1)]);
 }
 
 QString WithCapitalInitial(const QString& word) {
@@ -17,17 +25,10 @@ QString WithCapitalInitial(const QString& word) {
 }
 
 QString MeaningWord(Meaning meaning) {
-  switch (meaning) {
-    case Meaning::Personality:
-      return QStringLiteral("Personalidade");
-    case Meaning::Control:
-      return QStringLiteral("Controle");
-    case Meaning::Tendency:
-      return QStringLiteral("Tendência");
-    case Meaning::Era:
-      return QStringLiteral("Era");
-  }
-  return {};
+  // In the order of Meaning.
+  static constexpr std::array<std::string_view, 4> kMeanings = {"Personalidade", "Controle",
+                                                                "Tendência", "Era"};
+  return FromUtf8(kMeanings.at(static_cast<std::size_t>(meaning)));
 }
 
 QString CurrentEraWords() {
@@ -43,15 +44,10 @@ std::array<std::string_view, 6> ElementLabels(Medium medium) {
 }
 
 QString FaceName(Face face) {
-  switch (face) {
-    case Face::Rounded:
-      return QStringLiteral("VAG Rounded Th");
-    case Face::SansSerif:
-      return QStringLiteral("MS Sans Serif");
-    case Face::Arial:
-      return QStringLiteral("Arial");
-  }
-  return {};
+  // In the order of Face.
+  static constexpr std::array<std::string_view, 3> kFaces = {"VAG Rounded Th", "MS Sans Serif",
+                                                             "Arial"};
+  return FromUtf8(kFaces.at(static_cast<std::size_t>(face)));
 }
 
 }  // namespace vorelim
