@@ -2,12 +2,10 @@
 
 #include <QEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -19,6 +17,7 @@
 #include "ui/contrast.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/placement.h"
 #include "ui/window_icon.h"
 
 namespace vorelim {
@@ -67,7 +66,6 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   setWindowTitle(QStringLiteral("Ajuda - ") + vorelim::ProgramTitle());
   CarryProgramIcon(*this);
   if (owner == nullptr) setAttribute(Qt::WA_DeleteOnClose);
-  setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
 
   ContentsButton = MakeButton(QStringLiteral("Conteúdo"), "ContentsButton", this);
   BackButton = MakeButton(QStringLiteral("Voltar"), "BackButton", this);
@@ -86,7 +84,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   Browser->setObjectName(QStringLiteral("Browser"));
   // Every link goes through FollowLink, which decides where it may lead.
   Browser->setOpenLinks(false);
-  Browser->setFont(DesignFont(QStringLiteral("Arial"), 15));
+  Browser->setFont(DesignFont(FaceName(Face::Arial), 15));
   Browser->installEventFilter(this);
 
   StatusLabel = new QLabel(this);
@@ -125,9 +123,7 @@ void HelpWindow::ShowContents(const QUrl& contents) {
   ContentsButtonClick();
   if (!placed_) {
     placed_ = true;
-    const QWidget* owner = parentWidget();
-    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) move(screen->availableGeometry().center() - rect().center());
+    vorelim::CentreOnScreen(*this);
   }
   show();
   raise();

@@ -23,8 +23,7 @@ int main(int argc, char** argv) {
   vorelim::AllowPrintingWithoutDisplay(argc, argv);
   vorelim::Application app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vorelim"));
-  vorelim::RegisterFontSubstitutes();
-  QApplication::setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
+  vorelim::SetProgramFont();
 
   // Qt's own dialogs (file open, print, message box buttons) speak Portuguese too.
   QTranslator qt_texts;

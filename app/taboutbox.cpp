@@ -2,13 +2,11 @@
 
 #include <QFont>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QHideEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
 
@@ -18,6 +16,7 @@
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
+#include "ui/placement.h"
 
 TAboutBox::TAboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -28,7 +27,6 @@ TAboutBox::TAboutBox(QWidget* owner)
   setModal(false);
   setFixedSize(kClientWidth, kClientHeight);
   desktop::KeepFixedSizeWindows(*this);
-  setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
 
   // A sunken outer edge around a raised face: two nested one-pixel panels.
   Panel1 = new QFrame(this);
@@ -78,7 +76,7 @@ QLabel* TAboutBox::AddLabel(const char* name, const QString& text, const QRect& 
   auto* label = new QLabel(text, Panel1);
   label->setObjectName(QString::fromLatin1(name));
   // Each label is sized to its text, so the rounded face keeps its own width.
-  label->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), pixel_size,
+  label->setFont(vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Rounded), pixel_size,
                                      {.bold = true, .condensed = false}));
   QPalette black = label->palette();
   black.setColor(QPalette::WindowText, Qt::black);
@@ -102,12 +100,7 @@ void TAboutBox::ShowModeless() {
   if (isVisible()) return;
   if (!shown_before_) {
     shown_before_ = true;
-    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-      const QRect available = screen->availableGeometry();
-      move(available.x() + (available.width() - width()) / 2,
-           available.y() + (available.height() - height()) / 2);
-    }
+    vorelim::CentreOnScreen(*this);
   } else {
     move(hidden_at_);
   }

@@ -58,7 +58,8 @@ TForm1::TForm1(QMdiArea* area) : area_(area) {
 
   Label1 = new QLabel(QStringLiteral(" Vorelim"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setFont(vorelim::DesignFont(QStringLiteral("Arial"), 35, {.bold = true, .italic = true}));
+  Label1->setFont(vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Arial), 35,
+                                      {.bold = true, .italic = true}));
   QPalette green = Label1->palette();
   green.setColor(QPalette::WindowText, QColor(0, 128, 0));
   Label1->setPalette(green);

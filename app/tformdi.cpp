@@ -15,7 +15,6 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <system_error>
 #include <vector>
 
@@ -31,13 +30,13 @@
 #include "ui/designed.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/placement.h"
 #include "ui/window_icon.h"
 
 TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
   setObjectName(QStringLiteral("FORMDI"));
   setWindowTitle(vorelim::ProgramTitle());
   vorelim::CarryProgramIcon(*this);
-  setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   resize(600, 440);
   setAcceptDrops(true);
   CreateControls();
@@ -74,7 +73,8 @@ void TFORMDI::CreateControls() {
                             {208, 272, 185, 25});
   // The button's face comes from the colour theme, so its letters take the theme's button text
   // colour: black under a light theme, as designed.
-  Button1->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11, {.bold = true}));
+  Button1->setFont(
+      vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Rounded), 11, {.bold = true}));
   connect(Button1, &QPushButton::clicked, this, &TFORMDI::Button1Click);
   Button1->raise();
   Button1->setFocus();
@@ -300,8 +300,5 @@ void TFORMDI::showEvent(QShowEvent* event) {
   // 600 x 440 is the outer size, title bar and borders included; centred on the screen.
   const QSize decoration = frameGeometry().size() - geometry().size();
   resize(QSize(600, 440) - decoration);
-  if (QScreen* screen = this->screen()) {
-    const QRect available = screen->availableGeometry();
-    move(available.center() - QPoint(600 / 2, 440 / 2));
-  }
+  vorelim::CentreOnScreen(*this);
 }

@@ -17,6 +17,7 @@
 #include "chartview/tvemapa.h"
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
+#include "ui/designed_words.h"
 
 namespace vorelim {
 namespace {
@@ -34,13 +35,18 @@ constexpr std::array<ElementName, 5> kElementNames = {{{Element::Water, "ÁGUA"}
 // What each value panel stands for; a screen reader reads it before the value.
 struct PanelMeaning {
   const char* panel;
-  const char* meaning;
+  QString meaning;
 };
-constexpr std::array<PanelMeaning, 5> kPanelMeanings = {{{"Panel1", "Nasceu em"},
-                                                         {"Panel2", "Personalidade"},
-                                                         {"Panel3", "Controle"},
-                                                         {"Panel4", "Tendência"},
-                                                         {"Panel12", "Era atual"}}};
+const std::array<PanelMeaning, 5>& PanelMeanings() {
+  static const std::array<PanelMeaning, 5> meanings = {{
+      {"Panel1", QStringLiteral("Nasceu em")},
+      {"Panel2", MeaningWord(Meaning::Personality)},
+      {"Panel3", MeaningWord(Meaning::Control)},
+      {"Panel4", MeaningWord(Meaning::Tendency)},
+      {"Panel12", CurrentEraWords()},
+  }};
+  return meanings;
+}
 
 TVemapa* ChartOf(const QObject* control) {
   return control != nullptr ? qobject_cast<TVemapa*>(control->parent()) : nullptr;
@@ -63,8 +69,8 @@ class ChartWindowAccessible : public QAccessibleWidget {
 // meaning alone, never the caption it was designed with.
 class ValuePanelAccessible : public QAccessibleWidget {
  public:
-  ValuePanelAccessible(BevelPanel* panel, const char* meaning)
-      : QAccessibleWidget(panel, QAccessible::StaticText), meaning_(QString::fromUtf8(meaning)) {}
+  ValuePanelAccessible(BevelPanel* panel, const QString& meaning)
+      : QAccessibleWidget(panel, QAccessible::StaticText), meaning_(meaning) {}
   QString text(QAccessible::Text type) const override {
     if (type != QAccessible::Name) return QAccessibleWidget::text(type);
     const auto* panel = static_cast<BevelPanel*>(widget());
@@ -104,7 +110,7 @@ QAccessibleInterface* ChartWindowInterfaces(const QString& class_name, QObject* 
     return new DrawingAccessible(static_cast<PaintBox*>(object));
   }
   if (class_name == QLatin1String("vorelim::BevelPanel")) {
-    for (const PanelMeaning& entry : kPanelMeanings) {
+    for (const PanelMeaning& entry : PanelMeanings()) {
       if (object->objectName() == QLatin1String(entry.panel)) {
         return new ValuePanelAccessible(static_cast<BevelPanel*>(object), entry.meaning);
       }

@@ -50,11 +50,11 @@ PixelRect RingRect(Element element, int ring, int w, int h);
 /// top, lower right, left, right, lower left.
 std::array<PixelPoint, 5> StarPoints(int w, int h);
 
-/// The six element labels of the chart window's drawing. "TERRA " keeps its trailing blank and
-/// its numbers stand on a second line.
+/// The six element labels of the chart window's drawing (ElementLabels(Medium::Screen)); the
+/// earth's numbers stand on a second line.
 std::array<PlacedText, 6> ScreenLabels(int w, int h);
 
-/// The six element labels of the printed chart; the earth label has no trailing blank.
+/// The six element labels of the printed chart (ElementLabels(Medium::Paper)).
 std::array<PlacedText, 6> PrintoutLabels(int w, int h);
 
 /// Top-left corner of the printout's title.

@@ -25,8 +25,9 @@ struct ChartPrintout {
   std::array<std::string, 8> lines;  // UTF-8, name line first
 };
 
-/// The Portuguese name of a month 1..12 ("JANEIRO".."DEZEMBRO"); "DEZEMBRO" for any other value.
-std::string_view MonthName(int month);
+/// The Portuguese name of a month 1..12 in capitals, as the printout writes it ("JANEIRO"..
+/// "DEZEMBRO"); "DEZEMBRO" for any other value.
+std::string MonthName(int month);
 
 /// Composes the printout of a chart for the transit year text of the year box (first 4
 /// characters used) and the current calendar month. A transit year before the birth year is

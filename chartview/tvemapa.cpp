@@ -26,6 +26,7 @@
 #include "texts/tform2.h"
 #include "ui/controls.h"
 #include "ui/designed.h"
+#include "ui/designed_words.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
@@ -36,7 +37,7 @@ using vorelim::DesignFont;
 
 namespace {
 
-const QString kRoundedFace = QStringLiteral("VAG Rounded Th");
+const QString kRoundedFace = vorelim::FaceName(vorelim::Face::Rounded);
 constexpr int kGridHeight = 103;
 constexpr int kLastYear = 3000;
 const QColor kRed(255, 0, 0);
@@ -74,7 +75,6 @@ TVemapa::TVemapa(QWidget* parent) : QWidget(parent) {
   vorelim::InstallChartWindowInterfaces();
   setObjectName(QStringLiteral("TVemapa"));
   setWindowTitle(QStringLiteral("Mapa Individual"));
-  setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
   // The chart is paper: its ink is fixed by the design, so the whole window keeps the light
   // colours it was designed on, on a cream ground (the light tooltip colour), whatever the
   // desktop's colour theme. Texts windows and menus it opens are windows of their own and follow
@@ -110,13 +110,16 @@ void TVemapa::CreateControls() {
   };
   make_panel(Panel5, "Panel5", QStringLiteral("NASCEU EM :"), QRect(0, 0, 98, 25));
   make_panel(Panel1, "Panel1", QStringLiteral("TESTE"), QRect(0, 24, 98, 17));
-  make_panel(Panel6, "Panel6", QStringLiteral("PERSONALIDADE"), QRect(0, 40, 98, 25));
+  make_panel(Panel6, "Panel6", vorelim::MeaningWord(vorelim::Meaning::Personality).toUpper(),
+             QRect(0, 40, 98, 25));
   make_panel(Panel2, "Panel2", QStringLiteral("Panel2"), QRect(0, 64, 98, 17));
-  make_panel(Panel7, "Panel7", QStringLiteral("CONTROLE"), QRect(0, 80, 98, 25));
+  make_panel(Panel7, "Panel7", vorelim::MeaningWord(vorelim::Meaning::Control).toUpper(),
+             QRect(0, 80, 98, 25));
   make_panel(Panel3, "Panel3", QStringLiteral("Panel3"), QRect(0, 104, 98, 17));
-  make_panel(Panel8, "Panel8", QStringLiteral("TENDÊNCIA"), QRect(0, 120, 98, 25));
+  make_panel(Panel8, "Panel8", vorelim::MeaningWord(vorelim::Meaning::Tendency).toUpper(),
+             QRect(0, 120, 98, 25));
   make_panel(Panel4, "Panel4", QStringLiteral("Panel4"), QRect(0, 144, 98, 17));
-  make_panel(Panel11, "Panel11", QStringLiteral("ERA ATUAL"), QRect(-5, 161, 103, 22));
+  make_panel(Panel11, "Panel11", vorelim::CurrentEraWords().toUpper(), QRect(-5, 161, 103, 22));
   make_panel(Panel12, "Panel12", QStringLiteral("Panel12"), QRect(0, 183, 97, 19));
   make_panel(Panel9, "Panel9", QStringLiteral("TRÂNSITOS DO ANO"), QRect(0, 211, 105, 19));
   for (BevelPanel* panel : {Panel5, Panel6, Panel7, Panel8, Panel11}) ApplyLabelStyle(panel);

@@ -80,11 +80,11 @@ class TVemapa : public QWidget {
   vorelim::BevelPanel* Panel3 = nullptr;   // control
   vorelim::BevelPanel* Panel4 = nullptr;   // tendency
   vorelim::BevelPanel* Panel5 = nullptr;   // "NASCEU EM :"
-  vorelim::BevelPanel* Panel6 = nullptr;   // "PERSONALIDADE"
-  vorelim::BevelPanel* Panel7 = nullptr;   // "CONTROLE"
-  vorelim::BevelPanel* Panel8 = nullptr;   // "TENDÊNCIA"
+  vorelim::BevelPanel* Panel6 = nullptr;   // caption of the personality
+  vorelim::BevelPanel* Panel7 = nullptr;   // caption of the control
+  vorelim::BevelPanel* Panel8 = nullptr;   // caption of the tendency
   vorelim::BevelPanel* Panel9 = nullptr;   // "TRÂNSITOS DO ANO"
-  vorelim::BevelPanel* Panel11 = nullptr;  // "ERA ATUAL"
+  vorelim::BevelPanel* Panel11 = nullptr;  // caption of the current era
   vorelim::BevelPanel* Panel12 = nullptr;  // era number
   vorelim::YearEdit* Edit1 = nullptr;      // transit year
   vorelim::UpDown* UpDown1 = nullptr;

@@ -7,13 +7,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <filesystem>
@@ -27,9 +25,11 @@
 #include "newchart/new_chart_accessibility.h"
 #include "ui/controls.h"
 #include "ui/designed.h"
+#include "ui/designed_words.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
+#include "ui/placement.h"
 #include "ui/window_icon.h"
 
 namespace {
@@ -105,8 +105,6 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   setFixedSize(382, 185);
   desktop::KeepFixedSizeWindows(*this);
   vorelim::CarryProgramIcon(*this);
-  // "MS Sans Serif" 8 points, as drawn at 96 pixels per inch.
-  setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   // The labels' black is fixed by the design, so the ground under them is the light 3D colour
   // they were designed on, whatever the colour theme: halfway between the light button face and
   // its light edge, as QPalette derives Midlight from a button colour (the Fusion style's own
@@ -124,11 +122,7 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   BuildControls();
   vorelim::NameNewChartDialog(*this);
 
-  QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-  if (screen != nullptr) {
-    const QRect area = screen->geometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  vorelim::CentreOnScreen(*this);
 }
 
 TCriacao::~TCriacao() = default;
@@ -138,7 +132,7 @@ void TCriacao::BuildControls() {
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Bevel1->setPalette(vorelim::WithPaper(Bevel1->palette(), {QPalette::Light, QPalette::Dark}));
 
-  const QFont label_font = vorelim::DesignFont(QStringLiteral("Arial"), 11);
+  const QFont label_font = vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Arial), 11);
   Label1 = MakeLabel(this, "Label1", QStringLiteral("Nome"), {24, 40, 27, 14}, label_font);
 
   Edit1 =
@@ -154,13 +148,9 @@ void TCriacao::BuildControls() {
 
   Label3 =
       MakeLabel(this, "Label3", QStringLiteral("Mês do Nascimento"), {24, 112, 94, 14}, label_font);
-  ListBox2 =
-      MakeList(this, "ListBox2",
-               {QStringLiteral("janeiro"), QStringLiteral("fevereiro"), QStringLiteral("março"),
-                QStringLiteral("abril"), QStringLiteral("maio"), QStringLiteral("junho"),
-                QStringLiteral("julho"), QStringLiteral("agosto"), QStringLiteral("setembro"),
-                QStringLiteral("outubro"), QStringLiteral("novembro"), QStringLiteral("dezembro")},
-               {24, 128, 89, 33});
+  QStringList months;
+  for (int month = 1; month <= 12; ++month) months << vorelim::MonthWord(month);
+  ListBox2 = MakeList(this, "ListBox2", months, {24, 128, 89, 33});
 
   Label2 = MakeLabel(this, "Label2", QStringLiteral("Ano de Nascimento"), {184, 112, 94, 14},
                      label_font);
@@ -183,7 +173,7 @@ void TCriacao::BuildControls() {
   teal.setColor(QPalette::WindowText, Qt::white);
   Panel1->setPalette(teal);
   const QFont panel_font =
-      vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 12, {.bold = true});
+      vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Rounded), 12, {.bold = true});
   Panel1->setFont(panel_font);
 
   Label5 = MakeLabel(Panel1, "Label5", QString::fromUtf8(kWarningLine1), {72, 17, 212, 14},

@@ -6,7 +6,6 @@
 #include <QIcon>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QStyle>
@@ -20,6 +19,7 @@
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
+#include "ui/placement.h"
 #include "ui/program_printer.h"
 #include "ui/window_icon.h"
 
@@ -119,7 +119,6 @@ TForm2::TForm2(QWidget* owner)
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(vorelim::StartCaption());
   vorelim::CarryProgramIcon(*this);
-  setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   resize(kClientWidth, kClientHeight);
 
   Notebook1 = new QStackedWidget(this);
@@ -147,7 +146,8 @@ void TForm2::BuildPages() {
   const int text_width =
       kClientWidth - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * frame - 2 * 4 - 1;
   const QFont text_font = StoredLinesFont(
-      vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 16, {.bold = true}), text_width);
+      vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Rounded), 16, {.bold = true}),
+      text_width);
 
   for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
     const int index = entry.index;
@@ -219,22 +219,13 @@ void TForm2::CloseButtonClick() {
 }
 
 void TForm2::showEvent(QShowEvent* event) {
-  if (!event->spontaneous()) CentreOnScreen();
+  if (!event->spontaneous()) vorelim::CentreOnScreen(*this);
   QWidget::showEvent(event);
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {
   setAttribute(Qt::WA_DeleteOnClose);
   event->accept();
-}
-
-void TForm2::CentreOnScreen() {
-  const QScreen* shown_on = screen();
-  if (shown_on == nullptr) return;
-  const QRect area = shown_on->geometry();
-  QRect frame = frameGeometry();
-  frame.moveCenter(area.center());
-  move(frame.topLeft());
 }
 
 TForm2* OpenTextsWindow(QWidget* owner, const QString& key) {

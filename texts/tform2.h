@@ -57,7 +57,6 @@ class TForm2 : public QWidget {
 
  private:
   void BuildPages();
-  void CentreOnScreen();
 
   QList<QWidget*> pages_;
   QList<QTextEdit*> rich_edits_;

@@ -114,7 +114,8 @@ QString NameProblemText(NameProblem problem, const QString& name) {
           .arg(name);
     }
     case NameProblem::TooLong:
-      return QStringLiteral("O nome \"%1\" tem mais de 15 caracteres.").arg(name);
+      return QStringLiteral("O nome \"%1\" tem mais de %2 caracteres.")
+          .arg(name, QString::number(kChartNameLength));
   }
   return QStringLiteral("O nome \"%1\" não pode ser usado como nome de arquivo.").arg(name);
 }

@@ -196,7 +196,7 @@ TEST(tform2_test, destroyed_with_its_owner) {
 
 TEST(tform2_test, centred_on_the_screen_at_opening) {
   TForm2* window = OpenTextsWindow(nullptr, QStringLiteral("c1"));
-  const QRect screen = window->screen()->geometry();
+  const QRect screen = window->screen()->availableGeometry();
   const QPoint offset = window->frameGeometry().center() - screen.center();
   EXPECT_LE(offset.manhattanLength(), 2);
   delete window;
