@@ -1,5 +1,6 @@
 #include "app/help_window.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -116,11 +117,24 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   resize(kFirstSize);
 }
 
-void HelpWindow::ShowContents(const QUrl& contents) {
+bool HelpWindow::ShowContents(const QString& help_file) {
+  const QFileInfo file(help_file);
+  const QUrl contents = QUrl::fromLocalFile(file.absoluteFilePath());
+  const QString manual_folder = file.absolutePath();
+  // The one check of the page, the one every link of the manual gets.
+  const HelpLink target = ResolveHelpLink(contents, contents, manual_folder);
+  if (target.kind != HelpLink::Kind::Page) {
+    ShowMessage(parentWidget(),
+                {.title = QStringLiteral("Ajuda"),
+                 .text = target.kind == HelpLink::Kind::Missing
+                             ? HelpFileMissingText(QDir::toNativeSeparators(file.filePath()))
+                             : target.problem});
+    return false;
+  }
   contents_ = contents;
-  manual_folder_ = QFileInfo(contents.toLocalFile()).absolutePath();
+  manual_folder_ = manual_folder;
   static_cast<ManualBrowser*>(Browser)->SetManualFolder(manual_folder_);
-  ContentsButtonClick();
+  ShowPage(target.url);
   if (!placed_) {
     placed_ = true;
     vorelim::CentreOnScreen(*this);
@@ -128,6 +142,7 @@ void HelpWindow::ShowContents(const QUrl& contents) {
   show();
   raise();
   activateWindow();
+  return true;
 }
 
 void HelpWindow::FollowLink(const QUrl& link) {
@@ -188,15 +203,6 @@ void HelpWindow::ContentsButtonClick() {
   } else {
     ShowProblem(target.problem);
   }
-}
-
-HelpWindow* HelpWindowOf(QWidget* owner) {
-  if (owner != nullptr) {
-    if (auto* window = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly)) {
-      return window;
-    }
-  }
-  return new HelpWindow(owner);
 }
 
 }  // namespace vorelim

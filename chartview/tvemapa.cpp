@@ -245,6 +245,16 @@ void TVemapa::LoadChart(const QString& name) {
 }
 
 void TVemapa::LoadChart(const QString& name, const std::filesystem::path& file) {
+  // The file the user chose is the one read; a name alone is looked up in the current folder. A
+  // file that cannot be read leaves the record as it was, a short one all but its start.
+  vorelim::ChartRecord record = Chart;
+  const vorelim::ReadResult read = file.empty() ? vorelim::ReadChartFile(name.toStdString(), record)
+                                                : vorelim::ReadChartPath(file, record);
+  LoadChart(name, record, read);
+}
+
+void TVemapa::LoadChart(const QString& name, const vorelim::ChartRecord& record,
+                        const vorelim::ReadResult& read) {
   Button1->show();
 
   // The year comes from the calendar, not from a formatted date.
@@ -254,11 +264,8 @@ void TVemapa::LoadChart(const QString& name, const std::filesystem::path& file) 
   ChartName = name;
   setWindowTitle(name);
 
-  // The file the user chose is the one read; a name alone is looked up in the current folder.
-  const vorelim::ReadResult result = file.empty()
-                                         ? vorelim::ReadChartFile(name.toStdString(), Chart)
-                                         : vorelim::ReadChartPath(file, Chart);
-  ChartPath = QString::fromStdString(result.path.string());
+  Chart = record;
+  ChartPath = QString::fromStdString(read.path.string());
   // The drawing shows the elements of the record just read.
   PaintBox1->update();
 
@@ -272,7 +279,7 @@ void TVemapa::LoadChart(const QString& name, const std::filesystem::path& file) 
   // the birth year is 3000 or later.
   UpDown1->SetMinimum(vorelim::ReadTextNumber(Chart.BirthYear()) + 1);
 
-  load_warning_ = vorelim::LoadWarningText(result, Chart.LooksLikeChart());
+  load_warning_ = vorelim::LoadWarningText(read, Chart.LooksLikeChart());
   if (!load_warning_.isEmpty()) {
     // Shown once the opener has shown and focused the window, so the message lies above it.
     QTimer::singleShot(0, this, &TVemapa::ShowLoadWarning);

@@ -47,6 +47,10 @@ class TVemapa : public QWidget {
   /// The same, reading the file at `file` (the file the user chose, by its bytes) while `name`
   /// stays the caption. An empty path reads `name` + ".NUM" from the current folder.
   void LoadChart(const QString& name, const std::filesystem::path& file);
+  /// The same for a chart its opener has already read: shows `record`, read as `read` tells,
+  /// without reading the file again.
+  void LoadChart(const QString& name, const vorelim::ChartRecord& record,
+                 const vorelim::ReadResult& read);
 
   /// The MDI subwindow that frames this window, or nullptr when it has none.
   QMdiSubWindow* SubWindow() const;

@@ -221,11 +221,6 @@ QString HelpFileMissingText(const QString& shown) {
   return QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1").arg(shown);
 }
 
-QString HelpFileUnreadableText(const QString& shown, int error) {
-  return QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nMotivo: %2.")
-      .arg(shown, SystemErrorReason(error));
-}
-
 QString ProgramTitle() {
   return QStringLiteral("MAPA DO VORELIM");
 }

@@ -50,8 +50,6 @@ QString FilesNotOpenedText(const std::vector<ReadResult>& refused);
 
 /// The help file `shown` (native separators) does not exist.
 QString HelpFileMissingText(const QString& shown);
-/// The help file `shown` exists but cannot be read, for the system error `error`.
-QString HelpFileUnreadableText(const QString& shown, int error);
 
 /// The help window does not follow `link` (as the page wrote it): it leads out of the manual, or
 /// is of a kind the help window neither shows nor hands to the desktop.

@@ -121,12 +121,12 @@ TEST(about_box_test, closing_in_any_way_hides_and_the_next_open_is_where_it_was)
   }
 }
 
-// The frame's "Aju&da" > "&Sobre" with the about box start-up makes.
+// The frame's "Aju&da" > "&Sobre" with the about box the frame makes.
 TEST(about_box_in_frame_test, sobre_shows_the_hidden_box_and_a_second_sobre_leaves_it_alone) {
   TFORMDI frame;
   frame.show();
-  frame.AboutBox = new TAboutBox(&frame);
   TAboutBox* box = frame.AboutBox;
+  ASSERT_NE(box, nullptr);
   EXPECT_FALSE(box->isVisible()) << "hidden at start";
   EXPECT_TRUE(box->isWindow()) << "a top-level window, not a child of the frame";
 
