@@ -193,8 +193,7 @@ TEST(chart_file_faults_test, named_pipe_in_the_chart_s_place_neither_blocks_read
   // pipe's read end is held open here, so the writer's open and write need not wait for a reader.
   const int held = ::open("PIPE.NUM", O_RDONLY | O_NONBLOCK);
   const int writer = ::open("PIPE.NUM", O_WRONLY | O_NONBLOCK);
-  ASSERT_GE(held, 0);
-  ASSERT_GE(writer, 0);
+  ASSERT_TRUE(held >= 0 && writer >= 0);
   const std::string bytes(200, '7');
   ASSERT_EQ(::write(writer, bytes.data(), bytes.size()), 200);
   const ChartRecord before = Garbage();

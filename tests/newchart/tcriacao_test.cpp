@@ -331,9 +331,8 @@ TEST_F(tcriacao_test, several_dialogs_are_independent_and_only_hide_when_closed)
   EXPECT_TRUE(second.isNull());
 }
 
-// The dialog applies the year rule with the calendar's year: in 2070 a typed "69" is below the
-// current two digits (70, not a century of 20) and gives the default year. The rule's other cases
-// are the core's tests.
+// The dialog applies the year rule (the core's tests hold its cases) with the calendar's year:
+// in 2070 a typed "69" is below the two digits 70 (not a century of 20), so the year is 1990.
 TEST_F(tcriacao_test, typed_year_goes_through_the_year_rule_of_today) {
   vorelim::SetTodayForTesting(vorelim::CalendarDate{2070, 1, 1});
   TCriacao& d = Open();
