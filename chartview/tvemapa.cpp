@@ -65,6 +65,11 @@ void ApplyValueStyle(BevelPanel* panel) {
   panel->setCursor(Qt::DragMoveCursor);
 }
 
+// The designed place of the control `name`.
+consteval const vorelim::Placement& Place(std::string_view name) {
+  return vorelim::PlacementOf(TVemapa::kPlacement, name);
+}
+
 QString FromChart(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
@@ -100,28 +105,25 @@ QMdiSubWindow* TVemapa::SubWindow() const {
 void TVemapa::CreateControls() {
   // Created first, so the windowed controls lie over it as designed.
   // Fixed: neither docked nor stretched, so resizing the window never moves or scales the picture.
-  PaintBox1 = vorelim::Placed(new vorelim::PaintBox(this), "PaintBox1", {192, -8, 361, 281});
+  PaintBox1 = vorelim::Placed(new vorelim::PaintBox(this), Place("PaintBox1"));
   connect(PaintBox1, &vorelim::PaintBox::paint, this, &TVemapa::PaintBox1Paint);
 
-  const auto make_panel = [this](BevelPanel*& panel, const char* name, const QString& caption,
-                                 const QRect& geometry) {
-    panel = vorelim::Placed(new BevelPanel(this), name, geometry);
+  const auto make_panel = [this](BevelPanel*& panel, const vorelim::Placement& place,
+                                 const QString& caption) {
+    panel = vorelim::Placed(new BevelPanel(this), place);
     panel->setText(caption);
   };
-  make_panel(Panel5, "Panel5", QStringLiteral("NASCEU EM :"), QRect(0, 0, 98, 25));
-  make_panel(Panel1, "Panel1", QStringLiteral("TESTE"), QRect(0, 24, 98, 17));
-  make_panel(Panel6, "Panel6", vorelim::MeaningWord(vorelim::Meaning::Personality).toUpper(),
-             QRect(0, 40, 98, 25));
-  make_panel(Panel2, "Panel2", QStringLiteral("Panel2"), QRect(0, 64, 98, 17));
-  make_panel(Panel7, "Panel7", vorelim::MeaningWord(vorelim::Meaning::Control).toUpper(),
-             QRect(0, 80, 98, 25));
-  make_panel(Panel3, "Panel3", QStringLiteral("Panel3"), QRect(0, 104, 98, 17));
-  make_panel(Panel8, "Panel8", vorelim::MeaningWord(vorelim::Meaning::Tendency).toUpper(),
-             QRect(0, 120, 98, 25));
-  make_panel(Panel4, "Panel4", QStringLiteral("Panel4"), QRect(0, 144, 98, 17));
-  make_panel(Panel11, "Panel11", vorelim::CurrentEraWords().toUpper(), QRect(-5, 161, 103, 22));
-  make_panel(Panel12, "Panel12", QStringLiteral("Panel12"), QRect(0, 183, 97, 19));
-  make_panel(Panel9, "Panel9", QStringLiteral("TRÂNSITOS DO ANO"), QRect(0, 211, 105, 19));
+  make_panel(Panel5, Place("Panel5"), QStringLiteral("NASCEU EM :"));
+  make_panel(Panel1, Place("Panel1"), QStringLiteral("TESTE"));
+  make_panel(Panel6, Place("Panel6"), vorelim::MeaningWord(vorelim::Meaning::Personality).toUpper());
+  make_panel(Panel2, Place("Panel2"), QStringLiteral("Panel2"));
+  make_panel(Panel7, Place("Panel7"), vorelim::MeaningWord(vorelim::Meaning::Control).toUpper());
+  make_panel(Panel3, Place("Panel3"), QStringLiteral("Panel3"));
+  make_panel(Panel8, Place("Panel8"), vorelim::MeaningWord(vorelim::Meaning::Tendency).toUpper());
+  make_panel(Panel4, Place("Panel4"), QStringLiteral("Panel4"));
+  make_panel(Panel11, Place("Panel11"), vorelim::CurrentEraWords().toUpper());
+  make_panel(Panel12, Place("Panel12"), QStringLiteral("Panel12"));
+  make_panel(Panel9, Place("Panel9"), QStringLiteral("TRÂNSITOS DO ANO"));
   for (BevelPanel* panel : {Panel5, Panel6, Panel7, Panel8, Panel11}) ApplyLabelStyle(panel);
   for (BevelPanel* panel : {Panel1, Panel2, Panel3, Panel4, Panel12}) ApplyValueStyle(panel);
   Panel11->hide();
@@ -134,15 +136,14 @@ void TVemapa::CreateControls() {
   label_text.setColor(QPalette::WindowText, Qt::black);
   Panel9->setPalette(label_text);
 
-  Button1 =
-      vorelim::Placed(new QPushButton(QStringLiteral("OK"), this), "Button1", {173, 208, 26, 25});
+  Button1 = vorelim::Placed(new QPushButton(QStringLiteral("OK"), this), Place("Button1"));
   Button1->setFont(DesignFont(kRoundedFace, 11, {.bold = true}));
   QPalette button_text = Button1->palette();
   button_text.setColor(QPalette::ButtonText, kRed);
   Button1->setPalette(button_text);
   connect(Button1, &QPushButton::clicked, this, &TVemapa::Button1Click);
 
-  Edit1 = vorelim::Placed(new vorelim::YearEdit(this), "Edit1", {106, 210, 42, 26});
+  Edit1 = vorelim::Placed(new vorelim::YearEdit(this), Place("Edit1"));
   Edit1->setReadOnly(true);
   Edit1->setFont(DesignFont(kRoundedFace, 15, {.bold = true}));
   QPalette edit_colours = Edit1->palette();
@@ -152,7 +153,7 @@ void TVemapa::CreateControls() {
   Edit1->setText(QStringLiteral("100"));
   connect(Edit1, &QLineEdit::textChanged, this, &TVemapa::Edit1Change);
 
-  UpDown1 = vorelim::Placed(new vorelim::UpDown(this), "UpDown1", {148, 210, 12, 26});
+  UpDown1 = vorelim::Placed(new vorelim::UpDown(this), Place("UpDown1"));
   UpDown1->SetRange(0, kLastYear);
   UpDown1->SetBuddy(Edit1);
   UpDown1->SetPosition(100);

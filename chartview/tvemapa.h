@@ -15,6 +15,7 @@
 
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
+#include "ui/placement.h"
 
 QT_BEGIN_NAMESPACE
 class QAction;
@@ -39,6 +40,19 @@ class TVemapa : public QWidget {
   /// Creates the window with its designed controls and menus, not shown yet.
   explicit TVemapa(QWidget* parent = nullptr);
   ~TVemapa() override;
+
+  /// The designed controls' names and places, those that take the focus in the window's tab
+  /// order. The transit grid is not among them: it is docked to the bottom edge.
+  static constexpr vorelim::Placement kPlacement[] = {
+      {"PaintBox1", {192, -8, 361, 281}}, {"Panel5", {0, 0, 98, 25}},
+      {"Panel1", {0, 24, 98, 17}},        {"Panel6", {0, 40, 98, 25}},
+      {"Panel2", {0, 64, 98, 17}},        {"Panel7", {0, 80, 98, 25}},
+      {"Panel3", {0, 104, 98, 17}},       {"Panel8", {0, 120, 98, 25}},
+      {"Panel4", {0, 144, 98, 17}},       {"Panel11", {-5, 161, 103, 22}},
+      {"Panel12", {0, 183, 97, 19}},      {"Panel9", {0, 211, 105, 19}},
+      {"Button1", {173, 208, 26, 25}},    {"Edit1", {106, 210, 42, 26}},
+      {"UpDown1", {148, 210, 12, 26}},
+  };
 
   /// Loads the chart file `name` + ".NUM" from the current folder and shows it; `name` becomes
   /// the caption. Reports no failure itself; a file that cannot be read or does not look like a
@@ -93,7 +107,7 @@ class TVemapa : public QWidget {
   vorelim::YearEdit* Edit1 = nullptr;      // transit year
   vorelim::UpDown* UpDown1 = nullptr;
   QPushButton* Button1 = nullptr;               // "OK"
-  vorelim::PaintBox* PaintBox1 = nullptr;       // element drawing, fixed at 192, -8, 361 x 281
+  vorelim::PaintBox* PaintBox1 = nullptr;       // element drawing
   vorelim::TransitGrid* StringGrid1 = nullptr;  // transit grid, docked to the bottom
 
   // Menu, named as designed. MainMenu1 holds the two top-level entries.

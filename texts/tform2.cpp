@@ -16,6 +16,7 @@
 #include "texts/text_catalogue.h"
 #include "texts/text_printing.h"
 #include "texts/texts_accessibility.h"
+#include "ui/designed.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
@@ -24,43 +25,6 @@
 #include "ui/window_icon.h"
 
 namespace {
-
-struct ButtonPlace {
-  int number;  // BitBtn<number>
-  int x;
-  int width;
-};
-
-// The controls of each page, in notebook order: the print, copy and close buttons with their
-// place on the page's panel. The panel and the text box of page i are Panel<i+1> and
-// RichEdit<i+1>.
-struct PageControls {
-  ButtonPlace print;
-  ButtonPlace copy;
-  ButtonPlace close;
-};
-
-constexpr PageControls kPageControls[] = {
-    {{1, 48, 97}, {2, 184, 91}, {39, 320, 75}},    // Default
-    {{3, 56, 75}, {4, 184, 75}, {50, 312, 67}},    // agua
-    {{5, 56, 75}, {6, 184, 75}, {51, 320, 75}},    // terra2
-    {{7, 48, 75}, {8, 176, 75}, {52, 312, 75}},    // madeira3
-    {{9, 56, 75}, {10, 184, 75}, {53, 312, 75}},   // madeira4
-    {{11, 56, 75}, {12, 168, 75}, {54, 288, 75}},  // terra5
-    {{13, 64, 75}, {14, 192, 75}, {55, 328, 75}},  // metal6
-    {{15, 56, 75}, {16, 200, 75}, {56, 344, 75}},  // metal7
-    {{17, 32, 75}, {18, 160, 75}, {57, 288, 75}},  // terra8
-    {{19, 56, 75}, {20, 168, 75}, {40, 280, 75}},  // fogo
-    {{21, 48, 75}, {22, 176, 75}, {41, 304, 75}},  // c1
-    {{23, 48, 75}, {24, 160, 75}, {42, 280, 75}},  // c2
-    {{25, 40, 75}, {26, 160, 75}, {43, 288, 75}},  // c3
-    {{27, 40, 75}, {28, 168, 75}, {44, 312, 75}},  // c4
-    {{29, 48, 75}, {30, 168, 75}, {45, 288, 75}},  // c5
-    {{31, 32, 75}, {32, 144, 75}, {46, 264, 75}},  // c6
-    {{33, 48, 75}, {34, 168, 75}, {47, 288, 75}},  // c7
-    {{35, 40, 75}, {36, 160, 75}, {48, 288, 75}},  // c8
-    {{37, 32, 75}, {38, 144, 75}, {49, 264, 65}},  // c9
-};
 
 constexpr int kPanelHeight = 25;
 constexpr int kClientWidth = 620;
@@ -73,12 +37,9 @@ QIcon ButtonIcon(const QString& picture) {
   return icon;
 }
 
-QPushButton* MakeButton(QWidget* panel, const ButtonPlace& place, const QString& caption,
+QPushButton* MakeButton(QWidget* panel, const vorelim::Placement& place, const QString& caption,
                         const QIcon& icon) {
-  auto* button = new QPushButton(icon, caption, panel);
-  button->setObjectName(QStringLiteral("BitBtn%1").arg(place.number));
-  button->setGeometry(place.x, 0, place.width, kPanelHeight);
-  return button;
+  return vorelim::Placed(new QPushButton(icon, caption, panel), place);
 }
 
 // The stored lines were written to fit the text box at the designed face and width. The rounded
@@ -151,7 +112,7 @@ void TForm2::BuildPages() {
 
   for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
     const int index = entry.index;
-    const PageControls& controls = kPageControls[index];
+    const auto& buttons = kButtons[index];
 
     auto* page = new QWidget(Notebook1);
     page->setObjectName(entry.page_name);
@@ -178,9 +139,9 @@ void TForm2::BuildPages() {
     box->setPlainText(entry.lines.join(QLatin1Char('\n')));
     page_layout->addWidget(box);
 
-    QPushButton* print = MakeButton(panel, controls.print, QStringLiteral("I&mprime"), print_icon);
-    QPushButton* copy = MakeButton(panel, controls.copy, QStringLiteral("Cop&ia"), copy_icon);
-    QPushButton* close = MakeButton(panel, controls.close, QStringLiteral("Fechar"), close_icon);
+    QPushButton* print = MakeButton(panel, buttons[0], QStringLiteral("I&mprime"), print_icon);
+    QPushButton* copy = MakeButton(panel, buttons[1], QStringLiteral("Cop&ia"), copy_icon);
+    QPushButton* close = MakeButton(panel, buttons[2], QStringLiteral("Fechar"), close_icon);
     connect(print, &QPushButton::clicked, this, [this, index] { PrintButtonClick(index); });
     connect(copy, &QPushButton::clicked, this, [this, index] { CopyButtonClick(index); });
     connect(close, &QPushButton::clicked, this, &TForm2::CloseButtonClick);

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "ui/placement.h"
+
 QT_BEGIN_NAMESPACE
 class QCloseEvent;
 class QFrame;
@@ -26,6 +28,68 @@ class TForm2 : public QWidget {
   /// together with `owner`.
   explicit TForm2(QWidget* owner);
   ~TForm2() override;
+
+  /// The buttons of each page, in notebook order: "I&mprime", "Cop&ia" and "Fechar", with their
+  /// designed names and places on the page's panel.
+  static constexpr vorelim::Placement kButtons[][3] = {
+      {{"BitBtn1", {48, 0, 97, 25}},
+       {"BitBtn2", {184, 0, 91, 25}},
+       {"BitBtn39", {320, 0, 75, 25}}},  // Default
+      {{"BitBtn3", {56, 0, 75, 25}},
+       {"BitBtn4", {184, 0, 75, 25}},
+       {"BitBtn50", {312, 0, 67, 25}}},  // agua
+      {{"BitBtn5", {56, 0, 75, 25}},
+       {"BitBtn6", {184, 0, 75, 25}},
+       {"BitBtn51", {320, 0, 75, 25}}},  // terra2
+      {{"BitBtn7", {48, 0, 75, 25}},
+       {"BitBtn8", {176, 0, 75, 25}},
+       {"BitBtn52", {312, 0, 75, 25}}},  // madeira3
+      {{"BitBtn9", {56, 0, 75, 25}},
+       {"BitBtn10", {184, 0, 75, 25}},
+       {"BitBtn53", {312, 0, 75, 25}}},  // madeira4
+      {{"BitBtn11", {56, 0, 75, 25}},
+       {"BitBtn12", {168, 0, 75, 25}},
+       {"BitBtn54", {288, 0, 75, 25}}},  // terra5
+      {{"BitBtn13", {64, 0, 75, 25}},
+       {"BitBtn14", {192, 0, 75, 25}},
+       {"BitBtn55", {328, 0, 75, 25}}},  // metal6
+      {{"BitBtn15", {56, 0, 75, 25}},
+       {"BitBtn16", {200, 0, 75, 25}},
+       {"BitBtn56", {344, 0, 75, 25}}},  // metal7
+      {{"BitBtn17", {32, 0, 75, 25}},
+       {"BitBtn18", {160, 0, 75, 25}},
+       {"BitBtn57", {288, 0, 75, 25}}},  // terra8
+      {{"BitBtn19", {56, 0, 75, 25}},
+       {"BitBtn20", {168, 0, 75, 25}},
+       {"BitBtn40", {280, 0, 75, 25}}},  // fogo
+      {{"BitBtn21", {48, 0, 75, 25}},
+       {"BitBtn22", {176, 0, 75, 25}},
+       {"BitBtn41", {304, 0, 75, 25}}},  // c1
+      {{"BitBtn23", {48, 0, 75, 25}},
+       {"BitBtn24", {160, 0, 75, 25}},
+       {"BitBtn42", {280, 0, 75, 25}}},  // c2
+      {{"BitBtn25", {40, 0, 75, 25}},
+       {"BitBtn26", {160, 0, 75, 25}},
+       {"BitBtn43", {288, 0, 75, 25}}},  // c3
+      {{"BitBtn27", {40, 0, 75, 25}},
+       {"BitBtn28", {168, 0, 75, 25}},
+       {"BitBtn44", {312, 0, 75, 25}}},  // c4
+      {{"BitBtn29", {48, 0, 75, 25}},
+       {"BitBtn30", {168, 0, 75, 25}},
+       {"BitBtn45", {288, 0, 75, 25}}},  // c5
+      {{"BitBtn31", {32, 0, 75, 25}},
+       {"BitBtn32", {144, 0, 75, 25}},
+       {"BitBtn46", {264, 0, 75, 25}}},  // c6
+      {{"BitBtn33", {48, 0, 75, 25}},
+       {"BitBtn34", {168, 0, 75, 25}},
+       {"BitBtn47", {288, 0, 75, 25}}},  // c7
+      {{"BitBtn35", {40, 0, 75, 25}},
+       {"BitBtn36", {160, 0, 75, 25}},
+       {"BitBtn48", {288, 0, 75, 25}}},  // c8
+      {{"BitBtn37", {32, 0, 75, 25}},
+       {"BitBtn38", {144, 0, 75, 25}},
+       {"BitBtn49", {264, 0, 65, 25}}},  // c9
+  };
 
   /// Shows the page of `key` ("1".."9", "c1".."c9", compared exactly) and sets the caption of that
   /// page; every other key shows the introduction with "FAÇA SEU MAPA".
