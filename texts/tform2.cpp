@@ -31,9 +31,9 @@ struct ButtonPlace {
   int width;
 };
 
-// The controls of each page, in notebook order: the print, copy and close buttons with their
-// place on the page's panel. The panel and the text box of page i are Panel<i+1> and
-// RichEdit<i+1>.
+// The controls of each page, in notebook order (and the page of a further text last): the print,
+// copy and close buttons with their place on the page's panel. The panel and the text box of page i
+// are Panel<i+1> and RichEdit<i+1>.
 struct PageControls {
   ButtonPlace print;
   ButtonPlace copy;
@@ -60,6 +60,9 @@ constexpr PageControls kPageControls[] = {
     {{33, 48, 75}, {34, 168, 75}, {47, 288, 75}},  // c7
     {{35, 40, 75}, {36, 160, 75}, {48, 288, 75}},  // c8
     {{37, 32, 75}, {38, 144, 75}, {49, 264, 65}},  // c9
+    // The page of a further text (the comparison's texts), after the nineteen: the buttons of
+    // the introduction's page, numbered after the designed ones.
+    {{58, 48, 97}, {59, 184, 91}, {60, 320, 75}},
 };
 
 constexpr int kPanelHeight = 25;
@@ -137,6 +140,12 @@ TForm2::TForm2(QWidget* owner)
 TForm2::~TForm2() = default;
 
 void TForm2::BuildPages() {
+  for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
+    BuildPage(entry);
+  }
+}
+
+void TForm2::BuildPage(const vorelim::TextEntry& entry) {
   const QIcon print_icon = ButtonIcon(QStringLiteral("print"));
   const QIcon copy_icon = ButtonIcon(QStringLiteral("copy"));
   const QIcon close_icon = ButtonIcon(QStringLiteral("close"));
@@ -149,46 +158,54 @@ void TForm2::BuildPages() {
   const QFont text_font = StoredLinesFont(
       vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 16, {.bold = true}), text_width);
 
-  for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
-    const int index = entry.index;
-    const PageControls& controls = kPageControls[index];
+  // The page's number among the notebook's pages: the further page follows the nineteen.
+  const int index = static_cast<int>(pages_.size());
+  const PageControls& controls = kPageControls[index];
 
-    auto* page = new QWidget(Notebook1);
-    page->setObjectName(entry.page_name);
-    auto* page_layout = new QVBoxLayout(page);
-    page_layout->setContentsMargins(0, 0, 0, 0);
-    page_layout->setSpacing(0);
+  auto* page = new QWidget(Notebook1);
+  page->setObjectName(entry.page_name);
+  auto* page_layout = new QVBoxLayout(page);
+  page_layout->setContentsMargins(0, 0, 0, 0);
+  page_layout->setSpacing(0);
 
-    auto* panel = new QFrame(page);
-    panel->setObjectName(QStringLiteral("Panel%1").arg(index + 1));
-    panel->setFixedHeight(kPanelHeight);
-    panel->setFrameShape(QFrame::NoFrame);
-    page_layout->addWidget(panel);
+  auto* panel = new QFrame(page);
+  panel->setObjectName(QStringLiteral("Panel%1").arg(index + 1));
+  panel->setFixedHeight(kPanelHeight);
+  panel->setFrameShape(QFrame::NoFrame);
+  page_layout->addWidget(panel);
 
-    auto* box = new QTextEdit(page);
-    box->setObjectName(QStringLiteral("RichEdit%1").arg(index + 1));
-    box->setReadOnly(true);
-    box->setAcceptRichText(false);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setLineWrapMode(QTextEdit::WidgetWidth);
-    box->setFont(text_font);
-    // The text is paper: black letters on the light text ground whatever the colour theme. Its
-    // selection keeps the theme's highlight pair.
-    box->setPalette(vorelim::WithPaper(box->palette(), {QPalette::Text, QPalette::Base}));
-    box->setPlainText(entry.lines.join(QLatin1Char('\n')));
-    page_layout->addWidget(box);
+  auto* box = new QTextEdit(page);
+  box->setObjectName(QStringLiteral("RichEdit%1").arg(index + 1));
+  box->setReadOnly(true);
+  box->setAcceptRichText(false);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  box->setLineWrapMode(QTextEdit::WidgetWidth);
+  box->setFont(text_font);
+  // The text is paper: black letters on the light text ground whatever the colour theme. Its
+  // selection keeps the theme's highlight pair.
+  box->setPalette(vorelim::WithPaper(box->palette(), {QPalette::Text, QPalette::Base}));
+  box->setPlainText(entry.lines.join(QLatin1Char('\n')));
+  page_layout->addWidget(box);
 
-    QPushButton* print = MakeButton(panel, controls.print, QStringLiteral("I&mprime"), print_icon);
-    QPushButton* copy = MakeButton(panel, controls.copy, QStringLiteral("Cop&ia"), copy_icon);
-    QPushButton* close = MakeButton(panel, controls.close, QStringLiteral("Fechar"), close_icon);
-    connect(print, &QPushButton::clicked, this, [this, index] { PrintButtonClick(index); });
-    connect(copy, &QPushButton::clicked, this, [this, index] { CopyButtonClick(index); });
-    connect(close, &QPushButton::clicked, this, &TForm2::CloseButtonClick);
+  QPushButton* print = MakeButton(panel, controls.print, QStringLiteral("I&mprime"), print_icon);
+  QPushButton* copy = MakeButton(panel, controls.copy, QStringLiteral("Cop&ia"), copy_icon);
+  QPushButton* close = MakeButton(panel, controls.close, QStringLiteral("Fechar"), close_icon);
+  connect(print, &QPushButton::clicked, this, [this, index] { PrintButtonClick(index); });
+  connect(copy, &QPushButton::clicked, this, [this, index] { CopyButtonClick(index); });
+  connect(close, &QPushButton::clicked, this, &TForm2::CloseButtonClick);
 
-    Notebook1->addWidget(page);
-    pages_.append(page);
-    rich_edits_.append(box);
-  }
+  Notebook1->addWidget(page);
+  pages_.append(page);
+  rich_edits_.append(box);
+}
+
+void TForm2::ShowFurtherText(const vorelim::TextEntry& entry) {
+  if (pages_.size() > vorelim::TextCatalogue().size()) return;
+  BuildPage(entry);
+  const int index = static_cast<int>(pages_.size()) - 1;
+  vorelim::NameTextsPage(*this, index, entry.caption);
+  Notebook1->setCurrentIndex(index);
+  setWindowTitle(entry.caption);
 }
 
 void TForm2::SelectPage(const QString& key) {
@@ -235,6 +252,15 @@ void TForm2::CentreOnScreen() {
   QRect frame = frameGeometry();
   frame.moveCenter(area.center());
   move(frame.topLeft());
+}
+
+TForm2* OpenTextsWindow(QWidget* owner, const vorelim::TextEntry& further_text) {
+  auto* window = new TForm2(owner);
+  window->ShowFurtherText(further_text);
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
 }
 
 TForm2* OpenTextsWindow(QWidget* owner, const QString& key) {
