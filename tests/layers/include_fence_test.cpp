@@ -30,12 +30,17 @@ const std::vector<Layer>& Layers() {
       {"ui", {"chart"}},
       {"texts", {"chart", "ui"}},
       {"chartview", {"chart", "ui", "texts"}},
+      {"compare", {"chart", "ui", "texts", "chartview"}},
       {"newchart", {"chart", "ui"}},
       {"resources", {}},
-      {"app", {"chart", "ui", "texts", "chartview", "newchart", "resources"}},
+      {"app", {"chart", "ui", "texts", "chartview", "compare", "newchart", "resources"}},
       {"launcher", {}},
-      {"bench", {"chart", "ui", "texts", "chartview", "newchart", "resources", "app", "launcher"}},
-      {"tests", {"chart", "ui", "texts", "chartview", "newchart", "resources", "app", "launcher"}},
+      {"bench",
+       {"chart", "ui", "texts", "chartview", "compare", "newchart", "resources", "app",
+        "launcher"}},
+      {"tests",
+       {"chart", "ui", "texts", "chartview", "compare", "newchart", "resources", "app",
+        "launcher"}},
   };
   return layers;
 }
