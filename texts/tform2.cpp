@@ -139,25 +139,32 @@ TForm2::TForm2(QWidget* owner)
 
 TForm2::~TForm2() = default;
 
-void TForm2::BuildPages() {
-  for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
-    BuildPage(entry);
-  }
-}
+struct TForm2::PageLook {
+  QIcon print;
+  QIcon copy;
+  QIcon close;
+  QFont text;
+};
 
-void TForm2::BuildPage(const vorelim::TextEntry& entry) {
-  const QIcon print_icon = ButtonIcon(QStringLiteral("print"));
-  const QIcon copy_icon = ButtonIcon(QStringLiteral("copy"));
-  const QIcon close_icon = ButtonIcon(QStringLiteral("close"));
+TForm2::PageLook TForm2::MakePageLook() const {
   // 12 pt at 96 pixels per inch.
   // The box's text width at the designed client width: less the scroll bar, the frame and the
   // document margin on both sides, and the cursor's pixel.
   const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
   const int text_width =
       kClientWidth - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * frame - 2 * 4 - 1;
-  const QFont text_font = StoredLinesFont(
-      vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 16, {.bold = true}), text_width);
+  return {ButtonIcon(QStringLiteral("print")), ButtonIcon(QStringLiteral("copy")),
+          ButtonIcon(QStringLiteral("close")),
+          StoredLinesFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 16, {.bold = true}),
+                          text_width)};
+}
 
+void TForm2::BuildPages() {
+  const PageLook look = MakePageLook();
+  for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) BuildPage(entry, look);
+}
+
+void TForm2::BuildPage(const vorelim::TextEntry& entry, const PageLook& look) {
   // The page's number among the notebook's pages: the further page follows the nineteen.
   const int index = static_cast<int>(pages_.size());
   const PageControls& controls = kPageControls[index];
@@ -180,16 +187,16 @@ void TForm2::BuildPage(const vorelim::TextEntry& entry) {
   box->setAcceptRichText(false);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   box->setLineWrapMode(QTextEdit::WidgetWidth);
-  box->setFont(text_font);
+  box->setFont(look.text);
   // The text is paper: black letters on the light text ground whatever the colour theme. Its
   // selection keeps the theme's highlight pair.
   box->setPalette(vorelim::WithPaper(box->palette(), {QPalette::Text, QPalette::Base}));
   box->setPlainText(entry.lines.join(QLatin1Char('\n')));
   page_layout->addWidget(box);
 
-  QPushButton* print = MakeButton(panel, controls.print, QStringLiteral("I&mprime"), print_icon);
-  QPushButton* copy = MakeButton(panel, controls.copy, QStringLiteral("Cop&ia"), copy_icon);
-  QPushButton* close = MakeButton(panel, controls.close, QStringLiteral("Fechar"), close_icon);
+  QPushButton* print = MakeButton(panel, controls.print, QStringLiteral("I&mprime"), look.print);
+  QPushButton* copy = MakeButton(panel, controls.copy, QStringLiteral("Cop&ia"), look.copy);
+  QPushButton* close = MakeButton(panel, controls.close, QStringLiteral("Fechar"), look.close);
   connect(print, &QPushButton::clicked, this, [this, index] { PrintButtonClick(index); });
   connect(copy, &QPushButton::clicked, this, [this, index] { CopyButtonClick(index); });
   connect(close, &QPushButton::clicked, this, &TForm2::CloseButtonClick);
@@ -201,7 +208,7 @@ void TForm2::BuildPage(const vorelim::TextEntry& entry) {
 
 void TForm2::ShowFurtherText(const vorelim::TextEntry& entry) {
   if (pages_.size() > vorelim::TextCatalogue().size()) return;
-  BuildPage(entry);
+  BuildPage(entry, MakePageLook());
   const int index = static_cast<int>(pages_.size()) - 1;
   vorelim::NameTextsPage(*this, index, entry.caption);
   Notebook1->setCurrentIndex(index);

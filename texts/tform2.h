@@ -66,10 +66,13 @@ class TForm2 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The button pictures and the text font every page shares, made once per window.
+  struct PageLook;
+  PageLook MakePageLook() const;
   void BuildPages();
   /// Builds the next page of the notebook for `entry`, with the panel, text box and buttons of
   /// that page's place.
-  void BuildPage(const vorelim::TextEntry& entry);
+  void BuildPage(const vorelim::TextEntry& entry, const PageLook& look);
   void CentreOnScreen();
 
   QList<QWidget*> pages_;
