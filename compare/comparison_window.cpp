@@ -36,6 +36,8 @@ ComparisonWindow::ComparisonWindow(const Comparison& comparison, QWidget* owner)
   auto* people = new QHBoxLayout;
   people->addWidget(MakePerson(comparison_.first, QStringLiteral("Primeira pessoa"), FirstStar));
   people->addWidget(MakePerson(comparison_.second, QStringLiteral("Segunda pessoa"), SecondStar));
+  FirstStar->setObjectName(QStringLiteral("FirstStar"));
+  SecondStar->setObjectName(QStringLiteral("SecondStar"));
 
   MakeTable();
 

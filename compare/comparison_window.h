@@ -32,9 +32,9 @@ class ComparisonWindow : public QWidget {
 
   const Comparison& Shown() const { return comparison_; }
 
-  QTableWidget* Table = nullptr;  // "Table": one row per level
-  ElementStar* FirstStar = nullptr;
-  ElementStar* SecondStar = nullptr;
+  QTableWidget* Table = nullptr;        // "Table": one row per level
+  ElementStar* FirstStar = nullptr;     // "FirstStar": the first person's star
+  ElementStar* SecondStar = nullptr;    // "SecondStar"
   QPushButton* LevelsButton = nullptr;  // "&Texto dos níveis"
   QPushButton* CopyButton = nullptr;    // "&Copiar tabela"
   QPushButton* PrintButton = nullptr;   // "I&mprimir"

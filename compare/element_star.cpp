@@ -32,7 +32,6 @@ ElementStar::ElementStar(const ElementMarks& marks, const QString& name, QWidget
     return true;
   }();
   (void)installed;
-  setObjectName(QStringLiteral("ElementStar"));
   setFixedSize(kWidth, kHeight);
   setFocusPolicy(Qt::NoFocus);
   // The chart's paper: its fixed ink on the chart window's cream ground, whatever the theme.

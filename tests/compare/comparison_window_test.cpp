@@ -147,6 +147,9 @@ TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
     }
     window->CopyButton->click();
     EXPECT_EQ(QApplication::clipboard()->text(), copied);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), copied) << "Ctrl+C copies the whole table";
 
     // From the keyboard: the table has the focus; Enter on a row opens its relation's text, in a
     // texts window the comparison owns.
