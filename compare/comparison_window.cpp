@@ -97,6 +97,9 @@ QWidget* ComparisonWindow::MakePerson(const ComparedPerson& person, const QStrin
   bold.setPointSizeF(bold.pointSizeF() * 1.3);
   name->setFont(bold);
   auto* date = new QLabel(QStringLiteral("Nasceu em ") + person.birth_date, box);
+  // A chart name is a file's name: shown as typed, never read as markup.
+  name->setTextFormat(Qt::PlainText);
+  date->setTextFormat(Qt::PlainText);
   star = new ElementStar(person.marks, person.name, box);
   auto* layout = new QVBoxLayout(box);
   layout->setContentsMargins(0, 0, 0, 0);
