@@ -13,6 +13,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
 
 #include "texts/text_catalogue.h"
 #include "texts/text_printing.h"
@@ -184,6 +185,12 @@ void TForm2::BuildPages() {
     connect(print, &QPushButton::clicked, this, [this, index] { PrintButtonClick(index); });
     connect(copy, &QPushButton::clicked, this, [this, index] { CopyButtonClick(index); });
     connect(close, &QPushButton::clicked, this, &TForm2::CloseButtonClick);
+    // The page as its print button prints it, seen first; placed after the designed buttons.
+    auto* preview = new QPushButton(print_icon, QStringLiteral("&Visualizar impressão"), panel);
+    preview->setObjectName(QStringLiteral("Visualizar%1").arg(index + 1));
+    preview->setGeometry(controls.close.x + controls.close.width + 24, 0,
+                         preview->sizeHint().width(), kPanelHeight);
+    connect(preview, &QPushButton::clicked, this, [this, index] { PreviewButtonClick(index); });
 
     Notebook1->addWidget(page);
     pages_.append(page);
@@ -208,6 +215,15 @@ void TForm2::PrintButtonClick(int index) {
   if (!vorelim::RunPrintDialog(printer, this)) return;
   // A printer that fails ends the printout silently: the user sees what the printer shows.
   vorelim::PrintTextBox(*box, printer);
+}
+
+void TForm2::PreviewButtonClick(int index) {
+  QTextEdit* box = RichEdit(index);
+  if (box == nullptr) return;
+  vorelim::OpenPrintPreview(this,
+                            vorelim::TextPreviewDocument(vorelim::ComposeTextPrintout(*box),
+                                                         vorelim::TextCatalogue().at(index).caption,
+                                                         std::filesystem::current_path()));
 }
 
 void TForm2::CopyButtonClick(int index) {

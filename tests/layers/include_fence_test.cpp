@@ -30,12 +30,15 @@ const std::vector<Layer>& Layers() {
       {"ui", {"chart"}},
       {"texts", {"chart", "ui"}},
       {"chartview", {"chart", "ui", "texts"}},
+      {"report", {"chart", "ui", "texts", "chartview"}},
       {"newchart", {"chart", "ui"}},
       {"resources", {}},
-      {"app", {"chart", "ui", "texts", "chartview", "newchart", "resources"}},
+      {"app", {"chart", "ui", "texts", "chartview", "report", "newchart", "resources"}},
       {"launcher", {}},
-      {"bench", {"chart", "ui", "texts", "chartview", "newchart", "resources", "app", "launcher"}},
-      {"tests", {"chart", "ui", "texts", "chartview", "newchart", "resources", "app", "launcher"}},
+      {"bench",
+       {"chart", "ui", "texts", "chartview", "report", "newchart", "resources", "app", "launcher"}},
+      {"tests",
+       {"chart", "ui", "texts", "chartview", "report", "newchart", "resources", "app", "launcher"}},
   };
   return layers;
 }

@@ -73,8 +73,9 @@ TEST(tform2_test, pages_hold_their_panel_buttons_and_text_box) {
     auto* panel = page->findChild<QFrame*>(QStringLiteral("Panel%1").arg(entry.index + 1));
     ASSERT_NE(panel, nullptr);
     EXPECT_EQ(panel->height(), 25);
+    // The designed three, then "&Visualizar impressão".
     const QList<QPushButton*> buttons = panel->findChildren<QPushButton*>();
-    ASSERT_EQ(buttons.size(), 3);
+    ASSERT_EQ(buttons.size(), 4);
     for (QPushButton* button : buttons) {
       EXPECT_EQ(button->height(), 25);
       EXPECT_EQ(button->y(), 0);
@@ -93,7 +94,7 @@ TEST(tform2_test, pages_hold_their_panel_buttons_and_text_box) {
     EXPECT_EQ(box->palette().color(QPalette::Text), QColor(Qt::black));
     EXPECT_EQ(box->toPlainText(), entry.lines.join(QLatin1Char('\n')));
   }
-  EXPECT_EQ(buttons_seen, 57);
+  EXPECT_EQ(buttons_seen, 76);
 
   for (const ButtonRow& row : kButtons) {
     SCOPED_TRACE(row.name);
