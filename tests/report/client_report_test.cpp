@@ -132,5 +132,47 @@ TEST(client_report_test, report_of_maria_for_2027_read_back_from_its_pdf) {
   EXPECT_EQ(Words(pages.last()), Words(transits) + footer(page_count));
 }
 
+struct ReportTextsRow {
+  const char* name;
+  test::ChartTexts chart;
+  const char* era;
+  const char* year_house;
+  QList<ReportText> expected;
+};
+
+// Which texts a chart opens, beyond MARIA's (whose era and house of 2027 share a text).
+TEST(client_report_test, report_texts_each_once_in_the_order_of_their_numbers) {
+  const ReportTextsRow rows[] = {
+      {"personality and control share a number",
+       {.personality = "7", .control = "7", .tendency = "5"},
+       "2",
+       "9",
+       {{{"Personalidade: METAL 7", "Controle: METAL 7"}, "7"},
+        {{"Tendência: TERRA 5"}, "5"},
+        {{"Era: CASA 2"}, "c2"},
+        {{"Ano de 2027: CASA 9"}, "c9"}}},
+      {"a number the chart lacks opens nothing",
+       {.personality = "", .control = "4", .tendency = "8"},
+       "",
+       "1",
+       {{{"Controle: MADEIRA 4"}, "4"},
+        {{"Tendência: TERRA 8"}, "8"},
+        {{"Ano de 2027: CASA 1"}, "c1"}}},
+  };
+  for (const ReportTextsRow& row : rows) {
+    SCOPED_TRACE(row.name);
+    ChartTransits transits;
+    transits.year_text = "2027";
+    transits.era = row.era;
+    transits.year_number = row.year_house;
+    const QList<ReportText> texts = ReportTexts(test::ChartOf(row.chart), transits);
+    ASSERT_EQ(texts.size(), row.expected.size());
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+      EXPECT_EQ(texts[i].headings, row.expected[i].headings);
+      EXPECT_EQ(texts[i].page_key, row.expected[i].page_key);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vorelim
