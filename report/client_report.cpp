@@ -74,6 +74,8 @@ int PaintTable(QPainter& painter, int top_row, const QString& first, const QStri
   DrawAt(painter, left, row_y(top_row), first);
   DrawAt(painter, right, row_y(top_row), second);
   const int rule_y = row_y(top_row) + QFontMetrics(painter.font(), painter.device()).height();
+  // One pixel of a 96-dpi screen wide, on any device.
+  painter.setPen(QPen(Qt::black, painter.device()->logicalDpiY() / 96.0));
   painter.drawLine(left, rule_y, At(width, 5, 8), rule_y);
   painter.setFont(ReportFont(kTablePoints, false));
   int row = top_row + 1;

@@ -4,7 +4,10 @@
 #include <QWidget>
 #include <memory>
 
+#include "chart/chart_rules.h"
+#include "chartview/tvemapa.h"
 #include "texts/tform2.h"
+#include "ui/controls.h"
 #include "ui/print_preview.h"
 
 namespace vorelim {
@@ -32,6 +35,12 @@ PrintPreviewWindow* OpenReportPreview(QWidget* owner, const ChartRecord& record,
     report = ComposeClientReport(record, chart_name, year, Today(), texts);
   }
   return OpenPrintPreview(owner, ReportPreviewDocument(report, current_folder));
+}
+
+PrintPreviewWindow* OpenReportPreview(TVemapa& chart) {
+  const ChartTransits transits = TransitsForYear(chart.Chart, chart.Edit1->text().toStdString());
+  return OpenReportPreview(&chart, chart.Chart, chart.ChartName, transits.year,
+                           std::filesystem::current_path());
 }
 
 }  // namespace vorelim

@@ -8,6 +8,8 @@
 #include "chart/chart_record.h"
 #include "report/client_report.h"
 
+class TVemapa;
+
 QT_BEGIN_NAMESPACE
 class QWidget;
 QT_END_NAMESPACE
@@ -27,5 +29,10 @@ TextForKey DesignedTextPrintouts();
 PrintPreviewWindow* OpenReportPreview(QWidget* owner, const ChartRecord& record,
                                       const QString& chart_name, int year,
                                       const std::filesystem::path& current_folder);
+
+/// "&Relatório...": the report of the chart window's chart for the year in its year box (read as
+/// "&Imprimir" reads it, whether or not "OK" was pressed), over the chart window, proposing its PDF
+/// in the program's current folder.
+PrintPreviewWindow* OpenReportPreview(TVemapa& chart);
 
 }  // namespace vorelim

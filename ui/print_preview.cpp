@@ -5,12 +5,14 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -182,9 +184,18 @@ void PrintPreviewWindow::ShowPageNumber() {
   page_box_->setAccessibleDescription(QStringLiteral("de %1").arg(count));
 }
 
+void PrintPreviewWindow::TakeFocusBack() {
+  // A closed dialog does not always hand the focus back to the window it was over (no window
+  // manager, some compositors); the preview's keys work only while it is the active window.
+  raise();
+  activateWindow();
+}
+
 void PrintPreviewWindow::PrintClick() {
   QPrinter& printer = ProgramPrinter();
-  if (!RunPrintDialog(printer, this)) return;
+  const bool accepted = RunPrintDialog(printer, this);
+  TakeFocusBack();
+  if (!accepted) return;
   // A printer that cannot print ends the printout silently, as every printout of the program.
   PrintPages(printer, document_.printout);
   // The dialog may have changed the paper or the orientation.
@@ -195,6 +206,7 @@ void PrintPreviewWindow::SavePdfClick() {
   const QString proposed =
       QDir(QString::fromStdString(document_.folder.string())).filePath(document_.pdf_file_name);
   const QString path = RunSavePdfDialog(this, proposed);
+  TakeFocusBack();
   if (path.isEmpty()) return;
   const QPrinter& printer = ProgramPrinter();
   const QString problem = WritePdfFile(

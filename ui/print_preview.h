@@ -55,6 +55,7 @@ class PrintPreviewWindow : public QWidget {
  private:
   QAction* AddCommand(const QString& caption, const QKeySequence& shortcut, const char* name);
   void ShowPageNumber();
+  void TakeFocusBack();
 
   PreviewDocument document_;
   QPrintPreviewWidget* preview_ = nullptr;

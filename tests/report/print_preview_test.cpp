@@ -114,6 +114,20 @@ TEST_F(print_preview_test, report_preview_saves_with_enter_and_replaces_only_whe
     EXPECT_EQ(test::ReadWholeFile(pdf).startsWith("%PDF-"), answer == QMessageBox::Yes);
   }
 
+  // Ctrl+P: the program's print dialog, then every page on the printer it chose.
+  const QString printed = folder_.filePath(QStringLiteral("impresso.pdf"));
+  SetPrintDialogForTesting([&printed](QPrinter& printer, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printed);
+    return true;
+  });
+  // The window takes the focus back from the closed dialogs once the event loop ran.
+  QCoreApplication::processEvents();
+  QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+  SetPrintDialogForTesting(nullptr);
+  EXPECT_EQ(test::PdfPageCount(test::ReadWholeFile(printed)),
+            window->Document().printout.page_count);
+
   // A file that cannot be written is told, with its name.
   SetSavePdfDialogForTesting([this](QWidget*, const QString&) {
     return folder_.filePath(QStringLiteral("sem pasta/MARIA 2027.pdf"));
@@ -129,6 +143,13 @@ TEST_F(print_preview_test, chart_and_texts_windows_preview_their_own_printouts) 
   TVemapa chart_window;
   chart_window.Chart = test::ChartFor("MARIA", 15, 6, 1975);
   chart_window.ChartName = QStringLiteral("MARIA");
+  chart_window.SetYearText(QStringLiteral("2028"));
+  // "&Relatório..." of the window: the report of the year in its box.
+  PrintPreviewWindow* report = OpenReportPreview(chart_window);
+  EXPECT_EQ(report->windowTitle(), QStringLiteral("Relatório - MARIA"));
+  EXPECT_EQ(report->Document().pdf_file_name, QStringLiteral("MARIA 2028.pdf"));
+  delete report;
+
   chart_window.VisualizarImpressao1->trigger();
   auto* chart_preview = chart_window.findChild<PrintPreviewWindow*>();
   ASSERT_NE(chart_preview, nullptr);
