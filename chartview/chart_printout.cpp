@@ -97,4 +97,17 @@ bool PrintChartPrintout(QPrinter& printer, const ChartPrintout& printout) {
   return painter.end();
 }
 
+PreviewDocument ChartPreviewDocument(const ChartPrintout& printout, const QString& chart_name,
+                                     const std::filesystem::path& folder) {
+  PreviewDocument document;
+  document.printout.page_count = 1;
+  document.printout.paint_page = [printout](QPainter& painter, int, int width, int height) {
+    PaintChartPrintout(painter, width, height, printout);
+  };
+  document.window_title = QStringLiteral("Visualizar impressão - ") + chart_name;
+  document.pdf_file_name = chart_name + QStringLiteral(".pdf");
+  document.folder = folder;
+  return document;
+}
+
 }  // namespace vorelim

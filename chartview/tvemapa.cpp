@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
+#include <filesystem>
 
 #include "chart/chart_rules.h"
 #include "chart/text_number.h"
@@ -30,6 +31,7 @@
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
+#include "ui/print_preview.h"
 #include "ui/program_printer.h"
 
 using vorelim::BevelPanel;
@@ -203,6 +205,8 @@ void TVemapa::CreateMenus() {
       add("Imprimir1", QStringLiteral("&Imprimir"), Qt::CTRL | Qt::Key_P, &TVemapa::Imprimir1Click);
   ImprimirSetup1 = add("ImprimirSetup1", QStringLiteral("C&onfigurar Impressão"), QKeySequence(),
                        &TVemapa::ImprimirSetup1Click);
+  VisualizarImpressao1 = add("VisualizarImpressao1", QStringLiteral("&Visualizar impressão"),
+                             QKeySequence(), &TVemapa::VisualizarImpressao1Click);
   Sair1 = add("Sair1", QStringLiteral("&Sair"), Qt::CTRL | Qt::Key_X, &TVemapa::Sair1Click);
   MainMenu1->addMenu(Arquivo1);
 
@@ -359,18 +363,25 @@ void TVemapa::Sair1Click() {
   emit QuitRequested();
 }
 
-void TVemapa::Imprimir1Click() {
+vorelim::ChartPrintout TVemapa::ComposePrintout() {
   // The year in the box is printed whether or not "OK" was pressed for it, and becomes the
   // window's transit year as "OK" would make it; the box itself is left alone.
   TransitYear = FromChart(vorelim::TransitsForYear(Chart, Edit1->text().toStdString()).year_text);
   // The month comes from the calendar date itself, never from a formatted date.
-  const vorelim::ChartPrintout printout =
-      vorelim::ComposeChartPrintout(Chart, TransitYear.toStdString(), vorelim::Today().month);
+  return vorelim::ComposeChartPrintout(Chart, TransitYear.toStdString(), vorelim::Today().month);
+}
 
+void TVemapa::Imprimir1Click() {
+  const vorelim::ChartPrintout printout = ComposePrintout();
   QPrinter& printer = vorelim::ProgramPrinter();
   if (!vorelim::RunPrintDialog(printer, this)) return;
   // A printer that cannot print (none installed, an unwritable file) ends the printout silently.
   vorelim::PrintChartPrintout(printer, printout);
+}
+
+void TVemapa::VisualizarImpressao1Click() {
+  vorelim::OpenPrintPreview(this, vorelim::ChartPreviewDocument(ComposePrintout(), ChartName,
+                                                                std::filesystem::current_path()));
 }
 
 void TVemapa::ImprimirSetup1Click() {

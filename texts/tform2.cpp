@@ -12,6 +12,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
 
 #include "texts/text_catalogue.h"
 #include "texts/text_printing.h"
@@ -112,8 +113,9 @@ TForm2::PageLook TForm2::MakePageLook() const {
       kClientWidth - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * frame - 2 * 4 - 1;
   return {ButtonIcon(QStringLiteral("print")), ButtonIcon(QStringLiteral("copy")),
           ButtonIcon(QStringLiteral("close")),
-          StoredLinesFont(vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Rounded), 16, {.bold = true}),
-                          text_width)};
+          StoredLinesFont(
+              vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Rounded), 16, {.bold = true}),
+              text_width)};
 }
 
 void TForm2::BuildPages() {
@@ -157,6 +159,12 @@ void TForm2::BuildPage(const vorelim::TextEntry& entry, const PageLook& look) {
   connect(print, &QPushButton::clicked, this, [this, index] { PrintButtonClick(index); });
   connect(copy, &QPushButton::clicked, this, [this, index] { CopyButtonClick(index); });
   connect(close, &QPushButton::clicked, this, &TForm2::CloseButtonClick);
+  // The page as its print button prints it, seen first; placed after the designed buttons.
+  auto* preview = new QPushButton(look.print, QStringLiteral("&Visualizar impressão"), panel);
+  preview->setObjectName(QStringLiteral("Visualizar%1").arg(index + 1));
+  const QRect close_place = buttons[2].geometry;
+  preview->setGeometry(close_place.right() + 1 + 24, 0, preview->sizeHint().width(), kPanelHeight);
+  connect(preview, &QPushButton::clicked, this, [this, index] { PreviewButtonClick(index); });
 
   Notebook1->addWidget(page);
   pages_.append(page);
@@ -189,6 +197,17 @@ void TForm2::PrintButtonClick(int index) {
   if (!vorelim::RunPrintDialog(printer, this)) return;
   // A printer that fails ends the printout silently: the user sees what the printer shows.
   vorelim::PrintTextBox(*box, printer);
+}
+
+void TForm2::PreviewButtonClick(int index) {
+  QTextEdit* box = RichEdit(index);
+  if (box == nullptr) return;
+  // A further text's page follows the catalogue's nineteen and carries its caption as the title.
+  const auto& catalogue = vorelim::TextCatalogue();
+  const QString caption = index < catalogue.size() ? catalogue.at(index).caption : windowTitle();
+  vorelim::OpenPrintPreview(
+      this, vorelim::TextPreviewDocument(vorelim::ComposeTextPrintout(*box), caption,
+                                         std::filesystem::current_path()));
 }
 
 void TForm2::CopyButtonClick(int index) {

@@ -2,9 +2,10 @@
 // TForm2, the texts window: one interpretation text of the catalogue in a separate top-level
 // window. The window holds all nineteen texts as the pages of a notebook without tabs; the page is
 // chosen once by SelectPage, before the window is shown. Each page has a panel with three buttons
-// ("I&mprime", "Cop&ia", "Fechar") and a read-only text box. A further text (the comparison's)
-// is shown on one more page, built the same way. The window belongs to the window
-// that opened it, is destroyed with it and is destroyed when it closes.
+// ("I&mprime", "Cop&ia", "Fechar") and a read-only text box; after the three, the panel offers
+// "&Visualizar impressão". A further text (the comparison's) is shown on one more page, built the
+// same way. The window belongs to the window that opened it, is destroyed with it and is destroyed
+// when it closes.
 
 #include <QList>
 #include <QString>
@@ -126,6 +127,9 @@ class TForm2 : public QWidget {
   void PrintButtonClick(int index);
   /// "Cop&ia" of page `index`: puts the selection of the page's text box on the clipboard.
   void CopyButtonClick(int index);
+  /// "&Visualizar impressão" of page `index`: the page as its print button prints it, in the print
+  /// preview window.
+  void PreviewButtonClick(int index);
   /// "Fechar" of any page: closes (and so destroys) the window.
   void CloseButtonClick();
 
