@@ -25,12 +25,10 @@ ComparedPerson PersonOf(const ChartRecord& record, const QString& name) {
 }
 
 // "7 (METAL)"; the number text alone when it names no element (a record made by hand).
-QString NumberCell(const std::string& text, std::optional<Element>& element) {
+QString NumberCell(const std::string& text, const Element* element) {
   const QString number = QString::fromStdString(text);
-  Element found;
-  if (!ElementOfNumber(ReadTextNumber(text), found)) return number;
-  element = found;
-  return number + QStringLiteral(" (") + ElementName(found) + QLatin1Char(')');
+  if (element == nullptr) return number;
+  return number + QStringLiteral(" (") + ElementName(*element) + QLatin1Char(')');
 }
 
 }  // namespace
@@ -42,13 +40,18 @@ Comparison Compare(const ChartRecord& first, const QString& first_name, const Ch
   comparison.second = PersonOf(second, second_name);
   for (std::size_t i = 0; i < comparison.rows.size(); ++i) {
     ComparisonRow& row = comparison.rows[i];
-    row.level = MeaningWord(kLevels[i].meaning);
-    std::optional<Element> a;
-    std::optional<Element> b;
-    row.first = NumberCell((first.*kLevels[i].number)(), a);
-    row.second = NumberCell((second.*kLevels[i].number)(), b);
-    if (a && b) {
-      row.kind = RelationOf(*a, *b);
+    const Level& level = kLevels[i];
+    row.level = MeaningWord(level.meaning);
+    const std::string first_number = (first.*level.number)();
+    const std::string second_number = (second.*level.number)();
+    Element a = Element::Water;
+    Element b = Element::Water;
+    const bool first_known = ElementOfNumber(ReadTextNumber(first_number), a);
+    const bool second_known = ElementOfNumber(ReadTextNumber(second_number), b);
+    row.first = NumberCell(first_number, first_known ? &a : nullptr);
+    row.second = NumberCell(second_number, second_known ? &b : nullptr);
+    if (first_known && second_known) {
+      row.kind = RelationOf(a, b);
       row.relation = RelationWords(*row.kind, first_name, second_name);
     }
   }
