@@ -31,11 +31,7 @@ void BM_ComparisonWindowOpen(benchmark::State& state) {
     auto* window = vorelim::OpenComparison(&frame, jose, QStringLiteral("JOSE"), maria,
                                            QStringLiteral("MARIA"));
     bench::PaintCounter painted(window->SecondStar);
-    if (!bench::WaitForPaint(painted)) {
-      state.SkipWithError("the comparison window was not painted");
-      break;
-    }
-    state.SetIterationTime(bench::Seconds(start, Clock::now()));
+    if (!bench::TimeToPaint(state, painted, start, "the comparison window was not painted")) break;
     delete window;
     QCoreApplication::processEvents();
   }

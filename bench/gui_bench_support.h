@@ -53,6 +53,19 @@ inline double Seconds(std::chrono::steady_clock::time_point from,
   return std::chrono::duration<double>(to - from).count();
 }
 
+/// Waits for `painted` to see a paint (as WaitForPaint) and makes the time from `start` to that
+/// paint the iteration's manual time. Returns false, having marked the run failed with `failure`,
+/// when no paint came.
+inline bool TimeToPaint(benchmark::State& state, const PaintCounter& painted,
+                        std::chrono::steady_clock::time_point start, const char* failure) {
+  if (!WaitForPaint(painted)) {
+    state.SkipWithError(failure);
+    return false;
+  }
+  state.SetIterationTime(Seconds(start, std::chrono::steady_clock::now()));
+  return true;
+}
+
 /// The chart program's surroundings for a benchmark run.
 class Session {
  public:
