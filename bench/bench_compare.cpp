@@ -32,14 +32,9 @@ void BM_ComparisonWindowOpen(benchmark::State& state) {
                                            QStringLiteral("MARIA"));
     bench::PaintCounter painted(window->SecondStar);
     if (!bench::TimeToPaint(state, painted, start, "the comparison window was not painted")) break;
-    delete window;
-    QCoreApplication::processEvents();
+    bench::DeleteWindow(window);
   }
 }
 BENCHMARK(BM_ComparisonWindowOpen)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  return bench::RunGuiBenchmarks(argc, argv);
-}

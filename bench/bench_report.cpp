@@ -78,14 +78,9 @@ void BM_ReportPreviewFirstPage(benchmark::State& state) {
     bench::PaintCounter painted(view != nullptr ? view->viewport() : window);
     if (!bench::TimeToPaint(state, painted, start, "the preview was not painted")) break;
     state.counters["pages"] = window->Preview()->pageCount();
-    delete window;
-    QCoreApplication::processEvents();
+    bench::DeleteWindow(window);
   }
 }
 BENCHMARK(BM_ReportPreviewFirstPage)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  return bench::RunGuiBenchmarks(argc, argv);
-}

@@ -116,15 +116,10 @@ void BM_TextsWindowOpen(benchmark::State& state) {
     bench::PaintCounter painted(window->RichEdit(window->CurrentPage())->viewport());
     window->show();
     if (!bench::TimeToPaint(state, painted, start, "the texts window was not painted")) break;
-    delete window;
-    QCoreApplication::processEvents();
+    bench::DeleteWindow(window);
   }
   state.SetLabel(key.toStdString());
 }
 BENCHMARK(BM_TextsWindowOpen)->DenseRange(0, 2)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  return bench::RunGuiBenchmarks(argc, argv);
-}
