@@ -31,19 +31,10 @@ void BM_ComparisonWindowOpen(benchmark::State& state) {
     auto* window = vorelim::OpenComparison(&frame, jose, QStringLiteral("JOSE"), maria,
                                            QStringLiteral("MARIA"));
     bench::PaintCounter painted(window->SecondStar);
-    if (!bench::WaitForPaint(painted)) {
-      state.SkipWithError("the comparison window was not painted");
-      break;
-    }
-    state.SetIterationTime(bench::Seconds(start, Clock::now()));
-    delete window;
-    QCoreApplication::processEvents();
+    if (!bench::TimeToPaint(state, painted, start, "the comparison window was not painted")) break;
+    bench::DeleteWindow(window);
   }
 }
 BENCHMARK(BM_ComparisonWindowOpen)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  return bench::RunGuiBenchmarks(argc, argv);
-}

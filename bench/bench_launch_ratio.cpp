@@ -23,9 +23,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_statistics.h"
+
 extern char** environ;
 
 namespace {
+
+using bench::Median;
 
 long long MonotonicNs() {
   timespec now{};
@@ -67,13 +71,6 @@ std::optional<double> LaunchMs(const std::string& launcher, const std::string& p
   ReapAll();
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || text.empty()) return std::nullopt;
   return static_cast<double>(std::atoll(text.c_str()) - started) / 1e6;
-}
-
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
-  const size_t mid = values.size() / 2;
-  return values.size() % 2 == 1 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
 void BM_KorvexToProgramStarted(benchmark::State& state) {

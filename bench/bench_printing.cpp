@@ -70,7 +70,3 @@ void BM_TextPrintoutPdf(benchmark::State& state) {
 BENCHMARK(BM_TextPrintoutPdf)->DenseRange(0, 1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  return bench::RunGuiBenchmarks(argc, argv);
-}

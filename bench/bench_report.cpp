@@ -71,25 +71,16 @@ void BM_ReportPreviewFirstPage(benchmark::State& state) {
   A4Printer();
   for (auto _ : state) {
     const auto start = Clock::now();
-    vorelim::PrintPreviewWindow* window = vorelim::OpenReportPreview(
-        &bench::TheSession().frame(), record, QStringLiteral("MARIA"), year,
-        bench::TheSession().folder().toStdString());
+    vorelim::PrintPreviewWindow* window =
+        vorelim::OpenReportPreview(&bench::TheSession().frame(), record, QStringLiteral("MARIA"),
+                                   year, bench::TheSession().folder().toStdString());
     auto* view = window->Preview()->findChild<QGraphicsView*>();
     bench::PaintCounter painted(view != nullptr ? view->viewport() : window);
-    if (!bench::WaitForPaint(painted)) {
-      state.SkipWithError("the preview was not painted");
-      break;
-    }
-    state.SetIterationTime(bench::Seconds(start, Clock::now()));
+    if (!bench::TimeToPaint(state, painted, start, "the preview was not painted")) break;
     state.counters["pages"] = window->Preview()->pageCount();
-    delete window;
-    QCoreApplication::processEvents();
+    bench::DeleteWindow(window);
   }
 }
 BENCHMARK(BM_ReportPreviewFirstPage)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  return bench::RunGuiBenchmarks(argc, argv);
-}

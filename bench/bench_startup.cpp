@@ -22,9 +22,13 @@
 #include <string>
 #include <vector>
 
+#include "bench_statistics.h"
+
 extern char** environ;
 
 namespace {
+
+using bench::Median;
 
 struct Startup {
   double ms = 0;    // spawn to idle
@@ -101,13 +105,6 @@ std::optional<Startup> StartUntilIdle(const std::string& program, const std::str
     return std::nullopt;
   }
   return Startup{static_cast<double>(idle_ns - started) / 1e6, rss_kb};
-}
-
-double Median(std::vector<double> values) {
-  if (values.empty()) return 0;
-  std::sort(values.begin(), values.end());
-  const size_t mid = values.size() / 2;
-  return values.size() % 2 == 1 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
 }
 
 void BM_StartupToIdle(benchmark::State& state) {

@@ -33,11 +33,7 @@ void BM_ChartWindowOpenLoadChartFirstPaint(benchmark::State& state) {
     const auto start = Clock::now();
     auto* window = frame.OpenChartWindow(QStringLiteral("MARIA"));
     bench::PaintCounter painted(window->PaintBox1);
-    if (!bench::WaitForPaint(painted)) {
-      state.SkipWithError("the chart window was not painted");
-      break;
-    }
-    state.SetIterationTime(bench::Seconds(start, Clock::now()));
+    if (!bench::TimeToPaint(state, painted, start, "the chart window was not painted")) break;
     CloseChartWindow(window);
   }
 }
@@ -71,11 +67,7 @@ void BM_LoadChartFirstPaint(benchmark::State& state) {
     bench::PaintCounter painted(window->PaintBox1);
     const auto start = Clock::now();
     window->LoadChart(QStringLiteral("MARIA"));
-    if (!bench::WaitForPaint(painted)) {
-      state.SkipWithError("the loaded chart was not painted");
-      break;
-    }
-    state.SetIterationTime(bench::Seconds(start, Clock::now()));
+    if (!bench::TimeToPaint(state, painted, start, "the loaded chart was not painted")) break;
     CloseChartWindow(window);
   }
 }
@@ -105,11 +97,7 @@ void BM_TransitsOk(benchmark::State& state) {
     bench::PaintCounter painted(window->StringGrid1);
     const auto start = Clock::now();
     window->Button1->click();
-    if (!bench::WaitForPaint(painted)) {
-      state.SkipWithError("the transit grid was not painted");
-      break;
-    }
-    state.SetIterationTime(bench::Seconds(start, Clock::now()));
+    if (!bench::TimeToPaint(state, painted, start, "the transit grid was not painted")) break;
   }
   CloseChartWindow(window);
 }
@@ -127,20 +115,11 @@ void BM_TextsWindowOpen(benchmark::State& state) {
     window->SelectPage(key);
     bench::PaintCounter painted(window->RichEdit(window->CurrentPage())->viewport());
     window->show();
-    if (!bench::WaitForPaint(painted)) {
-      state.SkipWithError("the texts window was not painted");
-      break;
-    }
-    state.SetIterationTime(bench::Seconds(start, Clock::now()));
-    delete window;
-    QCoreApplication::processEvents();
+    if (!bench::TimeToPaint(state, painted, start, "the texts window was not painted")) break;
+    bench::DeleteWindow(window);
   }
   state.SetLabel(key.toStdString());
 }
 BENCHMARK(BM_TextsWindowOpen)->DenseRange(0, 2)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  return bench::RunGuiBenchmarks(argc, argv);
-}

@@ -47,10 +47,30 @@ inline bool WaitForPaint(const PaintCounter& counter) {
   return counter.count() > 0;
 }
 
+/// Deletes a window the benchmark opened and runs the events its deletion posted, so that the
+/// next iteration starts from a settled frame.
+inline void DeleteWindow(QWidget* window) {
+  delete window;
+  QCoreApplication::processEvents();
+}
+
 /// Seconds between two steady-clock points, for manual timing.
 inline double Seconds(std::chrono::steady_clock::time_point from,
                       std::chrono::steady_clock::time_point to) {
   return std::chrono::duration<double>(to - from).count();
+}
+
+/// Waits for `painted` to see a paint (as WaitForPaint) and makes the time from `start` to that
+/// paint the iteration's manual time. Returns false, having marked the run failed with `failure`,
+/// when no paint came.
+inline bool TimeToPaint(benchmark::State& state, const PaintCounter& painted,
+                        std::chrono::steady_clock::time_point start, const char* failure) {
+  if (!WaitForPaint(painted)) {
+    state.SkipWithError(failure);
+    return false;
+  }
+  state.SetIterationTime(Seconds(start, std::chrono::steady_clock::now()));
+  return true;
 }
 
 /// The chart program's surroundings for a benchmark run.
@@ -82,8 +102,8 @@ inline Session& TheSession() {
   return *current_session;
 }
 
-/// main() of a window benchmark program: the application and the session first, then the
-/// benchmarks.
+/// main() of a window benchmark program (bench/gui_bench_main.cpp): the application and the session
+/// first, then the benchmarks.
 inline int RunGuiBenchmarks(int argc, char** argv) {
   if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);

@@ -1,30 +1,27 @@
 #include "chart/chart_record.h"
 
 #include <algorithm>
+#include <iterator>
 #include <optional>
 
 #include "chart/windows1252.h"
 
 namespace vorelim {
 
+namespace {
+
+// The capacity of each field, in ChartField order. The fields lie back to back from the start of
+// the record, each a length byte followed by its characters.
+constexpr std::size_t kCapacities[] = {kChartNameLength, 2, 8, 4, 1, 1, 1};
+
+}  // namespace
+
 FieldLayout LayoutOf(ChartField field) {
-  switch (field) {
-    case ChartField::Name:
-      return {0, kChartNameLength};
-    case ChartField::BirthDay:
-      return {16, 2};
-    case ChartField::BirthMonth:
-      return {19, 8};
-    case ChartField::BirthYear:
-      return {28, 4};
-    case ChartField::Personality:
-      return {33, 1};
-    case ChartField::Control:
-      return {35, 1};
-    case ChartField::Tendency:
-      return {37, 1};
-  }
-  return {0, 0};
+  const auto index = static_cast<std::size_t>(field);
+  if (index >= std::size(kCapacities)) return {0, 0};
+  std::size_t offset = 0;
+  for (std::size_t before = 0; before < index; ++before) offset += 1 + kCapacities[before];
+  return {offset, kCapacities[index]};
 }
 
 std::string_view ChartRecord::Raw(ChartField field) const {

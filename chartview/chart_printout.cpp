@@ -4,39 +4,32 @@
 #include <QFont>
 #include <QPainter>
 #include <QPen>
-#include <QPrinter>
 
 #include "chart/chart_rules.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
 #include "ui/designed_words.h"
 #include "ui/fonts.h"
-#include "ui/program_printer.h"
+#include "ui/paged_printout.h"
 
 namespace vorelim {
 namespace {
 
-// The pens of the rings and the star are given in screen pixels of this size.
-constexpr qreal kScreenDpi = 96;
 constexpr int kLabelPoints = 12;
-constexpr int kTitlePoints = 16;
 constexpr int kLinePoints = 12;
-
-QFont PrintoutFont(int points) {
-  // Face and size only, set afresh: no bold or italic left by an earlier printout.
-  // Sized in points, so it keeps its size on paper; the face is the one the windows show, drawn
-  // without ligatures so the PDF holds the letters printed.
-  QFont font = PrintingFont(QFont(InstalledFamily(FaceName(Face::Rounded))));
-  font.setPointSize(points);
-  font.setBold(false);
-  font.setItalic(false);
-  font.setUnderline(false);
-  return font;
-}
 
 // The meaning as the printout writes it, in capitals (UTF-8).
 std::string InCapitals(Meaning meaning) {
   return MeaningWord(meaning).toUpper().toStdString();
+}
+
+// The printout as one sheet without a job name, as the printer, the preview and the PDF take it.
+PagedPrintout ChartPages(const ChartPrintout& printout) {
+  PagedPrintout pages;
+  pages.paint_page = [printout](QPainter& painter, int, int width, int height) {
+    PaintChartPrintout(painter, width, height, printout);
+  };
+  return pages;
 }
 
 }  // namespace
@@ -69,14 +62,14 @@ ChartPrintout ComposeChartPrintout(const ChartRecord& record, std::string_view t
 }
 
 void PaintChartPrintout(QPainter& painter, int w, int h, const ChartPrintout& printout) {
-  DrawRingsAndStar(painter, printout.marks, w, h, painter.device()->logicalDpiY() / kScreenDpi);
+  DrawRingsAndStar(painter, printout.marks, w, h, ScreenPixel(painter));
 
   painter.setPen(QPen(QColor(0, 0, 0)));
   painter.setFont(PrintoutFont(kLabelPoints));
   const std::array<PlacedText, 6> labels = PrintoutLabels(w, h);
   DrawPlacedTexts(painter, labels);
 
-  painter.setFont(PrintoutFont(kTitlePoints));
+  painter.setFont(PrintoutFont(kPrintoutTitlePoints));
   const PlacedText title[] = {{"ESTRELA DOS CINCO ELEMENTOS", PrintoutTitlePosition(w, h)}};
   DrawPlacedTexts(painter, title);
 
@@ -88,22 +81,13 @@ void PaintChartPrintout(QPainter& painter, int w, int h, const ChartPrintout& pr
 }
 
 bool PrintChartPrintout(QPrinter& printer, const ChartPrintout& printout) {
-  printer.setDocName(QString());
-  QPainter painter;
-  if (!BeginPrintout(painter, printer)) return false;
-  // The painter's origin is the top-left corner of the printable area, and width() and height()
-  // are that area's size in printer pixels.
-  PaintChartPrintout(painter, printer.width(), printer.height(), printout);
-  return painter.end();
+  return PrintPages(printer, ChartPages(printout));
 }
 
 PreviewDocument ChartPreviewDocument(const ChartPrintout& printout, const QString& chart_name,
                                      const std::filesystem::path& folder) {
   PreviewDocument document;
-  document.printout.page_count = 1;
-  document.printout.paint_page = [printout](QPainter& painter, int, int width, int height) {
-    PaintChartPrintout(painter, width, height, printout);
-  };
+  document.printout = ChartPages(printout);
   document.window_title = QStringLiteral("Visualizar impressão - ") + chart_name;
   document.pdf_file_name = chart_name + QStringLiteral(".pdf");
   document.folder = folder;

@@ -10,14 +10,7 @@
 #include <string_view>
 
 #include "chart/chart_record.h"
-#include "ui/print_preview.h"
-
-#include <QtGlobal>
-
-QT_BEGIN_NAMESPACE
-class QPainter;
-class QPrinter;
-QT_END_NAMESPACE
+#include "ui/print_preview.h"  // also declares QPainter and QPrinter
 
 namespace vorelim {
 

@@ -4,21 +4,16 @@
 #include <QFont>
 #include <QPainter>
 #include <QPen>
-#include <QPrinter>
 
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
 #include "compare/comparison.h"
-#include "ui/designed_words.h"
 #include "ui/fonts.h"
-#include "ui/program_printer.h"
+#include "ui/paged_printout.h"
 
 namespace vorelim {
 namespace {
 
-// The pens of the rings and the star are given in screen pixels of this size.
-constexpr qreal kScreenDpi = 96;
-constexpr int kTitlePoints = 16;
 constexpr int kLinePoints = 12;
 constexpr int kLabelPoints = 9;
 constexpr int kTablePoints = 11;
@@ -31,12 +26,6 @@ constexpr int kStarHeight = 12;
 constexpr int kTableTop = 18;
 constexpr int kColumns[4] = {1, 8, 14, 19};
 
-QFont SheetFont(int points) {
-  QFont font = PrintingFont(QFont(InstalledFamily(FaceName(Face::Rounded))));
-  font.setPointSize(points);
-  return font;
-}
-
 // Draws `text` with its top-left corner at (x, y) in the painter's font and pen.
 void DrawAt(QPainter& painter, int x, int y, const QString& text) {
   painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);
@@ -46,7 +35,7 @@ void DrawAt(QPainter& painter, int x, int y, const QString& text) {
 void PaintPerson(QPainter& painter, int left, int w, int h, const ComparedPerson& person) {
   const QPen ink(QColor(0, 0, 0));
   painter.setPen(ink);
-  painter.setFont(SheetFont(kLinePoints));
+  painter.setFont(PrintoutFont(kLinePoints));
   DrawAt(painter, left + Fraction(1, w, 32), Fraction(3, h, 32),
          QStringLiteral("NOME: ") + person.name);
   DrawAt(painter, left + Fraction(1, w, 32), Fraction(4, h, 32),
@@ -56,10 +45,9 @@ void PaintPerson(QPainter& painter, int left, int w, int h, const ComparedPerson
   const int star_h = Fraction(kStarHeight, h, 32);
   painter.save();
   painter.translate(left, Fraction(kStarTop, h, 32));
-  DrawRingsAndStar(painter, person.marks, star_w, star_h,
-                   painter.device()->logicalDpiY() / kScreenDpi);
+  DrawRingsAndStar(painter, person.marks, star_w, star_h, ScreenPixel(painter));
   painter.setPen(ink);
-  painter.setFont(SheetFont(kLabelPoints));
+  painter.setFont(PrintoutFont(kLabelPoints));
   const std::array<PlacedText, 6> labels = PrintoutLabels(star_w, star_h);
   DrawPlacedTexts(painter, labels);
   painter.restore();
@@ -70,14 +58,14 @@ void PaintPerson(QPainter& painter, int left, int w, int h, const ComparedPerson
 void PaintComparisonSheet(QPainter& painter, int w, int h, const Comparison& comparison) {
   painter.setBackgroundMode(Qt::TransparentMode);
   painter.setPen(QPen(QColor(0, 0, 0)));
-  painter.setFont(SheetFont(kTitlePoints));
+  painter.setFont(PrintoutFont(kPrintoutTitlePoints));
   DrawAt(painter, Fraction(1, w, 32), Fraction(1, h, 32), QString::fromUtf8(kComparisonSheetTitle));
 
   PaintPerson(painter, 0, w, h, comparison.first);
   PaintPerson(painter, w / 2, w, h, comparison.second);
 
   painter.setPen(QPen(QColor(0, 0, 0)));
-  painter.setFont(SheetFont(kTablePoints));
+  painter.setFont(PrintoutFont(kTablePoints));
   const auto cells = [&](int line, const QStringList& texts) {
     for (int c = 0; c < 4 && c < texts.size(); ++c) {
       DrawAt(painter, Fraction(kColumns[c], w, 32), Fraction(kTableTop + line, h, 32), texts[c]);
@@ -98,13 +86,11 @@ void PaintComparisonSheet(QPainter& painter, int w, int h, const Comparison& com
 }
 
 bool PrintComparison(QPrinter& printer, const Comparison& comparison) {
-  printer.setDocName(QString());
-  QPainter painter;
-  if (!BeginPrintout(painter, printer)) return false;
-  // The painter's origin is the top-left corner of the printable area, and width() and height()
-  // are that area's size in printer pixels.
-  PaintComparisonSheet(painter, printer.width(), printer.height(), comparison);
-  return painter.end();
+  PagedPrintout sheet;
+  sheet.paint_page = [&comparison](QPainter& painter, int, int width, int height) {
+    PaintComparisonSheet(painter, width, height, comparison);
+  };
+  return PrintPages(printer, sheet);
 }
 
 }  // namespace vorelim

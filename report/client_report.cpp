@@ -11,25 +11,17 @@
 #include "ui/designed_words.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/paged_printout.h"
 
 namespace vorelim {
 namespace {
 
 constexpr int kHeadingPoints = 14;
-constexpr int kTitlePoints = 16;
 constexpr int kTablePoints = 12;
 constexpr int kFooterPoints = 9;
 
 QString FromUtf8(const std::string& text) {
   return QString::fromStdString(text);
-}
-
-// The face of every printout, drawn without ligatures so the PDF holds the letters printed.
-QFont ReportFont(int points, bool bold) {
-  QFont font = PrintingFont(QFont(InstalledFamily(FaceName(Face::Rounded))));
-  font.setPointSize(points);
-  font.setBold(bold);
-  return font;
 }
 
 // Multiply first, then divide, as every printout places its items.
@@ -45,7 +37,7 @@ void DrawAt(QPainter& painter, int x, int y, const QString& text) {
 // The headings of a text page, the last one just above the text's first line (7/64 of the height),
 // two sixty-fourths apart.
 void PaintHeadings(QPainter& painter, const QStringList& headings, int width, int height) {
-  painter.setFont(ReportFont(kHeadingPoints, true));
+  painter.setFont(PrintoutFont(kHeadingPoints, true));
   const int count = static_cast<int>(headings.size());
   for (int k = 0; k < count; ++k) {
     DrawAt(painter, At(width, 1, 8), At(height, 5 - 2 * (count - 1 - k), 64), headings[k]);
@@ -56,7 +48,7 @@ void PaintHeadings(QPainter& painter, const QStringList& headings, int width, in
 // the middle, the page number on the right, drawn in that reading order.
 void PaintFooter(QPainter& painter, const ClientReport& report, int page, int page_count, int width,
                  int height) {
-  painter.setFont(ReportFont(kFooterPoints, false));
+  painter.setFont(PrintoutFont(kFooterPoints));
   const QFontMetrics metrics(painter.font(), painter.device());
   const int y = At(height, 61, 64);
   const QString number = QStringLiteral("página %1 de %2").arg(page + 1).arg(page_count);
@@ -71,14 +63,14 @@ int PaintTable(QPainter& painter, int top_row, const QString& first, const QStri
   const int left = At(width, 1, 8);
   const int right = At(width, 3, 8);
   const auto row_y = [&](int row) { return At(height, 2 * row, 64); };
-  painter.setFont(ReportFont(kTablePoints, true));
+  painter.setFont(PrintoutFont(kTablePoints, true));
   DrawAt(painter, left, row_y(top_row), first);
   DrawAt(painter, right, row_y(top_row), second);
   const int rule_y = row_y(top_row) + QFontMetrics(painter.font(), painter.device()).height();
   // One pixel of a 96-dpi screen wide, on any device.
-  painter.setPen(QPen(Qt::black, painter.device()->logicalDpiY() / 96.0));
+  painter.setPen(QPen(Qt::black, ScreenPixel(painter)));
   painter.drawLine(left, rule_y, At(width, 5, 8), rule_y);
-  painter.setFont(ReportFont(kTablePoints, false));
+  painter.setFont(PrintoutFont(kTablePoints));
   int row = top_row + 1;
   for (const TransitRow& entry : rows) {
     DrawAt(painter, left, row_y(row), entry.label);
@@ -89,9 +81,9 @@ int PaintTable(QPainter& painter, int top_row, const QString& first, const QStri
 }
 
 void PaintTransits(QPainter& painter, const TransitsPage& transits, int width, int height) {
-  painter.setFont(ReportFont(kTitlePoints, true));
+  painter.setFont(PrintoutFont(kPrintoutTitlePoints, true));
   DrawAt(painter, At(width, 1, 8), At(height, 3, 64), transits.title);
-  painter.setFont(ReportFont(kTablePoints, false));
+  painter.setFont(PrintoutFont(kTablePoints));
   DrawAt(painter, At(width, 1, 8), At(height, 7, 64), QStringLiteral("ERA: ") + transits.era);
   const int next = PaintTable(painter, 5, QStringLiteral("ANO"), QStringLiteral("CASA"),
                               transits.years, width, height);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <cstddef>
+#include <span>
 
 namespace vorelim {
 namespace {
@@ -13,7 +14,8 @@ struct CatalogueRow {
   const char* caption;
 };
 
-// Page names, keys, headings and window captions, in notebook order.
+// Page names, keys, headings and window captions: the nineteen pages in notebook order, then the
+// further texts in the order of the relations (chart/elements.h), then the levels.
 constexpr CatalogueRow kRows[] = {
     {"Default", "", "O VORELIM", "FAÇA SEU MAPA"},
     {"agua", "1", "1: ÁGUA", "ÁGUA 1"},
@@ -34,10 +36,6 @@ constexpr CatalogueRow kRows[] = {
     {"c7", "c7", "CASA 7", "CASA 7"},
     {"c8", "c8", "CASA 8", "CASA 8"},
     {"c9", "c9", "CASA 9", "CASA 9"},
-};
-
-// The further texts, in the order of the relations (chart/elements.h), then the levels.
-constexpr CatalogueRow kFurtherRows[] = {
     {"rel_mesmo", "", "MESMO ELEMENTO", "MESMO ELEMENTO"},
     {"rel_nutre", "", "NUTRIR", "NUTRIR"},
     {"rel_nutrido", "", "SER NUTRIDO", "SER NUTRIDO"},
@@ -46,8 +44,10 @@ constexpr CatalogueRow kFurtherRows[] = {
     {"niveis", "", "OS TRÊS NÍVEIS", "OS TRÊS NÍVEIS"},
 };
 
-template <std::size_t N>
-QList<TextEntry> LoadCatalogue(const CatalogueRow (&rows)[N]) {
+// The first rows are the nineteen pages; the rest are the further texts.
+constexpr std::size_t kPageCount = 19;
+
+QList<TextEntry> LoadCatalogue(std::span<const CatalogueRow> rows) {
   QList<TextEntry> entries;
   int index = 0;
   for (const CatalogueRow& row : rows) {
@@ -82,12 +82,12 @@ QStringList SplitStoredLines(const QString& text) {
 }
 
 const QList<TextEntry>& TextCatalogue() {
-  static const QList<TextEntry> entries = LoadCatalogue(kRows);
+  static const QList<TextEntry> entries = LoadCatalogue(std::span(kRows).first(kPageCount));
   return entries;
 }
 
 const QList<TextEntry>& FurtherTexts() {
-  static const QList<TextEntry> entries = LoadCatalogue(kFurtherRows);
+  static const QList<TextEntry> entries = LoadCatalogue(std::span(kRows).subspan(kPageCount));
   return entries;
 }
 

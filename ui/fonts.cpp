@@ -71,4 +71,13 @@ QFont PrintingFont(QFont font) {
   return font;
 }
 
+QFont PrintoutFont(int points, bool bold) {
+  QFont font = PrintingFont(QFont(InstalledFamily(FaceName(Face::Rounded))));
+  font.setPointSize(points);
+  font.setBold(bold);
+  font.setItalic(false);
+  font.setUnderline(false);
+  return font;
+}
+
 }  // namespace vorelim

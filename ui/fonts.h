@@ -45,4 +45,12 @@ QFont DesignFont(const QString& family, int pixel_height, FontStyle style = {});
 /// Scripts that need shaping keep it; the windows keep their fonts as they are.
 QFont PrintingFont(QFont font);
 
+/// The font of the printouts' own texts: the windows' rounded face as PrintingFont draws it,
+/// `points` points high (so it keeps its size on paper), bold or regular and never italic or
+/// underlined: a fresh font, whatever the painter drew with before.
+QFont PrintoutFont(int points, bool bold = false);
+
+/// The size of the printouts' titles, in points.
+inline constexpr int kPrintoutTitlePoints = 16;
+
 }  // namespace vorelim

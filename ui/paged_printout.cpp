@@ -37,6 +37,11 @@ QByteArray PdfTextString(const QString& text) {
 
 }  // namespace
 
+qreal ScreenPixel(const QPainter& painter) {
+  constexpr qreal kScreenDpi = 96;
+  return painter.device()->logicalDpiY() / kScreenDpi;
+}
+
 bool PrintPages(QPrinter& printer, const PagedPrintout& printout) {
   printer.setDocName(printout.title);
   QPainter painter;

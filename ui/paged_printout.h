@@ -28,6 +28,10 @@ struct PagedPrintout {
   PaintPage paint_page;
 };
 
+/// The width of a screen pixel (1/96 inch) in the pixels of the painter's device: 1 on the screen,
+/// the resolution / 96 on a printer. The printouts give their pens in screen pixels.
+qreal ScreenPixel(const QPainter& painter);
+
 /// Prints every page of `printout` on `printer`, one sheet each. Returns false when the printer
 /// cannot begin or cannot start a new sheet; the failure is not shown to the user.
 bool PrintPages(QPrinter& printer, const PagedPrintout& printout);

@@ -57,9 +57,20 @@ class chart_window_drawing_test : public ::testing::Test {
     return window;
   }
 
+  // Prints `window` through an accepted print dialog on a fresh recording printer; returns what
+  // the printer recorded.
+  const vorelim::test::RecordingPaintEngine& PrintRecorded(TVemapa* window) {
+    recorders_.push_back(std::make_unique<RecordingPrinter>(4660, 6716, 600));
+    vorelim::SetProgramPrinterForTesting(recorders_.back().get());
+    vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
+    window->Imprimir1->trigger();
+    return recorders_.back()->record();
+  }
+
   vorelim::test::FixedToday today_{{2026, 12, 7}};
   vorelim::test::TempFolder folder_;
   std::vector<std::unique_ptr<TVemapa>> windows_;
+  std::vector<std::unique_ptr<RecordingPrinter>> recorders_;
 };
 
 // ---- The element drawing ------------------------------------------------------------------
@@ -314,14 +325,8 @@ TEST_F(chart_window_drawing_test, cancel_prints_nothing_and_printer_errors_stay_
 TEST_F(chart_window_drawing_test, printout_is_the_chart_for_the_year_box_and_this_month) {
   // Where each item lies on the page is the printout's own test; this one checks that the window
   // prints its chart for the year box (2026) and today's month (December) on the program printer.
-  RecordingPrinter recorder(4660, 6716, 600);
-  vorelim::SetProgramPrinterForTesting(&recorder);
   const ChartRecord record = ChartFor("LUA", 15, 8, 2017);
-  TVemapa* window = Open(record);
-  vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
-  window->Imprimir1->trigger();
-
-  const auto& rec = recorder.record();
+  const auto& rec = PrintRecorded(Open(record));
   ASSERT_EQ(rec.begins, 1);
   ASSERT_EQ(rec.ends, 1);
   RecordingPrinter expected(4660, 6716, 600);
@@ -341,24 +346,18 @@ TEST_F(chart_window_drawing_test, printout_is_the_chart_for_the_year_box_and_thi
 }
 
 TEST_F(chart_window_drawing_test, printout_uses_the_year_box_and_replaces_a_year_before_birth) {
-  RecordingPrinter recorder(4660, 6716, 600);
-  vorelim::SetProgramPrinterForTesting(&recorder);
   TVemapa* future = Open(ChartFor("FUTURO", 15, 8, 2030));
-  vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
-  future->Imprimir1->trigger();
-  ASSERT_EQ(recorder.record().texts.size(), 15u);
-  EXPECT_EQ(recorder.record().texts[13].text, QStringLiteral("CASA 2030: 5"));
+  const auto& printed = PrintRecorded(future);
+  ASSERT_EQ(printed.texts.size(), 15u);
+  EXPECT_EQ(printed.texts[13].text, QStringLiteral("CASA 2030: 5"));
   EXPECT_EQ(future->Edit1->text(), QStringLiteral("2026"));  // the box stays as it was
 
   // A year moved with the up-down control prints without "OK".
-  RecordingPrinter second(4660, 6716, 600);
-  vorelim::SetProgramPrinterForTesting(&second);
   TVemapa* window = Open(ChartFor("LUA", 15, 8, 2017));
-  vorelim::SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
   window->UpDown1->StepUp();
-  window->Imprimir1->trigger();
-  ASSERT_EQ(second.record().texts.size(), 15u);
-  EXPECT_EQ(second.record().texts[13].text, QStringLiteral("CASA 2027: 6"));
+  const auto& second = PrintRecorded(window);
+  ASSERT_EQ(second.texts.size(), 15u);
+  EXPECT_EQ(second.texts[13].text, QStringLiteral("CASA 2027: 6"));
   EXPECT_EQ(window->TransitYear, QStringLiteral("2027"));
 }
 

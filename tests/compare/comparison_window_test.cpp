@@ -31,14 +31,15 @@ namespace {
 
 using test::ChartFor;
 
-struct Couple {
+struct Person {
   const char* name;
-  const char* first_name;
-  ChartRecord first;
-  const char* second_name;
-  ChartRecord second;
+  int day, month, year;
+  const char* date;  // as the window writes it
+};
+
+struct Couple {
+  Person first, second;
   const char* title;
-  const char* dates[2];
   // Per level: first cell, second cell, relation.
   const char* rows[3][3];
   // The caption of the texts window that Enter on each row opens.
@@ -47,34 +48,25 @@ struct Couple {
 
 // JOSE 5/4/1990 has 1, 6, 9 (water, metal, fire); MARIA 15/6/1975 has 7, 4, 8 (metal, wood,
 // earth). PEDRO 8/10/1936 has 1, 1, 5 (water, water, earth); ANA 15/8/1968 has 5, 5, 5 (earth).
-const Couple& Couple1() {
-  static const Couple couple = {"JOSE and MARIA",
-                                "JOSE",
-                                ChartFor("JOSE", 5, 4, 1990),
-                                "MARIA",
-                                ChartFor("MARIA", 15, 6, 1975),
-                                "Comparação - JOSE e MARIA",
-                                {"5/4/1990", "15/6/1975"},
-                                {{"1 (ÁGUA)", "7 (METAL)", "MARIA nutre JOSE"},
-                                 {"6 (METAL)", "4 (MADEIRA)", "JOSE domina MARIA"},
-                                 {"9 (FOGO)", "8 (TERRA)", "JOSE nutre MARIA"}},
-                                {"SER NUTRIDO", "DOMINAR", "NUTRIR"}};
-  return couple;
-}
+constexpr Couple kCouples[] = {
+    {{"JOSE", 5, 4, 1990, "5/4/1990"},
+     {"MARIA", 15, 6, 1975, "15/6/1975"},
+     "Comparação - JOSE e MARIA",
+     {{"1 (ÁGUA)", "7 (METAL)", "MARIA nutre JOSE"},
+      {"6 (METAL)", "4 (MADEIRA)", "JOSE domina MARIA"},
+      {"9 (FOGO)", "8 (TERRA)", "JOSE nutre MARIA"}},
+     {"SER NUTRIDO", "DOMINAR", "NUTRIR"}},
+    {{"PEDRO", 8, 10, 1936, "8/10/1936"},
+     {"ANA", 15, 8, 1968, "15/8/1968"},
+     "Comparação - PEDRO e ANA",
+     {{"1 (ÁGUA)", "5 (TERRA)", "ANA domina PEDRO"},
+      {"1 (ÁGUA)", "5 (TERRA)", "ANA domina PEDRO"},
+      {"5 (TERRA)", "5 (TERRA)", "mesmo elemento"}},
+     {"SER DOMINADO", "SER DOMINADO", "MESMO ELEMENTO"}},
+};
 
-const Couple& Couple2() {
-  static const Couple couple = {"PEDRO and ANA",
-                                "PEDRO",
-                                ChartFor("PEDRO", 8, 10, 1936),
-                                "ANA",
-                                ChartFor("ANA", 15, 8, 1968),
-                                "Comparação - PEDRO e ANA",
-                                {"8/10/1936", "15/8/1968"},
-                                {{"1 (ÁGUA)", "5 (TERRA)", "ANA domina PEDRO"},
-                                 {"1 (ÁGUA)", "5 (TERRA)", "ANA domina PEDRO"},
-                                 {"5 (TERRA)", "5 (TERRA)", "mesmo elemento"}},
-                                {"SER DOMINADO", "SER DOMINADO", "MESMO ELEMENTO"}};
-  return couple;
+ChartRecord ChartOf(const Person& person) {
+  return ChartFor(person.name, person.day, person.month, person.year);
 }
 
 QString U(const char* utf8) {
@@ -91,8 +83,8 @@ class comparison_window_test : public ::testing::Test {
   }
 
   ComparisonWindow* Open(const Couple& couple) {
-    ComparisonWindow* window = OpenComparison(owner_, couple.first, U(couple.first_name),
-                                              couple.second, U(couple.second_name));
+    ComparisonWindow* window = OpenComparison(owner_, ChartOf(couple.first), U(couple.first.name),
+                                              ChartOf(couple.second), U(couple.second.name));
     if (QApplication::activeWindow() != window) QApplication::setActiveWindow(window);
     EXPECT_TRUE(QTest::qWaitForWindowActive(window));
     return window;
@@ -102,48 +94,47 @@ class comparison_window_test : public ::testing::Test {
 };
 
 TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
-  for (const Couple* couple : {&Couple1(), &Couple2()}) {
-    SCOPED_TRACE(couple->name);
-    ComparisonWindow* window = Open(*couple);
+  for (const Couple& couple : kCouples) {
+    SCOPED_TRACE(couple.title);
+    ComparisonWindow* window = Open(couple);
     EXPECT_TRUE(window->isWindow());
-    EXPECT_EQ(window->windowTitle(), U(couple->title));
+    EXPECT_EQ(window->windowTitle(), U(couple.title));
 
     // The people, first person first, with the birth date as the chart window writes it.
     const QList<ElementStar*> stars = window->findChildren<ElementStar*>();
     ASSERT_EQ(stars.size(), 2);
-    EXPECT_EQ(window->FirstStar->Marks(), couple->first.Elements());
-    EXPECT_EQ(window->SecondStar->Marks(), couple->second.Elements());
+    EXPECT_EQ(window->FirstStar->Marks(), ChartOf(couple.first).Elements());
+    EXPECT_EQ(window->SecondStar->Marks(), ChartOf(couple.second).Elements());
     QAccessibleInterface* star = QAccessible::queryAccessibleInterface(window->SecondStar);
     ASSERT_NE(star, nullptr);
     EXPECT_EQ(star->role(), QAccessible::Graphic);
     EXPECT_EQ(star->text(QAccessible::Name),
-              QStringLiteral("Estrela dos elementos de ") + U(couple->second_name));
+              QStringLiteral("Estrela dos elementos de ") + U(couple.second.name));
     EXPECT_EQ(star->text(QAccessible::Description),
-              ElementDrawingDescription(couple->second.Elements()));
+              ElementDrawingDescription(ChartOf(couple.second).Elements()));
     QStringList labels;
     for (const QLabel* label : window->findChildren<QLabel*>()) labels << label->text();
     EXPECT_EQ(
         labels,
-        (QStringList{U(couple->first_name), QStringLiteral("Nasceu em ") + U(couple->dates[0]),
-                     U(couple->second_name), QStringLiteral("Nasceu em ") + U(couple->dates[1])}));
+        (QStringList{U(couple.first.name), QStringLiteral("Nasceu em ") + U(couple.first.date),
+                     U(couple.second.name), QStringLiteral("Nasceu em ") + U(couple.second.date)}));
 
     // The table: a row per level, its headers, and the relation in words.
     QTableWidget* table = window->Table;
     ASSERT_EQ(table->rowCount(), 3);
     ASSERT_EQ(table->columnCount(), 3);
-    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), U(couple->first_name));
-    EXPECT_EQ(table->horizontalHeaderItem(1)->text(), U(couple->second_name));
+    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), U(couple.first.name));
+    EXPECT_EQ(table->horizontalHeaderItem(1)->text(), U(couple.second.name));
     EXPECT_EQ(table->horizontalHeaderItem(2)->text(), QStringLiteral("Relação"));
     const char* levels[3] = {"Personalidade", "Controle", "Tendência"};
-    QString copied = QStringLiteral("Nível\t%1\t%2\tRelação\n")
-                         .arg(U(couple->first_name), U(couple->second_name));
+    QString copied =
+        QStringLiteral("Nível\t%1\t%2\tRelação\n").arg(U(couple.first.name), U(couple.second.name));
     for (int r = 0; r < 3; ++r) {
       SCOPED_TRACE(levels[r]);
       EXPECT_EQ(table->verticalHeaderItem(r)->text(), U(levels[r]));
-      for (int c = 0; c < 3; ++c) EXPECT_EQ(table->item(r, c)->text(), U(couple->rows[r][c]));
-      copied += U(levels[r]) + QLatin1Char('\t') + U(couple->rows[r][0]) + QLatin1Char('\t') +
-                U(couple->rows[r][1]) + QLatin1Char('\t') + U(couple->rows[r][2]) +
-                QLatin1Char('\n');
+      for (int c = 0; c < 3; ++c) EXPECT_EQ(table->item(r, c)->text(), U(couple.rows[r][c]));
+      copied += U(levels[r]) + QLatin1Char('\t') + U(couple.rows[r][0]) + QLatin1Char('\t') +
+                U(couple.rows[r][1]) + QLatin1Char('\t') + U(couple.rows[r][2]) + QLatin1Char('\n');
     }
     window->CopyButton->click();
     EXPECT_EQ(QApplication::clipboard()->text(), copied);
@@ -160,9 +151,9 @@ TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
       QList<TForm2*> opened = window->findChildren<TForm2*>();
       ASSERT_EQ(opened.size(), r + 1);
       TForm2* text = opened.last();
-      EXPECT_EQ(text->windowTitle(), U(couple->texts[r]));
+      EXPECT_EQ(text->windowTitle(), U(couple.texts[r]));
       EXPECT_TRUE(
-          text->RichEdit(text->CurrentPage())->toPlainText().startsWith(U(couple->texts[r])));
+          text->RichEdit(text->CurrentPage())->toPlainText().startsWith(U(couple.texts[r])));
     }
     // A double-click on a cell opens its row's text too; the levels button opens the levels'.
     const QRect cell = table->visualItemRect(table->item(1, 2));
@@ -172,7 +163,7 @@ TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
     QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
     QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, cell.center());
     ASSERT_EQ(window->findChildren<TForm2*>().size(), 4);
-    EXPECT_EQ(window->findChildren<TForm2*>().last()->windowTitle(), U(couple->texts[1]));
+    EXPECT_EQ(window->findChildren<TForm2*>().last()->windowTitle(), U(couple.texts[1]));
     window->LevelsButton->click();
     EXPECT_EQ(window->findChildren<TForm2*>().last()->windowTitle(),
               QStringLiteral("OS TRÊS NÍVEIS"));
@@ -182,7 +173,7 @@ TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
 // One searchable PDF page through the program's printer and its print dialog, with both stars,
 // both people, the headings and every row; a cancelled dialog prints nothing.
 TEST_F(comparison_window_test, prints_its_sheet_to_a_pdf_page) {
-  ComparisonWindow* window = Open(Couple1());
+  ComparisonWindow* window = Open(kCouples[0]);
   test::RecordingPrinter recorder(4660, 6716, 600);
   SetProgramPrinterForTesting(&recorder);
   SetPrintDialogForTesting([](QPrinter&, QWidget*) { return false; });
@@ -214,8 +205,8 @@ TEST_F(comparison_window_test, prints_its_sheet_to_a_pdf_page) {
       QStringLiteral("DATA NASC: 15/6/1975"),   QStringLiteral("NÍVEL JOSE MARIA RELAÇÃO")};
   const char* levels[3] = {"Personalidade", "Controle", "Tendência"};
   for (int r = 0; r < 3; ++r) {
-    expected << U(levels[r]) + QLatin1Char(' ') + U(Couple1().rows[r][0]) + QLatin1Char(' ') +
-                    U(Couple1().rows[r][1]) + QLatin1Char(' ') + U(Couple1().rows[r][2]);
+    expected << U(levels[r]) + QLatin1Char(' ') + U(kCouples[0].rows[r][0]) + QLatin1Char(' ') +
+                    U(kCouples[0].rows[r][1]) + QLatin1Char(' ') + U(kCouples[0].rows[r][2]);
   }
   for (const QString& line : expected)
     EXPECT_TRUE(words.contains(line)) << line.toStdString() << " in " << words.toStdString();

@@ -228,12 +228,17 @@ class text_print_test : public ::testing::Test {
   QPrinter printer_{QPrinter::HighResolution};
 };
 
-TEST_F(text_print_test, short_text_prints_its_lines_on_one_sheet) {
-  TForm2 window(nullptr);
-  window.SelectPage(QStringLiteral("4"));
-  window.resize(1000, 600);
+// Shows `window` on the page that `key` selects, `width` x `height` pixels, laid out.
+void ShowPage(TForm2& window, const QString& key, int width, int height) {
+  window.SelectPage(key);
+  window.resize(width, height);
   window.show();
   QApplication::processEvents();
+}
+
+TEST_F(text_print_test, short_text_prints_its_lines_on_one_sheet) {
+  TForm2 window(nullptr);
+  ShowPage(window, QStringLiteral("4"), 1000, 600);
   const QStringList shown = DisplayLines(*window.RichEdit(4));
   ASSERT_EQ(shown, TextCatalogue().at(4).lines) << "a wide box shows the stored lines unwrapped";
   PrintAndCheck(window, 4, "BitBtn9");
@@ -241,10 +246,7 @@ TEST_F(text_print_test, short_text_prints_its_lines_on_one_sheet) {
 
 TEST_F(text_print_test, narrow_window_wraps_past_57_lines_onto_a_second_sheet) {
   TForm2 window(nullptr);
-  window.SelectPage(QStringLiteral("c8"));
-  window.resize(290, 400);
-  window.show();
-  QApplication::processEvents();
+  ShowPage(window, QStringLiteral("c8"), 290, 400);
   const qsizetype shown = DisplayLines(*window.RichEdit(17)).size();
   ASSERT_GT(shown, kTextLinesPerSheet);
   ASSERT_LE(shown, 2 * kTextLinesPerSheet);

@@ -11,6 +11,22 @@
 
 namespace {
 
+// Faces as the windows ask for them, designed or installed, in any letter case, and the installed
+// family each one gets.
+struct FaceRow {
+  const char* asked;
+  const char* installed;
+};
+constexpr FaceRow kFaces[] = {
+    {"VAG Rounded Th", "Comfortaa"},
+    {"VAG ROUNDED TH", "Comfortaa"},
+    {"vag rounded th", "Comfortaa"},
+    {"MS Sans Serif", "Liberation Sans"},
+    {"Arial", "Liberation Sans"},  // fontconfig's own alias is not taken for installed
+    {"Liberation Sans", "Liberation Sans"},
+    {"liberation sans", "Liberation Sans"},  // the listed spelling
+};
+
 TEST(fonts_test, designed_faces_resolve_to_the_installed_substitutes) {
   vorelim::RegisterFontSubstitutes();
   vorelim::RegisterFontSubstitutes();  // a second call adds nothing
@@ -19,20 +35,11 @@ TEST(fonts_test, designed_faces_resolve_to_the_installed_substitutes) {
             QStringLiteral("comfortaa"));
   EXPECT_EQ(QFont::substitutes(QStringLiteral("VAG Rounded Th")).count(QStringLiteral("comfortaa")),
             1);
-  const struct {
-    const char* designed;
-    const char* installed;
-  } rows[] = {
-      {"VAG Rounded Th", "Comfortaa"},
-      {"VAG ROUNDED TH", "Comfortaa"},
-      {"MS Sans Serif", "Liberation Sans"},
-      {"Arial", "Liberation Sans"},
-  };
-  for (const auto& row : rows) {
-    const QFont font = vorelim::DesignFont(QString::fromLatin1(row.designed), 11, {.bold = true});
-    EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(row.installed)) << row.designed;
-    EXPECT_EQ(QFontInfo(font).pixelSize(), 11) << row.designed;
-    EXPECT_TRUE(QFontInfo(font).bold()) << row.designed;
+  for (const FaceRow& row : kFaces) {
+    const QFont font = vorelim::DesignFont(QString::fromLatin1(row.asked), 11, {.bold = true});
+    EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(row.installed)) << row.asked;
+    EXPECT_EQ(QFontInfo(font).pixelSize(), 11) << row.asked;
+    EXPECT_TRUE(QFontInfo(font).bold()) << row.asked;
   }
 }
 
@@ -40,19 +47,10 @@ TEST(fonts_test, designed_faces_resolve_to_the_installed_substitutes) {
 // give the very same face and metrics.
 TEST(fonts_test, installed_family_names_the_face_the_designed_name_gets) {
   vorelim::RegisterFontSubstitutes();
-  const struct {
-    const char* asked;
-    const char* installed;
-  } rows[] = {
-      {"VAG Rounded Th", "Comfortaa"},
-      {"vag rounded th", "Comfortaa"},
-      {"MS Sans Serif", "Liberation Sans"},
-      {"Arial", "Liberation Sans"},  // fontconfig's own alias is not taken for installed
-      {"Liberation Sans", "Liberation Sans"},
-      {"liberation sans", "Liberation Sans"},  // the listed spelling
-      {"No Such Face 7", "No Such Face 7"},    // no substitute: left to Qt
-  };
-  for (const auto& row : rows) {
+  // A face with no substitute is left to Qt.
+  EXPECT_EQ(vorelim::InstalledFamily(QStringLiteral("No Such Face 7")),
+            QStringLiteral("No Such Face 7"));
+  for (const FaceRow& row : kFaces) {
     const QString asked = QString::fromLatin1(row.asked);
     const QString installed = vorelim::InstalledFamily(asked);
     EXPECT_EQ(installed, QString::fromLatin1(row.installed)) << row.asked;
