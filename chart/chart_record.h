@@ -76,6 +76,10 @@ class ChartRecord {
   /// three numbers one digit from 1 to 9. Used to warn about files that are not charts.
   bool LooksLikeChart() const;
 
+  /// The birth date as the chart window and the register write it: day, month and year as
+  /// stored, joined by "/" ("15/6/1975"), UTF-8.
+  std::string BirthDateText() const;
+
   friend bool operator==(const ChartRecord&, const ChartRecord&) = default;
 
  private:
