@@ -254,6 +254,12 @@ QString DesktopOpenFailedText(const QString& url) {
       .arg(url);
 }
 
+QString ListNotExportedText(const QString& shown, int error) {
+  QString text = QStringLiteral("A lista não foi gravada em %1.").arg(shown);
+  if (error != 0) text += QStringLiteral("\nMotivo: %1.").arg(SystemErrorReason(error));
+  return text;
+}
+
 QString UnknownFailureText() {
   return QStringLiteral("Erro desconhecido.");
 }

@@ -64,6 +64,10 @@ QString HelpPageUnreadableText(const QString& shown, int error);
 /// The desktop has no program that opens `url` (a web page or an e-mail address).
 QString DesktopOpenFailedText(const QString& url);
 
+/// The register's list could not be written to the file `shown` (native separators), for the
+/// system error `error`; the file is unchanged.
+QString ListNotExportedText(const QString& shown, int error);
+
 /// A failure inside an event handler that gave no text of its own.
 QString UnknownFailureText();
 
