@@ -54,7 +54,7 @@ RegisterWindow::RegisterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* new_chart = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_N), this);
   connect(new_chart, &QShortcut::activated, this, &RegisterWindow::NewChartRequested);
 
-  resize(640, 420);
+  resize(780, 460);
   ReadAsWindow(*this);
 }
 
