@@ -146,10 +146,10 @@ void TFORMDI::CreateMenus() {
   Proximo1 = AddMenuItem(Janela1, "Proximo1", QStringLiteral("Pró&ximo"), Qt::CTRL | Qt::Key_Tab,
                          this, &TFORMDI::Proximo1Click);
   Anterior1 = AddMenuItem(Janela1, "Anterior1", QStringLiteral("&Anterior"),
-                          Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab, this, &TFORMDI::Anterior1Click);
+                          Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, this, &TFORMDI::Anterior1Click);
   // Ctrl+Shift+Tab arrives as Backtab on some platforms and as Shift+Tab on others.
-  Anterior1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
-                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
+  Anterior1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
   connect(Janela1, &QMenu::aboutToShow, this, &TFORMDI::UpdateWindowMenu);
 
   Ajuda1 = vorelim::Named(new QMenu(QStringLiteral("Aju&da"), this), "Ajuda1");
@@ -465,7 +465,20 @@ void TFORMDI::ReloadChartWindows(const std::filesystem::path& path) {
 
 void TFORMDI::FecharMapa1Click() {
   QMdiSubWindow* current = mdi_area_->currentSubWindow();
-  if (current != nullptr && qobject_cast<TVemapa*>(current->widget()) != nullptr) current->close();
+  if (current == nullptr || qobject_cast<TVemapa*>(current->widget()) == nullptr) return;
+  // The chart opened before it comes to the front (the next one when it was the first), not
+  // whichever child the area activated last, which may be the splash window.
+  const QList<TVemapa*> charts = ChartWindows();
+  QMdiSubWindow* next = nullptr;
+  for (qsizetype i = 0; i < charts.size(); ++i) {
+    if (charts[i]->SubWindow() != current) continue;
+    if (i > 0)
+      next = charts[i - 1]->SubWindow();
+    else if (charts.size() > 1)
+      next = charts[1]->SubWindow();
+  }
+  current->close();
+  if (next != nullptr) mdi_area_->setActiveSubWindow(next);
 }
 
 void TFORMDI::Proximo1Click() {

@@ -137,11 +137,13 @@ TEST_F(frame_desk_test, the_window_menu_steps_through_every_chart_and_closes_one
   Press(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab);
   EXPECT_EQ(Active(), QStringLiteral("UM"));
 
-  // Ctrl+W closes the active chart only; Ctrl+F4 does the same.
+  // Ctrl+W closes the active chart only, and another chart comes forward; Ctrl+F4 the same.
   Press(Qt::CTRL | Qt::Key_W);
   EXPECT_EQ(Titles(), (QStringList{"DOIS", "TRES"}));
+  EXPECT_EQ(Active(), QStringLiteral("DOIS"));
   Press(Qt::CTRL | Qt::Key_F4);
-  EXPECT_EQ(Titles().size(), 1);
+  EXPECT_EQ(Titles(), QStringList{"TRES"});
+  EXPECT_EQ(Active(), QStringLiteral("TRES"));
   frame_->FecharTodos1->trigger();
   vorelim::test::RunDeferredDeletes();
   EXPECT_TRUE(Titles().isEmpty());
