@@ -76,8 +76,11 @@ void RegisterWindow::OutraPastaClick() {
   const QString start = QFile::decodeName(QByteArray::fromStdString(list_->folder().native()));
   const QString chosen =
       QFileDialog::getExistingDirectory(this, QStringLiteral("Outra pasta"), start);
-  if (chosen.isEmpty()) return;
-  const std::filesystem::path folder(QFile::encodeName(chosen).toStdString());
+  if (!chosen.isEmpty())
+    ChooseFolder(std::filesystem::path(QFile::encodeName(chosen).toStdString()));
+}
+
+void RegisterWindow::ChooseFolder(const std::filesystem::path& folder) {
   SetFolder(folder);
   list_->FocusSearch();
   emit FolderChosen(list_->folder());

@@ -27,6 +27,8 @@ class RegisterWindow : public QWidget {
   /// Shows the window (or brings it forward) with the focus in its search box.
   void ShowAndFocus();
 
+  /// Lists `folder` and tells FolderChosen, as choosing it with "Outra pasta..." does.
+  void ChooseFolder(const std::filesystem::path& folder);
   /// Writes the rows shown as CSV to `file`; false (after telling the user why) when it fails.
   bool ExportList(const QString& file);
 

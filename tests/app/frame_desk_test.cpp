@@ -24,6 +24,7 @@
 #include "chartview/tvemapa.h"
 #include "newchart/tcriacao.h"
 #include "register/register_list.h"
+#include "register/register_model.h"
 #include "register/register_window.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
@@ -106,6 +107,13 @@ TEST_F(frame_desk_test, the_register_finds_a_client_and_the_frame_opens_her_char
   Press(Qt::CTRL | Qt::Key_F);
   EXPECT_EQ(frame_->registerWindow(), window);
   EXPECT_EQ(search->text(), QStringLiteral("p7"));
+  // Another folder becomes the program's current folder, where "&Novo" writes.
+  const std::filesystem::path other = folder_.path() / "outra";
+  std::filesystem::create_directory(other);
+  WriteChart(other / "ANA.NUM", ChartOf({.name = "ANA"}));
+  window->ChooseFolder(other);
+  EXPECT_EQ(std::filesystem::current_path(), other);
+  EXPECT_EQ(window->list()->model()->totalCount(), 1);
   // "&Novo" from the register is the frame's.
   const qsizetype dialogs = frame_->findChildren<TCriacao*>().size();
   QTest::keyClick(search, Qt::Key_N, Qt::ControlModifier);
