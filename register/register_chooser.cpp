@@ -11,7 +11,7 @@ namespace vorelim {
 RegisterChooser::RegisterChooser(const QString& title, const std::filesystem::path& folder,
                                  QWidget* parent)
     : QDialog(parent) {
-  setObjectName(QStringLiteral("EscolhaDeMapa"));
+  setObjectName(QStringLiteral("RegisterChooser"));
   setWindowTitle(title);
   list_ = new RegisterList(this);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -27,7 +27,7 @@ constexpr int kReloadDelayMs = 250;
 RegisterList::RegisterList(QWidget* parent) : QWidget(parent) {
   auto* label = new QLabel(QStringLiteral("Procurar"), this);
   search_ = new QLineEdit(this);
-  search_->setObjectName(QStringLiteral("Procurar"));
+  search_->setObjectName(QStringLiteral("SearchBox"));
   search_->setAccessibleName(QStringLiteral("Procurar"));
   search_->setAccessibleDescription(
       QStringLiteral("Partes do nome, datas como 15/6/1975 ou números como p7, c4, t8"));
@@ -37,7 +37,7 @@ RegisterList::RegisterList(QWidget* parent) : QWidget(parent) {
 
   model_ = new RegisterModel(this);
   table_ = new QTableView(this);
-  table_->setObjectName(QStringLiteral("Mapas"));
+  table_->setObjectName(QStringLiteral("ChartList"));
   table_->setAccessibleName(QStringLiteral("Mapas da pasta"));
   table_->setModel(model_);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -64,7 +64,7 @@ RegisterList::RegisterList(QWidget* parent) : QWidget(parent) {
   connect(table_, &QTableView::doubleClicked, this, &RegisterList::Choose);
 
   status_ = new QLabel(this);
-  status_->setObjectName(QStringLiteral("Situacao"));
+  status_->setObjectName(QStringLiteral("StatusLine"));
   status_->setWordWrap(true);
   status_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 

@@ -22,16 +22,16 @@
 namespace vorelim {
 
 RegisterWindow::RegisterWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setObjectName(QStringLiteral("Fichario"));
+  setObjectName(QStringLiteral("RegisterWindow"));
   CarryProgramIcon(*this);
   list_ = new RegisterList(this);
   OutraPasta = new QPushButton(QStringLiteral("Outra pasta..."), this);
-  OutraPasta->setObjectName(QStringLiteral("OutraPasta"));
+  OutraPasta->setObjectName(QStringLiteral("OtherFolderButton"));
   Novo = new QPushButton(QStringLiteral("&Novo"), this);
-  Novo->setObjectName(QStringLiteral("Novo"));
+  Novo->setObjectName(QStringLiteral("NewChartButton"));
   Novo->setToolTip(QStringLiteral("Ctrl+N"));
   Exportar = new QPushButton(QStringLiteral("Exportar lista..."), this);
-  Exportar->setObjectName(QStringLiteral("Exportar"));
+  Exportar->setObjectName(QStringLiteral("ExportButton"));
   for (QPushButton* button : {OutraPasta, Novo, Exportar}) button->setAutoDefault(false);
 
   auto* buttons = new QHBoxLayout;
