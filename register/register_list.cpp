@@ -1,7 +1,5 @@
 #include "register/register_list.h"
 
-#include <QFile>
-#include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,6 +10,7 @@
 #include <QVBoxLayout>
 #include <system_error>
 
+#include "register/folder_watcher.h"
 #include "register/register_model.h"
 #include "register/register_texts.h"
 
@@ -91,13 +90,12 @@ RegisterList::RegisterList(QWidget* parent) : QWidget(parent) {
     });
   }
 
-  watcher_ = new QFileSystemWatcher(this);
+  watcher_ = new FolderWatcher(this);
   reload_timer_ = new QTimer(this);
   reload_timer_->setSingleShot(true);
   reload_timer_->setInterval(kReloadDelayMs);
   connect(reload_timer_, &QTimer::timeout, this, &RegisterList::Reload);
-  connect(watcher_, &QFileSystemWatcher::directoryChanged, reload_timer_,
-          qOverload<>(&QTimer::start));
+  connect(watcher_, &FolderWatcher::Changed, reload_timer_, qOverload<>(&QTimer::start));
   connect(model_, &QAbstractItemModel::layoutChanged, this, &RegisterList::UpdateStatus);
 }
 
@@ -109,8 +107,8 @@ void RegisterList::SetFolder(const std::filesystem::path& folder) {
   if (!absolute.has_filename() && absolute.has_parent_path() && absolute != absolute.root_path()) {
     absolute = absolute.parent_path();
   }
-  if (!watcher_->directories().isEmpty()) watcher_->removePaths(watcher_->directories());
   folder_ = absolute;
+  watcher_->Watch(folder_);
   Reload();
   SelectFirstRow();
 }
@@ -123,8 +121,7 @@ void RegisterList::Reload() {
     if (!entry.is_chart()) others_.push_back(entry);
   }
   // A folder removed and made again is a new one to watch; a watched one stays watched.
-  const QString watched = QFile::decodeName(QByteArray::fromStdString(folder_.native()));
-  if (!watcher_->directories().contains(watched) && folder_error_ == 0) watcher_->addPath(watched);
+  if (!watcher_->watching() && folder_error_ == 0) watcher_->Watch(folder_);
   model_->SetEntries(read.entries);
   UpdateStatus();
   emit Reloaded();

@@ -17,7 +17,6 @@
 #include "chart/chart_folder.h"
 
 QT_BEGIN_NAMESPACE
-class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -26,6 +25,7 @@ QT_END_NAMESPACE
 
 namespace vorelim {
 
+class FolderWatcher;
 class RegisterModel;
 
 class RegisterList : public QWidget {
@@ -72,7 +72,7 @@ class RegisterList : public QWidget {
   QTableView* table_ = nullptr;
   QLabel* status_ = nullptr;
   RegisterModel* model_ = nullptr;
-  QFileSystemWatcher* watcher_ = nullptr;
+  FolderWatcher* watcher_ = nullptr;
   QTimer* reload_timer_ = nullptr;
   std::filesystem::path folder_;
   std::vector<ChartEntry> others_;  // the ".NUM" entries that are no charts

@@ -200,6 +200,11 @@ TEST(register_list_test, follows_the_folder_keeping_the_search_and_the_selection
   EXPECT_EQ(list.searchBox()->text(), "1975");
   EXPECT_EQ(Column(*list.model(), RegisterModel::NameColumn), QStringList{"ANA"});
   EXPECT_EQ(list.status()->text(), "1 de 4 mapas");
+
+  // A file manager copying over a chart writes it in place, under the same name.
+  test::WriteFileBytes("bruno.num", test::BytesOf(ChartOf({.name = "bruno", .year = "1975"})));
+  ASSERT_TRUE(reloaded.wait(1000));
+  EXPECT_EQ(Column(*list.model(), RegisterModel::NameColumn), (QStringList{"ANA", "bruno"}));
 }
 
 TEST(register_export_test, writes_the_rows_shown_for_a_spreadsheet) {
