@@ -74,10 +74,6 @@ std::uint8_t ChartRecord::Element(int row, int column) const {
   return bytes_[kElementsOffset + 3 * static_cast<std::size_t>(row - 1) + column];
 }
 
-std::string ChartRecord::BirthDateText() const {
-  return BirthDay() + "/" + BirthMonth() + "/" + BirthYear();
-}
-
 bool ChartRecord::LooksLikeChart() const {
   for (ChartField field :
        {ChartField::Name, ChartField::BirthDay, ChartField::BirthMonth, ChartField::BirthYear}) {

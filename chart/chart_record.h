@@ -65,6 +65,9 @@ class ChartRecord {
   std::string Personality() const { return Text(ChartField::Personality); }
   std::string Control() const { return Text(ChartField::Control); }
   std::string Tendency() const { return Text(ChartField::Tendency); }
+  /// The birth date as the chart window, its printout, the register and the comparison write it:
+  /// day/month/year as stored ("15/6/1975").
+  std::string BirthDate() const { return BirthDay() + "/" + BirthMonth() + "/" + BirthYear(); }
 
   /// The 27 mark bytes, row 1 first (row r at index 3 * (r - 1)).
   ElementMarks Elements() const;
@@ -75,10 +78,6 @@ class ChartRecord {
   /// True when the record holds what the program writes: every length within capacity and the
   /// three numbers one digit from 1 to 9. Used to warn about files that are not charts.
   bool LooksLikeChart() const;
-
-  /// The birth date as the chart window and the register write it: day, month and year as
-  /// stored, joined by "/" ("15/6/1975"), UTF-8.
-  std::string BirthDateText() const;
 
   friend bool operator==(const ChartRecord&, const ChartRecord&) = default;
 

@@ -9,8 +9,7 @@
 #include <algorithm>
 #include <array>
 
-#include "chartview/chart_geometry.h"
-#include "chartview/chart_picture.h"
+#include "chartview/element_description.h"
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
 #include "chartview/transit_grid_accessible.h"
@@ -21,16 +20,6 @@
 
 namespace vorelim {
 namespace {
-
-struct ElementName {
-  Element element;
-  const char* name;
-};
-constexpr std::array<ElementName, 5> kElementNames = {{{Element::Water, "ÁGUA"},
-                                                       {Element::Earth, "TERRA"},
-                                                       {Element::Wood, "MADEIRA"},
-                                                       {Element::Metal, "METAL"},
-                                                       {Element::Fire, "FOGO"}}};
 
 // What each value panel stands for; a screen reader reads it before the value.
 struct PanelMeaning {
@@ -119,35 +108,7 @@ QAccessibleInterface* ChartWindowInterfaces(const QString& class_name, QObject* 
   return nullptr;
 }
 
-QString RingsText(int rings) {
-  if (rings == 0) return QStringLiteral("sem anel");
-  if (rings == 1) return QStringLiteral("1 anel, dominante");
-  return QStringLiteral("%1 anéis, dominante").arg(rings);
-}
-
 }  // namespace
-
-QString ElementDrawingDescription(const ElementMarks& marks) {
-  QStringList parts;
-  for (const ElementName& entry : kElementNames) {
-    QStringList numbers;
-    std::array<bool, 3> ringed{};
-    for (int number = 1; number <= 9; ++number) {
-      Element element;
-      if (!ElementOfNumber(number, element) || element != entry.element) continue;
-      numbers << QString::number(number);
-      // Numbers of one element share their rings, as the drawing draws them.
-      for (int ring = 1; ring <= 3; ++ring) {
-        if (MarksRing(marks, number, ring)) ringed[static_cast<std::size_t>(ring - 1)] = true;
-      }
-    }
-    const int rings = static_cast<int>(std::count(ringed.begin(), ringed.end(), true));
-    parts << QStringLiteral("%1 %2: %3")
-                 .arg(QString::fromUtf8(entry.name), numbers.join(QStringLiteral(", ")),
-                      RingsText(rings));
-  }
-  return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
-}
 
 void InstallChartWindowInterfaces() {
   static const bool installed = [] {

@@ -69,32 +69,6 @@ int Fraction(int numerator, int extent, int denominator) {
   return static_cast<int>(static_cast<std::int64_t>(numerator) * extent / denominator);
 }
 
-bool ElementOfNumber(int number, Element& element) {
-  switch (number) {
-    case 1:
-      element = Element::Water;
-      return true;
-    case 2:
-    case 5:
-    case 8:
-      element = Element::Earth;
-      return true;
-    case 3:
-    case 4:
-      element = Element::Wood;
-      return true;
-    case 6:
-    case 7:
-      element = Element::Metal;
-      return true;
-    case 9:
-      element = Element::Fire;
-      return true;
-    default:
-      return false;
-  }
-}
-
 PixelRect RingRect(Element element, int ring, int w, int h) {
   if (ring < 1 || ring > 3) return {};
   const RingFractions& f = kRings[static_cast<int>(element)][ring - 1];

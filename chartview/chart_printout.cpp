@@ -57,7 +57,7 @@ ChartPrintout ComposeChartPrintout(const ChartRecord& record, std::string_view t
   printout.marks = record.Elements();
   printout.lines = {
       "NOME: " + record.Name(),
-      "DATA NASC: " + record.BirthDay() + "/" + record.BirthMonth() + "/" + record.BirthYear(),
+      "DATA NASC: " + record.BirthDate(),
       InCapitals(Meaning::Personality) + ": " + record.Personality(),
       InCapitals(Meaning::Control) + ": " + record.Control(),
       InCapitals(Meaning::Tendency) + ": " + record.Tendency(),
@@ -95,6 +95,19 @@ bool PrintChartPrintout(QPrinter& printer, const ChartPrintout& printout) {
   // are that area's size in printer pixels.
   PaintChartPrintout(painter, printer.width(), printer.height(), printout);
   return painter.end();
+}
+
+PreviewDocument ChartPreviewDocument(const ChartPrintout& printout, const QString& chart_name,
+                                     const std::filesystem::path& folder) {
+  PreviewDocument document;
+  document.printout.page_count = 1;
+  document.printout.paint_page = [printout](QPainter& painter, int, int width, int height) {
+    PaintChartPrintout(painter, width, height, printout);
+  };
+  document.window_title = QStringLiteral("Visualizar impressão - ") + chart_name;
+  document.pdf_file_name = chart_name + QStringLiteral(".pdf");
+  document.folder = folder;
+  return document;
 }
 
 }  // namespace vorelim

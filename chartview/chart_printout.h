@@ -5,10 +5,12 @@
 // area in printer pixels; fonts are given in points, so they keep their size on paper.
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "chart/chart_record.h"
+#include "ui/print_preview.h"
 
 #include <QtGlobal>
 
@@ -43,5 +45,11 @@ void PaintChartPrintout(QPainter& painter, int w, int h, const ChartPrintout& pr
 /// nothing, when the printer cannot begin (no valid printer, a job in progress, an unwritable
 /// file).
 bool PrintChartPrintout(QPrinter& printer, const ChartPrintout& printout);
+
+/// The printout as the print preview shows it: one sheet, painted by PaintChartPrintout, in a
+/// window titled "Visualizar impressão - " and the chart name, whose "Salvar PDF" proposes the
+/// chart name with ".pdf" in `folder`.
+PreviewDocument ChartPreviewDocument(const ChartPrintout& printout, const QString& chart_name,
+                                     const std::filesystem::path& folder);
 
 }  // namespace vorelim

@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
+#include <filesystem>
 
 #include "chart/chart_rules.h"
 #include "chart/text_number.h"
@@ -30,6 +31,7 @@
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
+#include "ui/print_preview.h"
 #include "ui/program_printer.h"
 
 using vorelim::BevelPanel;
@@ -115,7 +117,8 @@ void TVemapa::CreateControls() {
   };
   make_panel(Panel5, Place("Panel5"), QStringLiteral("NASCEU EM :"));
   make_panel(Panel1, Place("Panel1"), QStringLiteral("TESTE"));
-  make_panel(Panel6, Place("Panel6"), vorelim::MeaningWord(vorelim::Meaning::Personality).toUpper());
+  make_panel(Panel6, Place("Panel6"),
+             vorelim::MeaningWord(vorelim::Meaning::Personality).toUpper());
   make_panel(Panel2, Place("Panel2"), QStringLiteral("Panel2"));
   make_panel(Panel7, Place("Panel7"), vorelim::MeaningWord(vorelim::Meaning::Control).toUpper());
   make_panel(Panel3, Place("Panel3"), QStringLiteral("Panel3"));
@@ -203,6 +206,8 @@ void TVemapa::CreateMenus() {
       add("Imprimir1", QStringLiteral("&Imprimir"), Qt::CTRL | Qt::Key_P, &TVemapa::Imprimir1Click);
   ImprimirSetup1 = add("ImprimirSetup1", QStringLiteral("C&onfigurar Impressão"), QKeySequence(),
                        &TVemapa::ImprimirSetup1Click);
+  VisualizarImpressao1 = add("VisualizarImpressao1", QStringLiteral("&Visualizar impressão"),
+                             QKeySequence(), &TVemapa::VisualizarImpressao1Click);
   Sair1 = add("Sair1", QStringLiteral("&Sair"), Qt::CTRL | Qt::Key_X, &TVemapa::Sair1Click);
   MainMenu1->addMenu(Arquivo1);
 
@@ -273,8 +278,7 @@ void TVemapa::LoadChart(const QString& name, const vorelim::ChartRecord& record,
   Panel2->setText(FromChart(Chart.Personality()));
   Panel3->setText(FromChart(Chart.Control()));
   Panel4->setText(FromChart(Chart.Tendency()));
-  Panel1->setText(FromChart(Chart.BirthDay()) + QLatin1Char('/') + FromChart(Chart.BirthMonth()) +
-                  QLatin1Char('/') + FromChart(Chart.BirthYear()));
+  Panel1->setText(FromChart(Chart.BirthDate()));
 
   // The birth year field holds at most 4 characters; the up-down keeps a valid range even when
   // the birth year is 3000 or later.
@@ -359,18 +363,25 @@ void TVemapa::Sair1Click() {
   emit QuitRequested();
 }
 
-void TVemapa::Imprimir1Click() {
+vorelim::ChartPrintout TVemapa::ComposePrintout() {
   // The year in the box is printed whether or not "OK" was pressed for it, and becomes the
   // window's transit year as "OK" would make it; the box itself is left alone.
   TransitYear = FromChart(vorelim::TransitsForYear(Chart, Edit1->text().toStdString()).year_text);
   // The month comes from the calendar date itself, never from a formatted date.
-  const vorelim::ChartPrintout printout =
-      vorelim::ComposeChartPrintout(Chart, TransitYear.toStdString(), vorelim::Today().month);
+  return vorelim::ComposeChartPrintout(Chart, TransitYear.toStdString(), vorelim::Today().month);
+}
 
+void TVemapa::Imprimir1Click() {
+  const vorelim::ChartPrintout printout = ComposePrintout();
   QPrinter& printer = vorelim::ProgramPrinter();
   if (!vorelim::RunPrintDialog(printer, this)) return;
   // A printer that cannot print (none installed, an unwritable file) ends the printout silently.
   vorelim::PrintChartPrintout(printer, printout);
+}
+
+void TVemapa::VisualizarImpressao1Click() {
+  vorelim::OpenPrintPreview(this, vorelim::ChartPreviewDocument(ComposePrintout(), ChartName,
+                                                                std::filesystem::current_path()));
 }
 
 void TVemapa::ImprimirSetup1Click() {

@@ -15,6 +15,7 @@
 
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
+#include "chartview/chart_printout.h"
 #include "ui/placement.h"
 
 QT_BEGIN_NAMESPACE
@@ -118,6 +119,7 @@ class TVemapa : public QWidget {
   QAction* Fechar1 = nullptr;
   QAction* Imprimir1 = nullptr;
   QAction* ImprimirSetup1 = nullptr;
+  QAction* VisualizarImpressao1 = nullptr;  // the chart sheet in the print preview
   QAction* Sair1 = nullptr;
   QAction* Instrues1 = nullptr;
   // The context menu: the texts the double-clicks open, filled each time it opens.
@@ -141,6 +143,8 @@ class TVemapa : public QWidget {
   void Sair1Click();
   void Imprimir1Click();
   void ImprimirSetup1Click();
+  /// "&Visualizar impressão": the sheet "&Imprimir" prints, in the print preview window.
+  void VisualizarImpressao1Click();
   void Instrues1Click();
   /// Double-clicks on the personality, control and tendency numbers: open the text of the number
   /// shown.
@@ -170,6 +174,8 @@ class TVemapa : public QWidget {
   void CreateMenus();
   void DockGrid();
   void ShowLoadWarning();
+  /// The printout of this window's chart for the year in the box, which becomes the transit year.
+  vorelim::ChartPrintout ComposePrintout();
 
   QString load_warning_;
 };

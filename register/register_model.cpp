@@ -160,7 +160,7 @@ QVariant RegisterModel::data(const QModelIndex& index, int role) const {
     case NameColumn:
       return FromUtf8(entry.record.Name());
     case BirthColumn:
-      return FromUtf8(entry.record.BirthDateText());
+      return FromUtf8(entry.record.BirthDate());
     case PersonalityColumn:
       return FromUtf8(entry.record.Personality());
     case ControlColumn:

@@ -12,6 +12,7 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
 
 #include "texts/text_catalogue.h"
 #include "texts/text_printing.h"
@@ -96,60 +97,87 @@ TForm2::TForm2(QWidget* owner)
 
 TForm2::~TForm2() = default;
 
-void TForm2::BuildPages() {
-  const QIcon print_icon = ButtonIcon(QStringLiteral("print"));
-  const QIcon copy_icon = ButtonIcon(QStringLiteral("copy"));
-  const QIcon close_icon = ButtonIcon(QStringLiteral("close"));
+struct TForm2::PageLook {
+  QIcon print;
+  QIcon copy;
+  QIcon close;
+  QFont text;
+};
+
+TForm2::PageLook TForm2::MakePageLook() const {
   // 12 pt at 96 pixels per inch.
   // The box's text width at the designed client width: less the scroll bar, the frame and the
   // document margin on both sides, and the cursor's pixel.
   const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth);
   const int text_width =
       kClientWidth - style()->pixelMetric(QStyle::PM_ScrollBarExtent) - 2 * frame - 2 * 4 - 1;
-  const QFont text_font = StoredLinesFont(
-      vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Rounded), 16, {.bold = true}),
-      text_width);
+  return {ButtonIcon(QStringLiteral("print")), ButtonIcon(QStringLiteral("copy")),
+          ButtonIcon(QStringLiteral("close")),
+          StoredLinesFont(
+              vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Rounded), 16, {.bold = true}),
+              text_width)};
+}
 
-  for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) {
-    const int index = entry.index;
-    const auto& buttons = kButtons[index];
+void TForm2::BuildPages() {
+  const PageLook look = MakePageLook();
+  for (const vorelim::TextEntry& entry : vorelim::TextCatalogue()) BuildPage(entry, look);
+}
 
-    auto* page = new QWidget(Notebook1);
-    page->setObjectName(entry.page_name);
-    auto* page_layout = new QVBoxLayout(page);
-    page_layout->setContentsMargins(0, 0, 0, 0);
-    page_layout->setSpacing(0);
+void TForm2::BuildPage(const vorelim::TextEntry& entry, const PageLook& look) {
+  // The page's number among the notebook's pages: the further page follows the nineteen.
+  const int index = static_cast<int>(pages_.size());
+  const auto& buttons = kButtons[index];
 
-    auto* panel = new QFrame(page);
-    panel->setObjectName(QStringLiteral("Panel%1").arg(index + 1));
-    panel->setFixedHeight(kPanelHeight);
-    panel->setFrameShape(QFrame::NoFrame);
-    page_layout->addWidget(panel);
+  auto* page = new QWidget(Notebook1);
+  page->setObjectName(entry.page_name);
+  auto* page_layout = new QVBoxLayout(page);
+  page_layout->setContentsMargins(0, 0, 0, 0);
+  page_layout->setSpacing(0);
 
-    auto* box = new QTextEdit(page);
-    box->setObjectName(QStringLiteral("RichEdit%1").arg(index + 1));
-    box->setReadOnly(true);
-    box->setAcceptRichText(false);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setLineWrapMode(QTextEdit::WidgetWidth);
-    box->setFont(text_font);
-    // The text is paper: black letters on the light text ground whatever the colour theme. Its
-    // selection keeps the theme's highlight pair.
-    box->setPalette(vorelim::WithPaper(box->palette(), {QPalette::Text, QPalette::Base}));
-    box->setPlainText(entry.lines.join(QLatin1Char('\n')));
-    page_layout->addWidget(box);
+  auto* panel = new QFrame(page);
+  panel->setObjectName(QStringLiteral("Panel%1").arg(index + 1));
+  panel->setFixedHeight(kPanelHeight);
+  panel->setFrameShape(QFrame::NoFrame);
+  page_layout->addWidget(panel);
 
-    QPushButton* print = MakeButton(panel, buttons[0], QStringLiteral("I&mprime"), print_icon);
-    QPushButton* copy = MakeButton(panel, buttons[1], QStringLiteral("Cop&ia"), copy_icon);
-    QPushButton* close = MakeButton(panel, buttons[2], QStringLiteral("Fechar"), close_icon);
-    connect(print, &QPushButton::clicked, this, [this, index] { PrintButtonClick(index); });
-    connect(copy, &QPushButton::clicked, this, [this, index] { CopyButtonClick(index); });
-    connect(close, &QPushButton::clicked, this, &TForm2::CloseButtonClick);
+  auto* box = new QTextEdit(page);
+  box->setObjectName(QStringLiteral("RichEdit%1").arg(index + 1));
+  box->setReadOnly(true);
+  box->setAcceptRichText(false);
+  box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  box->setLineWrapMode(QTextEdit::WidgetWidth);
+  box->setFont(look.text);
+  // The text is paper: black letters on the light text ground whatever the colour theme. Its
+  // selection keeps the theme's highlight pair.
+  box->setPalette(vorelim::WithPaper(box->palette(), {QPalette::Text, QPalette::Base}));
+  box->setPlainText(entry.lines.join(QLatin1Char('\n')));
+  page_layout->addWidget(box);
 
-    Notebook1->addWidget(page);
-    pages_.append(page);
-    rich_edits_.append(box);
-  }
+  QPushButton* print = MakeButton(panel, buttons[0], QStringLiteral("I&mprime"), look.print);
+  QPushButton* copy = MakeButton(panel, buttons[1], QStringLiteral("Cop&ia"), look.copy);
+  QPushButton* close = MakeButton(panel, buttons[2], QStringLiteral("Fechar"), look.close);
+  connect(print, &QPushButton::clicked, this, [this, index] { PrintButtonClick(index); });
+  connect(copy, &QPushButton::clicked, this, [this, index] { CopyButtonClick(index); });
+  connect(close, &QPushButton::clicked, this, &TForm2::CloseButtonClick);
+  // The page as its print button prints it, seen first; placed after the designed buttons.
+  auto* preview = new QPushButton(look.print, QStringLiteral("&Visualizar impressão"), panel);
+  preview->setObjectName(QStringLiteral("Visualizar%1").arg(index + 1));
+  const QRect close_place = buttons[2].geometry;
+  preview->setGeometry(close_place.right() + 1 + 24, 0, preview->sizeHint().width(), kPanelHeight);
+  connect(preview, &QPushButton::clicked, this, [this, index] { PreviewButtonClick(index); });
+
+  Notebook1->addWidget(page);
+  pages_.append(page);
+  rich_edits_.append(box);
+}
+
+void TForm2::ShowFurtherText(const vorelim::TextEntry& entry) {
+  if (pages_.size() > vorelim::TextCatalogue().size()) return;
+  BuildPage(entry, MakePageLook());
+  const int index = static_cast<int>(pages_.size()) - 1;
+  vorelim::NameTextsPage(*this, index, entry.caption);
+  Notebook1->setCurrentIndex(index);
+  setWindowTitle(entry.caption);
 }
 
 void TForm2::SelectPage(const QString& key) {
@@ -171,6 +199,17 @@ void TForm2::PrintButtonClick(int index) {
   vorelim::PrintTextBox(*box, printer);
 }
 
+void TForm2::PreviewButtonClick(int index) {
+  QTextEdit* box = RichEdit(index);
+  if (box == nullptr) return;
+  // A further text's page follows the catalogue's nineteen and carries its caption as the title.
+  const auto& catalogue = vorelim::TextCatalogue();
+  const QString caption = index < catalogue.size() ? catalogue.at(index).caption : windowTitle();
+  vorelim::OpenPrintPreview(
+      this, vorelim::TextPreviewDocument(vorelim::ComposeTextPrintout(*box), caption,
+                                         std::filesystem::current_path()));
+}
+
 void TForm2::CopyButtonClick(int index) {
   if (QTextEdit* box = RichEdit(index)) vorelim::CopyTextBox(*box);
 }
@@ -187,6 +226,15 @@ void TForm2::showEvent(QShowEvent* event) {
 void TForm2::closeEvent(QCloseEvent* event) {
   setAttribute(Qt::WA_DeleteOnClose);
   event->accept();
+}
+
+TForm2* OpenTextsWindow(QWidget* owner, const vorelim::TextEntry& further_text) {
+  auto* window = new TForm2(owner);
+  window->ShowFurtherText(further_text);
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
 }
 
 TForm2* OpenTextsWindow(QWidget* owner, const QString& key) {

@@ -2,8 +2,10 @@
 // TForm2, the texts window: one interpretation text of the catalogue in a separate top-level
 // window. The window holds all nineteen texts as the pages of a notebook without tabs; the page is
 // chosen once by SelectPage, before the window is shown. Each page has a panel with three buttons
-// ("I&mprime", "Cop&ia", "Fechar") and a read-only text box. The window belongs to the window
-// that opened it, is destroyed with it and is destroyed when it closes.
+// ("I&mprime", "Cop&ia", "Fechar") and a read-only text box; after the three, the panel offers
+// "&Visualizar impressão". A further text (the comparison's) is shown on one more page, built the
+// same way. The window belongs to the window that opened it, is destroyed with it and is destroyed
+// when it closes.
 
 #include <QList>
 #include <QString>
@@ -19,6 +21,10 @@ class QShowEvent;
 class QStackedWidget;
 class QTextEdit;
 QT_END_NAMESPACE
+
+namespace vorelim {
+struct TextEntry;
+}
 
 class TForm2 : public QWidget {
   Q_OBJECT
@@ -89,13 +95,23 @@ class TForm2 : public QWidget {
       {{"BitBtn37", {32, 0, 75, 25}},
        {"BitBtn38", {144, 0, 75, 25}},
        {"BitBtn49", {264, 0, 65, 25}}},  // c9
+      // The page of a further text (the comparison's texts), after the nineteen: the buttons of
+      // the introduction's page, numbered after the designed ones.
+      {{"BitBtn58", {48, 0, 97, 25}},
+       {"BitBtn59", {184, 0, 91, 25}},
+       {"BitBtn60", {320, 0, 75, 25}}},
   };
 
   /// Shows the page of `key` ("1".."9", "c1".."c9", compared exactly) and sets the caption of that
   /// page; every other key shows the introduction with "FAÇA SEU MAPA".
   void SelectPage(const QString& key);
 
-  /// Page `index` (0..18) and its controls.
+  /// Adds a page after the nineteen that shows `further_text` (one of vorelim::FurtherTexts()),
+  /// with the buttons of every page, shows it and sets the window's caption to its caption. A
+  /// window shows one further text: a second call does nothing.
+  void ShowFurtherText(const vorelim::TextEntry& further_text);
+
+  /// Page `index` (0..18, and 19 for a further text) and its controls.
   QWidget* Page(int index) const { return pages_.value(index); }
   QTextEdit* RichEdit(int index) const { return rich_edits_.value(index); }
   /// The index of the visible page.
@@ -111,6 +127,9 @@ class TForm2 : public QWidget {
   void PrintButtonClick(int index);
   /// "Cop&ia" of page `index`: puts the selection of the page's text box on the clipboard.
   void CopyButtonClick(int index);
+  /// "&Visualizar impressão" of page `index`: the page as its print button prints it, in the print
+  /// preview window.
+  void PreviewButtonClick(int index);
   /// "Fechar" of any page: closes (and so destroys) the window.
   void CloseButtonClick();
 
@@ -120,7 +139,13 @@ class TForm2 : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
+  // The button pictures and the text font every page shares, made once per window.
+  struct PageLook;
+  PageLook MakePageLook() const;
   void BuildPages();
+  /// Builds the next page of the notebook for `entry`, with the panel, text box and buttons of
+  /// that page's place.
+  void BuildPage(const vorelim::TextEntry& entry, const PageLook& look);
 
   QList<QWidget*> pages_;
   QList<QTextEdit*> rich_edits_;
@@ -129,3 +154,6 @@ class TForm2 : public QWidget {
 /// Opens a texts window the way every command does: constructs it with `owner`, selects the page
 /// of `key`, shows it and gives it the focus.
 TForm2* OpenTextsWindow(QWidget* owner, const QString& key);
+
+/// Opens a texts window on a further text (vorelim::FurtherTexts()) the same way.
+TForm2* OpenTextsWindow(QWidget* owner, const vorelim::TextEntry& further_text);

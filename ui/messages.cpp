@@ -254,6 +254,15 @@ QString DesktopOpenFailedText(const QString& url) {
       .arg(url);
 }
 
+QString PdfNotSavedText(const QString& path, int error) {
+  const QFileInfo written(path);
+  QString text = QStringLiteral("Não foi possível gravar o arquivo \"%1\" na pasta \"%2\".")
+                     .arg(written.fileName(), QDir::toNativeSeparators(written.absolutePath()));
+  if (error != 0) text += QStringLiteral("\nMotivo: %1.").arg(SystemErrorReason(error));
+  if (written.exists()) text += QStringLiteral("\nO arquivo que já existia ficou como estava.");
+  return text;
+}
+
 QString ListNotExportedText(const QString& shown, int error) {
   QString text = QStringLiteral("A lista não foi gravada em %1.").arg(shown);
   if (error != 0) text += QStringLiteral("\nMotivo: %1.").arg(SystemErrorReason(error));

@@ -64,6 +64,10 @@ QString HelpPageUnreadableText(const QString& shown, int error);
 /// The desktop has no program that opens `url` (a web page or an e-mail address).
 QString DesktopOpenFailedText(const QString& url);
 
+/// The PDF file `path` could not be written, for the system error `error` (0 when the document
+/// itself could not be made); a file that was there before is unchanged.
+QString PdfNotSavedText(const QString& path, int error);
+
 /// The register's list could not be written to the file `shown` (native separators), for the
 /// system error `error`; the file is unchanged.
 QString ListNotExportedText(const QString& shown, int error);

@@ -370,6 +370,8 @@ TEST_F(tvemapa_test, menu_has_the_designed_items) {
        {window->Fechar1, "Fechar1", "&Fechar", QKeySequence(QStringLiteral("Ctrl+Z"))},
        {window->Imprimir1, "Imprimir1", "&Imprimir", QKeySequence(QStringLiteral("Ctrl+P"))},
        {window->ImprimirSetup1, "ImprimirSetup1", "C&onfigurar Impressão", QKeySequence()},
+       {window->VisualizarImpressao1, "VisualizarImpressao1", "&Visualizar impressão",
+        QKeySequence()},
        {window->Sair1, "Sair1", "&Sair", QKeySequence(QStringLiteral("Ctrl+X"))}});
 }
 
