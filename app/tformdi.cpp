@@ -1,20 +1,24 @@
 #include "app/tformdi.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCompleter>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
 #include <system_error>
 #include <vector>
 
@@ -28,6 +32,8 @@
 #include "chart/chart_file.h"
 #include "chartview/tvemapa.h"
 #include "newchart/tcriacao.h"
+#include "register/register_list.h"
+#include "register/register_window.h"
 #include "texts/tform2.h"
 #include "ui/designed.h"
 #include "ui/fonts.h"
@@ -53,6 +59,7 @@ TFORMDI::~TFORMDI() {
   // The MDI area outlives this class's part of the object (QWidget deletes it later); its
   // signals must not reach a half-destroyed frame.
   disconnect(mdi_area_, nullptr, this, nullptr);
+  delete register_window_;
 }
 
 void TFORMDI::ShowAtStart() {
@@ -119,6 +126,32 @@ void TFORMDI::CreateMenus() {
   Sair1 = AddMenuItem(Arquivo1, "Sair1", QStringLiteral("&Sair"), Qt::CTRL | Qt::Key_X, this,
                       &TFORMDI::Sair1Click);
 
+  Clientes1 = vorelim::Named(new QMenu(QStringLiteral("&Clientes"), this), "Clientes1");
+  Fichario1 = AddMenuItem(Clientes1, "Fichario1", QStringLiteral("&Fichário"), Qt::CTRL | Qt::Key_F,
+                          this, &TFORMDI::Fichario1Click);
+
+  Janela1 = vorelim::Named(new QMenu(QStringLiteral("&Janela"), this), "Janela1");
+  FecharMapa1 = AddMenuItem(Janela1, "FecharMapa1", QStringLiteral("&Fechar mapa"),
+                            Qt::CTRL | Qt::Key_W, this, &TFORMDI::FecharMapa1Click);
+  FecharMapa1->setShortcuts(
+      {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::CTRL | Qt::Key_F4)});
+  FecharTodos1 = AddMenuItem(Janela1, "FecharTodos1", QStringLiteral("Fechar &todos"),
+                             QKeySequence(), this, &TFORMDI::CloseAllChildren);
+  Janela1->addSeparator();
+  LadoALado1 = AddMenuItem(Janela1, "LadoALado1", QStringLiteral("Lado a &lado"), QKeySequence(),
+                           mdi_area_, &QMdiArea::tileSubWindows);
+  Cascata1 = AddMenuItem(Janela1, "Cascata1", QStringLiteral("&Cascata"), QKeySequence(), mdi_area_,
+                         &QMdiArea::cascadeSubWindows);
+  Janela1->addSeparator();
+  Proximo1 = AddMenuItem(Janela1, "Proximo1", QStringLiteral("Pró&ximo"), Qt::CTRL | Qt::Key_Tab,
+                         this, &TFORMDI::Proximo1Click);
+  Anterior1 = AddMenuItem(Janela1, "Anterior1", QStringLiteral("&Anterior"),
+                          Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, this, &TFORMDI::Anterior1Click);
+  // Ctrl+Shift+Tab arrives as Backtab on some platforms and as Shift+Tab on others.
+  Anterior1->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+  connect(Janela1, &QMenu::aboutToShow, this, &TFORMDI::UpdateWindowMenu);
+
   Ajuda1 = vorelim::Named(new QMenu(QStringLiteral("Aju&da"), this), "Ajuda1");
   HELP1 =
       AddMenuItem(Ajuda1, "HELP1", QStringLiteral("&Help"), Qt::Key_F1, this, &TFORMDI::HELP1Click);
@@ -134,7 +167,11 @@ void TFORMDI::MergeMenus(QMdiSubWindow* active) {
   auto* chart = active != nullptr ? qobject_cast<TVemapa*>(active->widget()) : nullptr;
   QList<QAction*> wanted =
       chart != nullptr ? chart->MenuBarActions() : QList<QAction*>{Arquivo1->menuAction()};
+  wanted.append(Clientes1->menuAction());
+  wanted.append(Janela1->menuAction());
   wanted.append(Ajuda1->menuAction());
+  // The window commands' shortcuts work only while they have charts to act on.
+  UpdateWindowMenu();
   if (MainMenu1->actions() == wanted) return;
   // Only the menus on the bar are reachable by their shortcuts, so removing the others is what
   // keeps each shortcut unambiguous.
@@ -178,11 +215,25 @@ void TFORMDI::Abrir1Click() {
     FileOpenDialog->setIconProvider(vorelim::FileTypesInPortuguese());
     FileOpenDialog->setProxyModel(new vorelim::FileColumnsInDefaultLocale(FileOpenDialog));
   }
-  if (!last_choice_.isEmpty()) FileOpenDialog->selectFile(last_choice_);
-  if (FileOpenDialog->exec() != QDialog::Accepted) return;
+  auto* name_box = FileOpenDialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+  if (!last_choice_.isEmpty()) {
+    FileOpenDialog->selectFile(last_choice_);
+    // The name offered again is selected once the dialog shows, so typing replaces it instead of
+    // being glued to it.
+    if (name_box != nullptr) QTimer::singleShot(0, name_box, &QLineEdit::selectAll);
+  }
+  const bool accepted = FileOpenDialog->exec() == QDialog::Accepted;
+  // The name box's completion list is a window of its own that outlives the dialog: left open, it
+  // floats over the chart, keeps the keyboard and swallows the next shortcut.
+  for (QCompleter* completer : FileOpenDialog->findChildren<QCompleter*>()) {
+    if (completer->popup() != nullptr) completer->popup()->hide();
+  }
+  if (!accepted) return;
   const QStringList chosen = FileOpenDialog->selectedFiles();
   if (chosen.isEmpty()) return;
   OpenChosenFile(chosen.first());
+  // The frame, and so the chart just opened, has the keyboard again.
+  activateWindow();
 }
 
 void TFORMDI::OpenChosenFile(const QString& file) {
@@ -193,6 +244,7 @@ void TFORMDI::OpenChosenFile(const QString& file) {
   // new ones written to the folder the user works in.
   QDir::setCurrent(QFileInfo(path).absolutePath());
   OpenChartWindow(QString::fromStdString(vorelim::ChartNameFromPath(path.toStdString())), path);
+  FollowCurrentFolder();
 }
 
 TVemapa* TFORMDI::OpenChartWindow(const QString& name, const QString& path) {
@@ -256,6 +308,7 @@ void TFORMDI::OpenChosenFiles(const QByteArrayList& files) {
     std::error_code ec;
     std::filesystem::current_path(path.parent_path(), ec);
   }
+  FollowCurrentFolder();
   if (refused.empty()) return;
   vorelim::ShowMessage(this, {.title = vorelim::ProgramTitle(),
                               .text = vorelim::FilesNotOpenedText(refused),
@@ -292,8 +345,11 @@ void TFORMDI::Novo1Click() {
   // A new dialog every time; several may be open at once. Closing it only hides it, and it lives
   // until the frame is destroyed.
   auto* dialog = new TCriacao(this);
-  connect(dialog, &TCriacao::ChartWritten, this,
-          [this](const QString& name, const QString& path) { OpenChartWindow(name, path); });
+  connect(dialog, &TCriacao::ChartWritten, this, [this](const QString& name, const QString& path) {
+    // A chart replaced under windows open on it: they show the new one, as the new window does.
+    ReloadChartWindows(std::filesystem::path(QFile::encodeName(path).toStdString()));
+    OpenChartWindow(name, path);
+  });
   dialog->show();
   dialog->raise();
   dialog->activateWindow();
@@ -353,4 +409,132 @@ void TFORMDI::showEvent(QShowEvent* event) {
   const QSize decoration = frameGeometry().size() - geometry().size();
   resize(QSize(600, 440) - decoration);
   vorelim::CentreOnScreen(*this);
+}
+
+QList<TVemapa*> TFORMDI::ChartWindows() const {
+  QList<TVemapa*> charts;
+  for (QMdiSubWindow* sub : mdi_area_->subWindowList(QMdiArea::CreationOrder)) {
+    if (auto* chart = qobject_cast<TVemapa*>(sub->widget())) charts << chart;
+  }
+  return charts;
+}
+
+void TFORMDI::Fichario1Click() {
+  if (register_window_ == nullptr) {
+    register_window_ = new vorelim::RegisterWindow;
+    connect(register_window_, &vorelim::RegisterWindow::OpenRequested, this,
+            [this](const QByteArrayList& files) {
+              OpenChosenFiles(files);
+              // The charts come in front of the register, which stays open behind them.
+              raise();
+              activateWindow();
+            });
+    connect(register_window_, &vorelim::RegisterWindow::NewChartRequested, this,
+            &TFORMDI::Novo1Click);
+    // The folder chosen there is where the program works from now on ("&Novo" writes there).
+    connect(register_window_, &vorelim::RegisterWindow::FolderChosen, this,
+            [](const std::filesystem::path& folder) {
+              std::error_code ec;
+              std::filesystem::current_path(folder, ec);
+            });
+    register_window_->SetFolder(std::filesystem::current_path());
+  } else {
+    FollowCurrentFolder();
+  }
+  register_window_->ShowAndFocus();
+}
+
+void TFORMDI::FollowCurrentFolder() {
+  if (register_window_ == nullptr) return;
+  std::error_code ec;
+  const std::filesystem::path current = std::filesystem::current_path(ec);
+  if (!ec && current != register_window_->list()->folder()) register_window_->SetFolder(current);
+}
+
+void TFORMDI::ReloadChartWindows(const std::filesystem::path& path) {
+  std::error_code ec;
+  const std::filesystem::path written = std::filesystem::weakly_canonical(path, ec);
+  for (TVemapa* chart : ChartWindows()) {
+    const std::filesystem::path shown(QFile::encodeName(chart->ChartPath).toStdString());
+    std::error_code shown_ec;
+    if (!ec && std::filesystem::weakly_canonical(shown, shown_ec) == written && !shown_ec) {
+      chart->LoadChart(chart->ChartName, path);
+    }
+  }
+}
+
+void TFORMDI::FecharMapa1Click() {
+  QMdiSubWindow* current = mdi_area_->currentSubWindow();
+  if (current == nullptr || qobject_cast<TVemapa*>(current->widget()) == nullptr) return;
+  // The chart opened before it comes to the front (the next one when it was the first), not
+  // whichever child the area activated last, which may be the splash window.
+  const QList<TVemapa*> charts = ChartWindows();
+  QMdiSubWindow* next = nullptr;
+  for (qsizetype i = 0; i < charts.size(); ++i) {
+    if (charts[i]->SubWindow() != current) continue;
+    if (i > 0)
+      next = charts[i - 1]->SubWindow();
+    else if (charts.size() > 1)
+      next = charts[1]->SubWindow();
+  }
+  current->close();
+  if (next != nullptr) mdi_area_->setActiveSubWindow(next);
+}
+
+void TFORMDI::Proximo1Click() {
+  StepThroughCharts(1);
+}
+
+void TFORMDI::Anterior1Click() {
+  StepThroughCharts(-1);
+}
+
+void TFORMDI::StepThroughCharts(int step) {
+  // Every chart window in turn, not only the last two as the MDI area's own Ctrl+Tab goes.
+  const QList<TVemapa*> charts = ChartWindows();
+  if (charts.isEmpty()) return;
+  QMdiSubWindow* current = mdi_area_->currentSubWindow();
+  qsizetype at = -1;
+  for (qsizetype i = 0; i < charts.size(); ++i) {
+    if (charts[i]->SubWindow() == current) at = i;
+  }
+  const qsizetype count = charts.size();
+  const qsizetype next = at < 0 ? 0 : ((at + step) % count + count) % count;
+  mdi_area_->setActiveSubWindow(charts[next]->SubWindow());
+}
+
+void TFORMDI::UpdateWindowMenu() {
+  const QList<TVemapa*> charts = ChartWindows();
+  QMdiSubWindow* current = mdi_area_->currentSubWindow();
+  const bool any = !charts.isEmpty();
+  FecharMapa1->setEnabled(current != nullptr && qobject_cast<TVemapa*>(current->widget()));
+  FecharTodos1->setEnabled(any);
+  LadoALado1->setEnabled(any);
+  Cascata1->setEnabled(any);
+  Proximo1->setEnabled(any);
+  Anterior1->setEnabled(any);
+
+  for (QAction* entry : window_entries_) {
+    Janela1->removeAction(entry);
+    entry->deleteLater();
+  }
+  window_entries_.clear();
+  if (!any) return;
+  window_entries_ << Janela1->addSeparator();
+  for (qsizetype i = 0; i < charts.size(); ++i) {
+    TVemapa* chart = charts[i];
+    // "&1 MARIA" ... "&9 ...", then without a shortcut letter; a "&" of the name is shown as is.
+    QString title = chart->windowTitle();
+    title.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    const QString text = i < 9 ? QStringLiteral("&%1 %2").arg(i + 1).arg(title)
+                               : QStringLiteral("%1 %2").arg(i + 1).arg(title);
+    QAction* entry = Janela1->addAction(text);
+    entry->setCheckable(true);
+    entry->setChecked(chart->SubWindow() == current);
+    QPointer<QMdiSubWindow> sub = chart->SubWindow();
+    connect(entry, &QAction::triggered, this, [this, sub] {
+      if (sub) mdi_area_->setActiveSubWindow(sub);
+    });
+    window_entries_ << entry;
+  }
 }

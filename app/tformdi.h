@@ -6,9 +6,13 @@
 // destroyed. A window that needs the frame says so through a signal; none knows the frame.
 //
 // Menu merging: the frame has one menu bar. While a chart window is the active child, its
-// "&Arquivo" and "&Vorelim" replace the frame's "&Arquivo", and the frame's "Aju&da" stays after
-// them; otherwise the frame's own menus show. Only the menus on the bar are reachable by their
-// shortcuts, so Ctrl+A, Ctrl+N and Ctrl+X always have exactly one owner.
+// "&Arquivo" and "&Vorelim" replace the frame's "&Arquivo", and the frame's "&Clientes",
+// "&Janela" and "Aju&da" stay after them; otherwise the frame's own menus show. Only the menus on
+// the bar are reachable by their shortcuts, so Ctrl+A, Ctrl+N and Ctrl+X always have exactly one
+// owner.
+//
+// "&Clientes" opens the register of the current folder (one per frame); "&Janela" closes, tiles
+// and steps through the chart windows and lists them, the active one checked.
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -33,6 +37,7 @@ class TVemapa;
 namespace vorelim {
 class ChartRecord;
 class HelpWindow;
+class RegisterWindow;
 class RunningProgram;
 struct ReadResult;
 }  // namespace vorelim
@@ -63,6 +68,10 @@ class TFORMDI : public QMainWindow {
   TForm1* splash() const { return splash_; }
   /// The help window, made by the first "&Help"; reused afterwards.
   vorelim::HelpWindow* helpWindow() const { return help_window_; }
+  /// The register, made by the first "&Fichário"; reused afterwards.
+  vorelim::RegisterWindow* registerWindow() const { return register_window_; }
+  /// The chart windows of the MDI area, in the order they were opened.
+  QList<TVemapa*> ChartWindows() const;
 
   // Controls and menu, named as designed.
   QPushButton* Button1 = nullptr;  // "FAÇA SEU MAPA"
@@ -72,6 +81,16 @@ class TFORMDI : public QMainWindow {
   QAction* Abrir1 = nullptr;
   QAction* Novo1 = nullptr;
   QAction* Sair1 = nullptr;
+  // The menus the design does not have: the register and the open chart windows.
+  QMenu* Clientes1 = nullptr;       // "&Clientes"
+  QAction* Fichario1 = nullptr;     // "&Fichário", Ctrl+F
+  QMenu* Janela1 = nullptr;         // "&Janela"
+  QAction* FecharMapa1 = nullptr;   // "&Fechar mapa", Ctrl+W and Ctrl+F4
+  QAction* FecharTodos1 = nullptr;  // "Fechar &todos"
+  QAction* LadoALado1 = nullptr;    // "Lado a &lado"
+  QAction* Cascata1 = nullptr;      // "&Cascata"
+  QAction* Proximo1 = nullptr;      // "Pró&ximo", Ctrl+Tab
+  QAction* Anterior1 = nullptr;     // "&Anterior", Ctrl+Shift+Tab
   QMenu* Ajuda1 = nullptr;
   QAction* HELP1 = nullptr;
   QAction* Sobre1 = nullptr;
@@ -116,6 +135,17 @@ class TFORMDI : public QMainWindow {
   void Sobre1Click();
   /// Asks every child window present now to close, each once.
   void CloseAllChildren();
+  /// Opens the register of the current folder, or brings it forward with the focus in its search
+  /// box. The charts it asks for open as OpenChosenFiles opens them, in front of it.
+  void Fichario1Click();
+  /// Closes the active chart window, and no other.
+  void FecharMapa1Click();
+  /// Activates the next (or previous) chart window in the order they were opened, going round.
+  void Proximo1Click();
+  void Anterior1Click();
+  /// Fills "&Janela": its commands, enabled when they have charts to act on, then one entry per
+  /// chart window ("&1 MARIA"), the active one checked.
+  void UpdateWindowMenu();
   /// Enables "A&brir" and "&Novo"; runs whenever the frame becomes the active window.
   void FormActivate();
 
@@ -144,10 +174,20 @@ class TFORMDI : public QMainWindow {
   TVemapa* AddChartWindow();
   /// Shows the loaded `chart` maximised as the active child and gives it the focus.
   TVemapa* ActivateChartWindow(TVemapa* chart);
+  /// Activates the chart window `step` places after the current one, going round.
+  void StepThroughCharts(int step);
+  /// Shows again, in every chart window open on `path`, the chart just written there.
+  void ReloadChartWindows(const std::filesystem::path& path);
+  /// The register lists the current folder again when the program moved to another one.
+  void FollowCurrentFolder();
 
   QMdiArea* mdi_area_ = nullptr;
   TForm1* splash_ = nullptr;
   vorelim::HelpWindow* help_window_ = nullptr;
+  // A window of its own, not a child of the frame, so that the charts it opens come in front of
+  // it; the frame deletes it.
+  vorelim::RegisterWindow* register_window_ = nullptr;
+  QList<QAction*> window_entries_;  // "&1 MARIA", ... in "&Janela"
   QString help_file_;
   bool placed_ = false;
   QString last_choice_;  // the file chosen the previous time

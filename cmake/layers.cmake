@@ -1,6 +1,7 @@
 # The chart program's layers: vorelim_core <- vorelim_ui <- vorelim_texts <- vorelim_chartview <-
-# vorelim_report, and vorelim_ui <- vorelim_new_chart; vorelim_app links both branches. Each folder declares its
-# layer's library, and each layer links only the layers below it.
+# vorelim_report, vorelim_ui <- vorelim_new_chart and vorelim_ui <- vorelim_register; vorelim_app
+# links every branch. Each folder declares its layer's library, and each layer links only the
+# layers below it.
 #
 # vorelim_layer_headers(TARGET) makes the headers among TARGET's sources includable as
 # "<folder>/<name>.h" by TARGET and by what links it, and by nothing else: every layer gets an

@@ -1,13 +1,35 @@
 #include "newchart/new_chart_accessibility.h"
 
+#include <QAccessibleWidget>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 
 #include "newchart/tcriacao.h"
 
 namespace vorelim {
+namespace {
+
+QAccessibleInterface* NewChartInterfaces(const QString&, QObject* object) {
+  auto* widget = qobject_cast<QWidget*>(object);
+  if (widget == nullptr || widget->objectName() != QLatin1String("Panel1") ||
+      qobject_cast<TCriacao*>(widget->parentWidget()) == nullptr) {
+    return nullptr;
+  }
+  return new QAccessibleWidget(widget, QAccessible::AlertMessage);
+}
+
+}  // namespace
+
+void InstallNewChartInterfaces() {
+  static const bool installed = [] {
+    QAccessible::installFactory(NewChartInterfaces);
+    return true;
+  }();
+  (void)installed;
+}
 
 void NameNewChartDialog(TCriacao& dialog) {
   // A line edit takes its name from its buddy label; the lists' interfaces read only their own
@@ -20,7 +42,11 @@ void NameNewChartDialog(TCriacao& dialog) {
   dialog.ListBox2->setAccessibleName(dialog.Label3->text());
 
   dialog.Bevel1->setAccessibleName(QStringLiteral("Dados do mapa"));
-  dialog.Panel1->setAccessibleName(QStringLiteral("Aviso"));
+  // The warning is read whole, as an alert when it shows and with either answer.
+  const QString warning = dialog.Label5->text() + QLatin1Char(' ') + dialog.Label6->text();
+  dialog.Panel1->setAccessibleName(warning);
+  dialog.Button1->setAccessibleDescription(warning);
+  dialog.Button2->setAccessibleDescription(warning);
 }
 
 }  // namespace vorelim

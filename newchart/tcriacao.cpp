@@ -1,5 +1,6 @@
 #include "newchart/tcriacao.h"
 
+#include <QAccessible>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
@@ -100,6 +101,7 @@ consteval const vorelim::Placement& Place(std::string_view name) {
 }  // namespace
 
 TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
+  vorelim::InstallNewChartInterfaces();
   setObjectName(QStringLiteral("TCriacao"));
   setWindowTitle(QStringLiteral("Criação de Arquivo"));
   setModal(false);
@@ -223,12 +225,31 @@ bool TCriacao::eventFilter(QObject* watched, QEvent* event) {
 void TCriacao::SetWarningVisible(bool shown) {
   Label5->setText(QString::fromUtf8(kWarningLine1));
   Label6->setText(QString::fromUtf8(kWarningLine2));
+  // The fields under the warning take neither the focus nor typing while it covers them.
+  SetCoveredEnabled(!shown);
   if (shown) Panel1->raise();
   Panel1->setVisible(shown);
   Label5->setVisible(shown);
   Label6->setVisible(shown);
   Button1->setVisible(shown);
   Button2->setVisible(shown);
+}
+
+void TCriacao::SetCoveredEnabled(bool enabled) {
+  for (QWidget* covered : {static_cast<QWidget*>(ListBox1), static_cast<QWidget*>(ListBox2),
+                           static_cast<QWidget*>(Edit2)}) {
+    covered->setEnabled(enabled);
+  }
+}
+
+void TCriacao::AskBeforeReplacing() {
+  const bool already = Panel1->isVisible();
+  SetWarningVisible(true);
+  Button2->setFocus(Qt::OtherFocusReason);
+  if (already) return;
+  // Screen readers speak an alert without the user moving to it.
+  QAccessibleEvent alert(Panel1, QAccessible::Alert);
+  QAccessible::updateAccessibility(&alert);
 }
 
 void TCriacao::Edit1Enter() {
@@ -239,17 +260,23 @@ void TCriacao::Edit1Enter() {
 
 void TCriacao::Edit1Exit() {
   const std::string name = Edit1->text().toStdString();
-  if (vorelim::FindChartFile(name).has_value()) SetWarningVisible(true);
+  if (vorelim::FindChartFile(name).has_value()) AskBeforeReplacing();
 }
 
 void TCriacao::Edit2Exit() {}
 
 void TCriacao::Button1Click() {
+  replace_confirmed_for_ = Edit1->text();
+  // The focus goes on before the answer hides: a hidden focused button would pass it along the
+  // tab order through the name box, whose exit would ask again.
+  SetCoveredEnabled(true);
+  ListBox1->setFocus(Qt::OtherFocusReason);  // on to the day, where Tab was going
   SetWarningVisible(false);
 }
 
 void TCriacao::Button2Click() {
   Edit1->setText(QStringLiteral("NOVONOME"));
+  SelectName();
   SetWarningVisible(false);
 }
 
@@ -260,6 +287,12 @@ void TCriacao::OKBtnClick() {
   if (problem != vorelim::NameProblem::None) {
     ShowProblem(vorelim::ChartNotCreatedText(problem, name));
     SelectName();
+    return;
+  }
+
+  // An existing chart is replaced only after "SIM" for this very name.
+  if (replace_confirmed_for_ != name && vorelim::FindChartFile(utf8_name).has_value()) {
+    AskBeforeReplacing();
     return;
   }
 

@@ -67,12 +67,13 @@ class TCriacao : public QDialog {
   void Edit1Exit();
   /// The year box lost the focus: nothing to do, the year is read on "OK".
   void Edit2Exit();
-  /// "SIM": hides the warning and keeps the name.
+  /// "SIM": hides the warning and keeps the name, which "OK" may now replace.
   void Button1Click();
   /// "NÃO": changes the name to "NOVONOME" and hides the warning.
   void Button2Click();
-  /// "OK": computes and writes the chart, emits ChartWritten and hides the dialog. A refused name
-  /// or a failed write is shown to the user and the dialog stays open.
+  /// "OK": computes and writes the chart, emits ChartWritten and hides the dialog. A name of an
+  /// existing chart not confirmed by "SIM" writes nothing: the warning shows with the focus on
+  /// "NÃO". A refused name or a failed write is shown to the user and the dialog stays open.
   void OKBtnClick();
   /// "Cancel" or Esc: hides the dialog; nothing is written.
   void CancelBtnClick();
@@ -87,6 +88,9 @@ class TCriacao : public QDialog {
  private:
   void BuildControls();
   void SetWarningVisible(bool shown);
+  void SetCoveredEnabled(bool enabled);
+  /// Shows the warning, gives "NÃO" the focus and, when it was not showing, alerts screen readers.
+  void AskBeforeReplacing();
   void ShowProblem(const QString& text);
   /// Gives the name box the focus with its text selected, without the reset of Edit1Enter.
   void SelectName();
@@ -95,4 +99,6 @@ class TCriacao : public QDialog {
   // popup, and getting it back, is no entry into or exit from the name box.
   bool name_box_active_ = false;
   bool selecting_name_ = false;
+  // The name "SIM" answered for: "OK" replaces the existing chart of this name only.
+  QString replace_confirmed_for_;
 };

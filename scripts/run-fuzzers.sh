@@ -13,7 +13,7 @@ cd "$(dirname "$0")/.."
 seconds="${1:-${FUZZ_SECONDS:-60}}"
 shift || true
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(chart_record windows1252 profile command_line)
+[ ${#targets[@]} -gt 0 ] || targets=(chart_record windows1252 chart_search profile command_line)
 parallel="${FUZZ_PARALLEL:-1}"
 
 root="$(pwd)"

@@ -263,6 +263,12 @@ QString PdfNotSavedText(const QString& path, int error) {
   return text;
 }
 
+QString ListNotExportedText(const QString& shown, int error) {
+  QString text = QStringLiteral("A lista não foi gravada em %1.").arg(shown);
+  if (error != 0) text += QStringLiteral("\nMotivo: %1.").arg(SystemErrorReason(error));
+  return text;
+}
+
 QString UnknownFailureText() {
   return QStringLiteral("Erro desconhecido.");
 }

@@ -68,6 +68,10 @@ QString DesktopOpenFailedText(const QString& url);
 /// itself could not be made); a file that was there before is unchanged.
 QString PdfNotSavedText(const QString& path, int error);
 
+/// The register's list could not be written to the file `shown` (native separators), for the
+/// system error `error`; the file is unchanged.
+QString ListNotExportedText(const QString& shown, int error);
+
 /// A failure inside an event handler that gave no text of its own.
 QString UnknownFailureText();
 

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTableView>
 #include <QTextEdit>
 #include <QToolButton>
 #include <memory>
@@ -29,6 +30,8 @@
 #include "chartview/transit_grid.h"
 #include "chartview/tvemapa.h"
 #include "newchart/tcriacao.h"
+#include "register/register_list.h"
+#include "register/register_window.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
@@ -73,6 +76,8 @@ TEST_F(accessibility_test, controls_windows_and_menus_have_their_portuguese_name
   auto* dialog = new TCriacao(frame_.get());
   dialog->show();
   TForm2* texts = OpenTextsWindow(chart, QStringLiteral("7"));
+  frame_->Fichario1Click();
+  vorelim::RegisterList* list = frame_->registerWindow()->list();
 
   const struct {
     const char* what;
@@ -95,6 +100,10 @@ TEST_F(accessibility_test, controls_windows_and_menus_have_their_portuguese_name
       {"chart's file menu", chart->Arquivo1, "Arquivo", nullptr},
       {"menu bar", frame_->MainMenu1, "Barra de menus", nullptr},
       {"help menu", frame_->Ajuda1, "Ajuda", nullptr},
+      {"clients menu", frame_->Clientes1, "Clientes", nullptr},
+      {"window menu", frame_->Janela1, "Janela", nullptr},
+      {"register's search box", list->searchBox(), "Procurar", nullptr},
+      {"register's list", list->table(), "Mapas da pasta", nullptr},
       {"splash", splash, "MAPA DO VORELIM", nullptr},
       {"splash's child window", splash->SubWindow(), "MAPA DO VORELIM", nullptr},
       {"dialog's name", dialog->Edit1, "Nome", dialog->Label1},
@@ -117,11 +126,22 @@ TEST_F(accessibility_test, controls_windows_and_menus_have_their_portuguese_name
     EXPECT_TRUE(labels_it);
   }
 
-  for (QWidget* window :
-       std::initializer_list<QWidget*>{texts, new vorelim::HelpWindow(frame_.get())}) {
+  for (QWidget* window : std::initializer_list<QWidget*>{
+           texts, new vorelim::HelpWindow(frame_.get()), frame_->registerWindow()}) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(window)->role(), QAccessible::Window)
         << window->objectName().toStdString();
   }
+
+  // The register's list is a table whose columns are told by their headers.
+  QAccessibleTableInterface* table =
+      QAccessible::queryAccessibleInterface(list->table())->tableInterface();
+  ASSERT_NE(table, nullptr);
+  ASSERT_EQ(table->columnCount(), 6);
+  QAccessibleTableCellInterface* cell = table->cellAt(0, 1)->tableCellInterface();
+  ASSERT_NE(cell, nullptr);
+  ASSERT_EQ(cell->columnHeaderCells().size(), 1);
+  EXPECT_EQ(cell->columnHeaderCells().first()->text(QAccessible::Name),
+            QStringLiteral("Nascimento"));
 
   // The text box gives its text to be read, not only its name.
   QAccessibleTextInterface* text =
@@ -139,7 +159,9 @@ TEST_F(accessibility_test, no_control_is_nameless_or_named_as_designed) {
   TForm2* texts = OpenTextsWindow(chart, QStringLiteral("c3"));
   TAboutBox* about = frame_->AboutBox;
   auto* help = new vorelim::HelpWindow(frame_.get());
-  const std::vector<QWidget*> windows = {frame_.get(), dialog, texts, about, help};
+  frame_->Fichario1Click();
+  const std::vector<QWidget*> windows = {frame_.get(), dialog, texts,
+                                         about,        help,   frame_->registerWindow()};
   for (QWidget* window : windows) {
     QList<QWidget*> controls = window->findChildren<QWidget*>();
     controls.prepend(window);

@@ -197,8 +197,15 @@ TEST_F(tformdi_test, frame_starts_as_designed) {
 }
 
 TEST_F(tformdi_test, frame_menu_is_the_designed_one) {
-  EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "Aju&da"}));
+  EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Clientes", "&Janela", "Aju&da"}));
   vorelim::test::ExpectMenuItems(
+      frame_->Clientes1->actions(),
+      {{frame_->Fichario1, "Fichario1", "&Fichário", QKeySequence(QStringLiteral("Ctrl+F"))}});
+  EXPECT_EQ(frame_->FecharMapa1->shortcuts(),
+            (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+W")),
+                                 QKeySequence(QStringLiteral("Ctrl+F4"))}));
+  vorelim::test::ExpectMenuItems(
+
       frame_->Arquivo1->actions(),
       {{frame_->Abrir1, "Abrir1", "A&brir", QKeySequence(QStringLiteral("Ctrl+A"))},
        {frame_->Novo1, "Novo1", "&Novo", QKeySequence(QStringLiteral("Ctrl+N"))},
@@ -211,7 +218,8 @@ TEST_F(tformdi_test, frame_menu_is_the_designed_one) {
 
 TEST_F(tformdi_test, active_chart_window_merges_its_menus_and_closing_restores_the_frames) {
   TVemapa* first = OpenChart(QStringLiteral("UM"));
-  EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Vorelim", "Aju&da"}));
+  EXPECT_EQ(MenuBarTitles(*frame_),
+            (QStringList{"&Arquivo", "&Vorelim", "&Clientes", "&Janela", "Aju&da"}));
   EXPECT_EQ(frame_->menuBar()->actions().first()->menu(), first->Arquivo1);
   EXPECT_EQ(frame_->menuBar()->actions().last(), frame_->Ajuda1->menuAction());
 
@@ -233,7 +241,8 @@ TEST_F(tformdi_test, active_chart_window_merges_its_menus_and_closing_restores_t
   FinishCommand();
   EXPECT_TRUE(ChartWindows().isEmpty());
   EXPECT_EQ(frame_->menuBar()->actions(),
-            (QList<QAction*>{frame_->Arquivo1->menuAction(), frame_->Ajuda1->menuAction()}));
+            (QList<QAction*>{frame_->Arquivo1->menuAction(), frame_->Clientes1->menuAction(),
+                             frame_->Janela1->menuAction(), frame_->Ajuda1->menuAction()}));
 }
 
 // The caption names the active chart window, also after a texts window (another top-level
@@ -626,7 +635,8 @@ TEST_F(tformdi_test, novo_with_the_initial_values_writes_and_opens_the_chart) {
   EXPECT_EQ(chart->Panel4->text(), QStringLiteral("7"));
   EXPECT_EQ(chart->SubWindow(), frame_->mdiArea()->activeSubWindow());
   EXPECT_TRUE(chart->loadWarning().isEmpty());
-  EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Vorelim", "Aju&da"}));
+  EXPECT_EQ(MenuBarTitles(*frame_),
+            (QStringList{"&Arquivo", "&Vorelim", "&Clientes", "&Janela", "Aju&da"}));
 }
 
 TEST(tformdi_start_button_test, opens_the_introduction_and_hides_itself) {

@@ -29,6 +29,7 @@
 #include "chartview/paint_box.h"
 #include "chartview/tvemapa.h"
 #include "newchart/tcriacao.h"
+#include "register/register_window.h"
 #include "support/charts.h"
 #include "support/temp_folder.h"
 #include "texts/tform2.h"
@@ -214,6 +215,12 @@ const WindowState kWindowStates[] = {
        desk.frame->HELP1Click();
        vorelim::HelpWindow* help = desk.frame->helpWindow();
        return Shown{help, help};
+     }},
+    {"register",
+     [](Desk& desk) {
+       desk.frame->Fichario1Click();
+       vorelim::RegisterWindow* window = desk.frame->registerWindow();
+       return Shown{window, window};
      }},
 };
 

@@ -326,6 +326,8 @@ TEST_F(window_faults_test, dialog_on_a_full_disk_and_over_an_unreplaceable_chart
   fs::current_path(disk.path());
   TCriacao* dialog = OpenDialog();
   ASSERT_NE(dialog, nullptr);
+  dialog->OKBtn->click();  // asks before replacing the chart
+  dialog->Button1->click();
   dialog->OKBtn->click();
   FinishCommand();
   ASSERT_EQ(Warnings().size(), 1);
@@ -345,6 +347,8 @@ TEST_F(window_faults_test, dialog_on_a_full_disk_and_over_an_unreplaceable_chart
   ForgetWarnings();
   dialog = OpenDialog();
   ASSERT_NE(dialog, nullptr);
+  dialog->OKBtn->click();  // asks before replacing the chart
+  dialog->Button1->click();
   dialog->OKBtn->click();
   FinishCommand();
   SetImmutable("NovoNome.NUM", false);

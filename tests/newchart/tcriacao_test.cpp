@@ -2,6 +2,7 @@
 // file on disk as the result.
 #include "newchart/tcriacao.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QImage>
@@ -235,62 +236,116 @@ TEST_F(tcriacao_test, leaving_the_name_of_an_existing_chart_shows_the_warning) {
   EXPECT_TRUE(d.Panel1->isHidden()) << "no chart named Joana";
 }
 
-TEST_F(tcriacao_test, answer_no_renames_to_novonome) {
-  WriteFileBytes("MARIA.NUM", std::string(66, '\0'));
-  TCriacao& d = Open();
-  d.Edit1->setText(QStringLiteral("MARIA"));
-  Focus(d.Edit2);
-  ASSERT_TRUE(d.Panel1->isVisible());
-  QTest::mouseClick(d.Button2, Qt::LeftButton);
-  EXPECT_EQ(d.Edit1->text(), QStringLiteral("NOVONOME"));
-  EXPECT_TRUE(d.Panel1->isHidden());
-  EXPECT_TRUE(d.Button2->isHidden());
-  EXPECT_EQ(ReadFileBytes("MARIA.NUM"), std::string(66, '\0'));
-}
-
-TEST_F(tcriacao_test, answer_yes_keeps_the_name_and_ok_replaces_the_file) {
-  WriteFileBytes("NovoNome.NUM", std::string(80, 'A'));
-  TCriacao& d = Open();
-  Focus(d.Edit2);
-  ASSERT_TRUE(d.Panel1->isVisible());
-  QTest::mouseClick(d.Button1, Qt::LeftButton);
-  EXPECT_EQ(d.Edit1->text(), QStringLiteral("NovoNome"));
-  EXPECT_TRUE(d.Panel1->isHidden());
-  d.OKBtn->click();
-
-  std::string expected(66, '\0');
-  const auto put = [&expected](std::size_t offset, const std::string& text) {
-    expected[offset] = static_cast<char>(text.size());
-    std::copy(text.begin(), text.end(), expected.begin() + offset + 1);
+// An existing chart is replaced only by "OK" after "SIM": each row drives the dialog over
+// MARIA.NUM and looks at the file's bytes, the warning and the focus afterwards.
+TEST_F(tcriacao_test, no_chart_is_replaced_without_yes) {
+  const std::string old_bytes =
+      vorelim::test::BytesOf(vorelim::test::ChartFor("MARIA", 1, 1, 1950));
+  const std::string new_bytes =
+      vorelim::test::BytesOf(vorelim::test::ChartFor("MARIA", 2, 2, 1990));
+  enum Focus { NoButton, YesButton, NameBox, DayList, Hidden };
+  const struct {
+    const char* row;
+    std::function<void(TCriacao&)> act;
+    std::string bytes_after;
+    bool warning;
+    Focus focus;
+    const char* name_after;
+  } rows[] = {
+      {"Enter in the name box asks and writes nothing",
+       [](TCriacao& d) { QTest::keyClick(d.Edit1, Qt::Key_Return); }, old_bytes, true, NoButton,
+       "MARIA"},
+      {"Enter twice: the second answers NO",
+       [](TCriacao& d) {
+         QTest::keyClick(d.Edit1, Qt::Key_Return);
+         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+       },
+       old_bytes, false, NameBox, "NOVONOME"},
+      {"Tab asks, and the covered fields take no focus",
+       [](TCriacao& d) {
+         QTest::keyClick(d.Edit1, Qt::Key_Tab);
+         // From "NÃO" on round the dialog: "SIM", the name box, which hides the warning, and
+         // from it, instead of the day list under the warning, "NÃO" again.
+         for (int i = 0; i < 4; ++i) {
+           QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+           ASSERT_NE(QApplication::focusWidget(), d.ListBox1);
+           ASSERT_NE(QApplication::focusWidget(), d.ListBox2);
+           ASSERT_NE(QApplication::focusWidget(), d.Edit2);
+         }
+       },
+       old_bytes, true, NoButton, "MARIA"},
+      {"OK clicked from the name box asks and writes nothing",
+       [](TCriacao& d) { QTest::mouseClick(d.OKBtn, Qt::LeftButton); }, old_bytes, true, NoButton,
+       "MARIA"},
+      {"YES, then Enter replaces",
+       [](TCriacao& d) {
+         QTest::keyClick(d.Edit1, Qt::Key_Tab);
+         QTest::keyClick(d.Button2, Qt::Key_Backtab);
+         ASSERT_TRUE(d.Button1->hasFocus());
+         QTest::keyClick(d.Button1, Qt::Key_Space);
+         EXPECT_TRUE(d.ListBox1->hasFocus());
+         d.ListBox1->setCurrentRow(1);
+         QTest::keyClick(d.ListBox1, Qt::Key_Return);
+       },
+       new_bytes, false, Hidden, "MARIA"},
+      {"NO renames, and Enter writes NOVONOME",
+       [](TCriacao& d) {
+         QTest::keyClick(d.Edit1, Qt::Key_Tab);
+         QTest::keyClick(d.Button2, Qt::Key_Space);
+         QTest::keyClick(d.Edit1, Qt::Key_Return);
+         EXPECT_TRUE(fs::exists("NOVONOME.NUM"));
+       },
+       old_bytes, false, Hidden, "NOVONOME"},
+      {"YES for another name does not count",
+       [](TCriacao& d) {
+         d.Edit1->setText(QStringLiteral("OUTRO"));
+         QTest::keyClick(d.Edit1, Qt::Key_Tab);
+         d.Button1->click();
+         d.Edit1->setText(QStringLiteral("MARIA"));
+         QTest::mouseClick(d.OKBtn, Qt::LeftButton);
+       },
+       old_bytes, true, NoButton, "MARIA"},
   };
-  put(0, "NovoNome");
-  put(16, "2");
-  put(19, "2");
-  put(28, "1990");
-  put(33, "2");
-  put(35, "9");
-  put(37, "7");
-  const auto written = ReadFileBytes("NovoNome.NUM");
-  ASSERT_EQ(written.size(), 66u);
-  EXPECT_TRUE(std::equal(expected.begin(), expected.begin() + 39, written.begin()));
-  EXPECT_EQ(FilesIn(".").size(), 1u);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.row);
+    vorelim::test::WriteChart("MARIA.NUM", vorelim::test::ChartFor("MARIA", 1, 1, 1950));
+    vorelim::test::WriteChart("OUTRO.NUM", vorelim::test::ChartFor("OUTRO", 1, 1, 1950));
+    TCriacao& d = Open();
+    d.Edit1->setText(QStringLiteral("MARIA"));
+    row.act(d);
+    QApplication::processEvents();
+    EXPECT_EQ(ReadFileBytes("MARIA.NUM"), row.bytes_after);
+    EXPECT_EQ(d.Panel1->isVisible(), row.warning);
+    EXPECT_EQ(d.Edit1->text(), QString::fromUtf8(row.name_after));
+    switch (row.focus) {
+      case NoButton:
+        EXPECT_TRUE(d.Button2->hasFocus());
+        EXPECT_FALSE(d.ListBox1->isEnabled());
+        break;
+      case YesButton:
+        EXPECT_TRUE(d.Button1->hasFocus());
+        break;
+      case NameBox:
+        EXPECT_TRUE(d.Edit1->hasFocus());
+        break;
+      case DayList:
+        EXPECT_TRUE(d.ListBox1->hasFocus());
+        break;
+      case Hidden:
+        EXPECT_TRUE(d.isHidden());
+        break;
+    }
+  }
 }
 
-TEST_F(tcriacao_test, clicking_ok_from_the_name_box_leaves_it_first) {
-  WriteFileBytes("NovoNome.NUM", std::string(66, 'A'));
+// The warning reaches screen readers as an alert, read whole.
+TEST_F(tcriacao_test, the_warning_is_an_alert) {
   TCriacao& d = Open();
-  QTest::mouseClick(d.OKBtn, Qt::LeftButton);
-  EXPECT_FALSE(d.Panel1->isHidden()) << "Edit1Exit showed the warning before OK ran";
-  EXPECT_TRUE(d.isHidden());
-  EXPECT_EQ(ReadChart("NovoNome.NUM").Tendency(), "7");
-}
-
-TEST_F(tcriacao_test, enter_is_ok_even_for_an_existing_name) {
-  WriteFileBytes("NovoNome.NUM", std::string(66, 'A'));
-  TCriacao& d = Open();
-  QTest::keyClick(d.Edit1, Qt::Key_Return);
-  EXPECT_TRUE(d.isHidden());
-  EXPECT_EQ(ReadChart("NovoNome.NUM").Personality(), "2");
+  QAccessibleInterface* warning = QAccessible::queryAccessibleInterface(d.Panel1);
+  ASSERT_NE(warning, nullptr);
+  EXPECT_EQ(warning->role(), QAccessible::AlertMessage);
+  EXPECT_EQ(warning->text(QAccessible::Name),
+            QStringLiteral("JÁ EXISTE UM ARQUIVO COM ESTE NOME ! DESEJA CONTINUAR ?"));
 }
 
 TEST_F(tcriacao_test, escape_is_cancel_and_writes_nothing) {
@@ -407,6 +462,8 @@ class read_only_folder_test : public tcriacao_test {
 
 TEST_F(read_only_folder_test, failed_write_is_reported_and_the_old_chart_stays) {
   TCriacao& d = Open();
+  d.OKBtn->click();  // asks first
+  d.Button1->click();
   d.OKBtn->click();
 
   ASSERT_EQ(warnings_.texts().size(), 1);
