@@ -122,6 +122,18 @@ void SyncFolder(const fs::path& folder) {
 }  // namespace
 
 NameProblem CheckChartName(std::string_view name) {
+  // Blanks are spaces and no-break spaces (U+00A0, a letter of the code page).
+  std::string_view rest = name;
+  while (!rest.empty()) {
+    if (rest.front() == ' ') {
+      rest.remove_prefix(1);
+    } else if (rest.substr(0, 2) == "\xC2\xA0") {
+      rest.remove_prefix(2);
+    } else {
+      break;
+    }
+  }
+  if (rest.empty()) return NameProblem::Blank;
   for (char c : name) {
     const auto byte = static_cast<unsigned char>(c);
     if (c == '/' || c == '\\') return NameProblem::PathSeparator;

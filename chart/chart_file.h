@@ -13,6 +13,7 @@ namespace vorelim {
 /// Why a chart name cannot name a chart file.
 enum class NameProblem {
   None,
+  Blank,              // empty, or nothing but blanks: it would give a hidden or unreadable file
   PathSeparator,      // '/' or '\'
   ReservedCharacter,  // : * ? " < > |
   ControlCharacter,

@@ -81,6 +81,8 @@ QString NameProblemText(NameProblem problem, const QString& name) {
   switch (problem) {
     case NameProblem::None:
       break;
+    case NameProblem::Blank:
+      return QStringLiteral("O nome está em branco: digite um nome para o mapa.");
     case NameProblem::PathSeparator:
       return QStringLiteral(
                  "O nome \"%1\" contém uma barra (/ ou \\), que não pode fazer parte "

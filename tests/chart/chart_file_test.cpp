@@ -86,9 +86,9 @@ TEST(chart_file_test, write_then_read_gives_the_same_66_bytes) {
 
 TEST(chart_file_test, file_name_is_the_name_followed_by_num) {
   TempFolder folder;
-  ASSERT_TRUE(WriteChartFile(ChartFor("", 1, 1, 2000)).ok());
+  ASSERT_TRUE(WriteChartFile(ChartFor("A", 1, 1, 2000)).ok());
   ASSERT_TRUE(WriteChartFile(ChartFor("ABCDEFGHIJKLMNO", 1, 1, 2000)).ok());
-  EXPECT_EQ(FilesIn("."), (std::set<std::string>{".NUM", "ABCDEFGHIJKLMNO.NUM"}));
+  EXPECT_EQ(FilesIn("."), (std::set<std::string>{"A.NUM", "ABCDEFGHIJKLMNO.NUM"}));
   EXPECT_EQ(ChartFileName("ABCDEFGHIJKLMNO").size(), 19u);
   // Names travel as UTF-8 on this system; the record keeps Windows-1252.
   ASSERT_TRUE(WriteChartFile(ChartFor("JOÃO", 1, 1, 2000)).ok());
@@ -267,6 +267,9 @@ TEST(chart_file_test, refused_names_write_and_read_nothing) {
     std::string raw_name;  // Windows-1252, as stored in the record
     NameProblem problem;
   } rows[] = {
+      {"empty", "", NameProblem::Blank},
+      {"blanks", "   ", NameProblem::Blank},
+      {"no-break spaces", "\xA0 \xA0", NameProblem::Blank},
       {"parent path", "../ESCAPE", NameProblem::PathSeparator},
       {"absolute path", "/tmp/X", NameProblem::PathSeparator},
       {"backslash", "..\\ESCAPE", NameProblem::PathSeparator},
