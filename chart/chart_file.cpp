@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -149,6 +150,10 @@ NameProblem CheckChartName(std::string_view name) {
   return NameProblem::None;
 }
 
+bool IsFileName(std::string_view path) {
+  return path.find('\0') == std::string_view::npos && path.size() < PATH_MAX;
+}
+
 std::string ChartNameFromPath(std::string_view path) {
   // "/" is this system's separator; "\" and a drive's ":" come in names of charts made on systems
   // that use them, and must not end up in the chart name either.
@@ -268,6 +273,10 @@ ReadResult ReadChartFile(std::string_view name, ChartRecord& record, const fs::p
 ReadResult ReadChartPath(const fs::path& file, ChartRecord& record) {
   ReadResult result;
   result.path = file;
+  if (!IsFileName(file.native())) {
+    result.status = ReadStatus::InvalidName;
+    return result;
+  }
   // Read-only, so that charts on read-only media load; non-blocking, so that a named pipe cannot
   // hang the program (the flag has no effect on regular files).
   FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));

@@ -1,9 +1,12 @@
 #include "ui/messages.h"
 
+#include <sys/stat.h>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStorageInfo>
+
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -45,7 +48,64 @@ QString AbsoluteName(const std::filesystem::path& path) {
   return QDir::toNativeSeparators(QDir::cleanPath(absolute));
 }
 
+// What a file that is not a regular file is, when the system still says; empty otherwise.
+QString SpecialFileKind(const std::filesystem::path& path) {
+  struct stat info {};
+  if (!IsFileName(path.native()) || ::stat(path.c_str(), &info) != 0) return QString();
+  if (S_ISFIFO(info.st_mode)) return QStringLiteral("é um pipe nomeado, não um arquivo comum");
+  if (S_ISSOCK(info.st_mode)) return QStringLiteral("é um socket, não um arquivo comum");
+  if (S_ISCHR(info.st_mode)) return QStringLiteral("é um dispositivo, não um arquivo comum");
+  if (S_ISBLK(info.st_mode)) {
+    return QStringLiteral("é um dispositivo de disco, não um arquivo comum");
+  }
+  return QString();
+}
+
+// The file systems whose files the kernel makes up as they are read (/proc, /sys, ...): their read
+// errors are no disk's.
+bool OnSystemFileSystem(const std::filesystem::path& path) {
+  if (!IsFileName(path.native())) return false;
+  static const QByteArrayList kSystemTypes = {"proc",       "sysfs",    "debugfs", "tracefs",
+                                              "securityfs", "configfs", "cgroup",  "cgroup2",
+                                              "efivarfs",   "pstore",   "bpf",     "devpts"};
+  const QStorageInfo storage(QString::fromStdString(path.string()));
+  return storage.isValid() && kSystemTypes.contains(storage.fileSystemType());
+}
+
+// Why a file handed to the program or loaded gave no chart, when it was not read.
+QString ReadFailureReason(const ReadResult& result) {
+  switch (result.status) {
+    case ReadStatus::Missing:
+      return SystemErrorReason(ENOENT);
+    case ReadStatus::NotRegularFile: {
+      const QString kind = SpecialFileKind(result.path);
+      return kind.isEmpty() ? NotRegularFileReason() : kind;
+    }
+    case ReadStatus::InvalidName:
+      return QStringLiteral("não é um nome de arquivo");
+    case ReadStatus::Whole:
+    case ReadStatus::Short:
+    case ReadStatus::Unreadable:
+      break;
+  }
+  if (result.error != EISDIR && result.error != ENOENT && OnSystemFileSystem(result.path)) {
+    return QStringLiteral("é um arquivo especial do sistema, não um arquivo de mapa");
+  }
+  return SystemErrorReason(result.error != 0 ? result.error : EIO);
+}
+
+// A name as a message shows it: a zero byte inside it would end the text there.
+QString ShownName(const std::filesystem::path& path) {
+  QString name = AbsoluteName(path);
+  name.replace(QChar(u'\0'), QStringLiteral("\\0"));
+  return name;
+}
+
 }  // namespace
+
+QString CountText(qint64 count, const QString& singular, const QString& plural) {
+  return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? singular : plural);
+}
 
 QString SystemErrorReason(int error) {
   // The errors a file operation of this program meets most, in our own words.
@@ -162,8 +222,7 @@ QString ChartNotCreatedText(NameProblem problem, const QString& name) {
 }
 
 QString LoadWarningText(const ReadResult& result, bool looks_like_chart) {
-  const QString file = AbsoluteName(result.path);
-  const QString reason = SystemErrorReason(result.error);
+  const QString file = ShownName(result.path);
   switch (result.status) {
     case ReadStatus::Whole:
       if (looks_like_chart) return QString();
@@ -174,15 +233,14 @@ QString LoadWarningText(const ReadResult& result, bool looks_like_chart) {
     case ReadStatus::Missing:
       return QStringLiteral("O arquivo \"%1\" não foi encontrado.").arg(file);
     case ReadStatus::Short:
-      return QStringLiteral("O arquivo \"%1\" está incompleto: tem %2 bytes, um mapa tem %3.")
-          .arg(file)
-          .arg(result.bytes_read)
+      return QStringLiteral("O arquivo \"%1\" está incompleto: tem %2, um mapa tem %3.")
+          .arg(file, CountText(static_cast<qint64>(result.bytes_read), QStringLiteral("byte"),
+                               QStringLiteral("bytes")))
           .arg(kChartRecordSize);
     case ReadStatus::Unreadable:
-      return QStringLiteral("Não foi possível ler o arquivo \"%1\": %2.").arg(file, reason);
     case ReadStatus::NotRegularFile:
       return QStringLiteral("Não foi possível ler o arquivo \"%1\": %2.")
-          .arg(file, NotRegularFileReason());
+          .arg(file, ReadFailureReason(result));
     case ReadStatus::InvalidName:
       return QStringLiteral("\"%1\" não é um nome de arquivo de mapa válido.").arg(file);
   }
@@ -190,29 +248,14 @@ QString LoadWarningText(const ReadResult& result, bool looks_like_chart) {
 }
 
 QString FilesNotOpenedText(const std::vector<ReadResult>& refused) {
-  const auto reason = [](const ReadResult& result) {
-    switch (result.status) {
-      case ReadStatus::Missing:
-        return SystemErrorReason(ENOENT);
-      case ReadStatus::NotRegularFile:
-        return NotRegularFileReason();
-      case ReadStatus::InvalidName:
-        return QStringLiteral("não é um nome de arquivo de mapa válido");
-      case ReadStatus::Whole:
-      case ReadStatus::Short:
-      case ReadStatus::Unreadable:
-        break;
-    }
-    return SystemErrorReason(result.error != 0 ? result.error : EIO);
-  };
   if (refused.empty()) return QString();
   if (refused.size() == 1) {
     return QStringLiteral("O arquivo \"%1\" não foi aberto: %2.")
-        .arg(AbsoluteName(refused.front().path), reason(refused.front()));
+        .arg(ShownName(refused.front().path), ReadFailureReason(refused.front()));
   }
   QString text = QStringLiteral("Estes arquivos não foram abertos:");
   for (const ReadResult& result : refused) {
-    text += QStringLiteral("\n\"%1\": %2.").arg(AbsoluteName(result.path), reason(result));
+    text += QStringLiteral("\n\"%1\": %2.").arg(ShownName(result.path), ReadFailureReason(result));
   }
   return text;
 }

@@ -28,6 +28,8 @@ QString StartCaption();
 /// our own words, any other in the system's own text; empty for 0. Every file message tells its
 /// reason with this.
 QString SystemErrorReason(int error);
+/// "1 byte", "2 bytes", "0 bytes": the count and the noun that agrees with it.
+QString CountText(qint64 count, const QString& singular, const QString& plural);
 /// Why a name that is neither a file nor a folder (a named pipe, a device, a socket) cannot be read
 /// as a file.
 QString NotRegularFileReason();

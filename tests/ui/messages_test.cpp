@@ -47,6 +47,7 @@ TEST(messages_test, every_text) {
     return vorelim::ReadResult{.status = status, .bytes_read = bytes, .path = file, .error = 0};
   };
   const vorelim::ReadResult short_file = read(vorelim::ReadStatus::Short, 10);
+  const vorelim::ReadResult one_byte = read(vorelim::ReadStatus::Short, 1);
   const vorelim::ReadResult missing = read(vorelim::ReadStatus::Missing, 0);
   const vorelim::ReadResult whole = read(vorelim::ReadStatus::Whole, 66);
 
@@ -61,6 +62,10 @@ TEST(messages_test, every_text) {
   const vorelim::ReadResult socket = vorelim::ReadChartFile("SOCKET", record);
   const vorelim::ReadResult device = vorelim::ReadChartPath("/dev/null", record);
   const vorelim::ReadResult loop = vorelim::ReadChartFile("LOOP", record);
+  // A file the kernel makes up, whose read fails with EIO although no disk is involved.
+  const vorelim::ReadResult system_file = vorelim::ReadChartPath("/proc/self/mem", record);
+  const vorelim::ReadResult with_zero =
+      vorelim::ReadChartPath(std::string("/etc/passwd\0.NUM", 16), record);
   fs::create_directory("gone");
   fs::current_path("gone");
   fs::remove(folder.path() / "gone");
@@ -101,19 +106,28 @@ TEST(messages_test, every_text) {
                       "renomeada?).\nO mapa não foi criado.")
            .arg(here)},
       {"named pipe", vorelim::LoadWarningText(pipe, false),
-       QStringLiteral("Não foi possível ler o arquivo \"%1/PIPE.NUM\": não é um arquivo comum.")
+       QStringLiteral("Não foi possível ler o arquivo \"%1/PIPE.NUM\": é um pipe nomeado, não um "
+                      "arquivo comum.")
            .arg(here)},
       {"socket", vorelim::LoadWarningText(socket, false),
-       QStringLiteral("Não foi possível ler o arquivo \"%1/SOCKET.NUM\": não é um arquivo comum.")
+       QStringLiteral("Não foi possível ler o arquivo \"%1/SOCKET.NUM\": é um socket, não um "
+                      "arquivo comum.")
            .arg(here)},
       {"device", vorelim::LoadWarningText(device, false),
-       "Não foi possível ler o arquivo \"/dev/null\": não é um arquivo comum."},
+       "Não foi possível ler o arquivo \"/dev/null\": é um dispositivo, não um arquivo comum."},
+      {"file of the system", vorelim::FilesNotOpenedText({system_file}),
+       "O arquivo \"/proc/self/mem\" não foi aberto: é um arquivo especial do sistema, não um "
+       "arquivo de mapa."},
+      {"name with a zero byte", vorelim::FilesNotOpenedText({with_zero}),
+       "O arquivo \"/etc/passwd\\0.NUM\" não foi aberto: não é um nome de arquivo."},
       {"link loop", vorelim::LoadWarningText(loop, false),
        QStringLiteral("Não foi possível ler o arquivo \"%1/LOOP.NUM\": o caminho passa por "
                       "ligações simbólicas que formam um ciclo.")
            .arg(here)},
       {"short chart file", vorelim::LoadWarningText(short_file, false),
        "O arquivo \"/pasta/ANA.NUM\" está incompleto: tem 10 bytes, um mapa tem 66."},
+      {"one byte", vorelim::LoadWarningText(one_byte, false),
+       "O arquivo \"/pasta/ANA.NUM\" está incompleto: tem 1 byte, um mapa tem 66."},
       {"missing chart file", vorelim::LoadWarningText(missing, false),
        "O arquivo \"/pasta/ANA.NUM\" não foi encontrado."},
       {"whole file, no chart", vorelim::LoadWarningText(whole, false),
