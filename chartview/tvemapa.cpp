@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
+#include <utility>
 
 #include "chart/chart_rules.h"
 #include "chart/text_number.h"
@@ -276,7 +277,12 @@ void TVemapa::LoadChart(const QString& name, const std::filesystem::path& file) 
   }
 }
 
+QString TVemapa::TakeLoadWarning() {
+  return std::exchange(load_warning_, QString());
+}
+
 void TVemapa::ShowLoadWarning() {
+  if (load_warning_.isEmpty()) return;
   vorelim::ShowMessage(this, {.title = vorelim::ProgramTitle(),
                               .text = load_warning_,
                               .wait = vorelim::MessageWait::No,

@@ -48,6 +48,10 @@ class TVemapa : public QWidget {
   /// stays the caption. An empty path reads `name` + ".NUM" from the current folder.
   void LoadChart(const QString& name, const std::filesystem::path& file);
 
+  /// The warning LoadChart would show (empty when there is none), which this window then does not
+  /// show: an opener that loads many charts at once tells their warnings in one message.
+  QString TakeLoadWarning();
+
   /// The MDI subwindow that frames this window, or nullptr when it has none.
   QMdiSubWindow* SubWindow() const;
 

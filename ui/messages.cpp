@@ -4,9 +4,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
 #include <QStorageInfo>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -100,6 +104,69 @@ QString ShownName(const std::filesystem::path& path) {
   name.replace(QChar(u'\0'), QStringLiteral("\\0"));
   return name;
 }
+
+// `line` with `name` in it at "%1": the name cut in the middle so that the line fits
+// `line_width` pixels of a message box (0: whole).
+QString FittedLine(const QString& line, const QString& name, int line_width) {
+  if (line_width <= 0) return line.arg(name);
+  const QFontMetrics metrics(QApplication::font("QMessageBox"));
+  const int rest = metrics.horizontalAdvance(QString(line).remove(QStringLiteral("%1")));
+  const int room = std::max(line_width - rest, line_width / 3);
+  return line.arg(metrics.elidedText(name, Qt::ElideMiddle, room));
+}
+
+// One line for each of the first kListedFiles `files`, under `heading`, and how many more.
+QString FileList(const QString& heading, const std::vector<ReadResult>& files, int line_width,
+                 std::size_t more, const std::function<QString(const ReadResult&)>& reason) {
+  QString text = heading;
+  const std::size_t listed = std::min(files.size(), kListedFiles);
+  for (std::size_t i = 0; i < listed; ++i) {
+    text += QLatin1Char('\n') +
+            FittedLine(QStringLiteral("\"%1\": ") + reason(files[i]) + QLatin1Char('.'),
+                       ShownName(files[i].path), line_width);
+  }
+  const std::size_t unlisted = files.size() - listed + more;
+  if (unlisted > 0) {
+    text += QStringLiteral("\ne mais ") +
+            CountText(static_cast<qint64>(unlisted), QStringLiteral("arquivo"),
+                      QStringLiteral("arquivos")) +
+            QLatin1Char('.');
+  }
+  return text;
+}
+
+// Why a chart that opened is not whole, as a line of LoadWarningsText says it.
+QString OpenedWithWarningReason(const ReadResult& result) {
+  if (result.status == ReadStatus::Short) {
+    return QStringLiteral("está incompleto: tem %1, um mapa tem %2")
+        .arg(CountText(static_cast<qint64>(result.bytes_read), QStringLiteral("byte"),
+                       QStringLiteral("bytes")))
+        .arg(kChartRecordSize);
+  }
+  return QStringLiteral("não parece ser um arquivo de mapa");
+}
+
+// The files a box of ShowFileListMessage tells: the first kListedFiles and the count of the rest.
+class ListedFiles : public QObject {
+ public:
+  explicit ListedFiles(QObject* box) : QObject(box) { setObjectName(Name()); }
+  static QString Name() { return QStringLiteral("ListedFiles"); }
+  static ListedFiles* Of(QObject* box) {
+    return dynamic_cast<ListedFiles*>(box->findChild<QObject*>(Name(), Qt::FindDirectChildrenOnly));
+  }
+  std::vector<ReadResult> first;
+  std::size_t more = 0;
+
+  void Add(const std::vector<ReadResult>& files) {
+    for (const ReadResult& file : files) {
+      if (first.size() < kListedFiles) {
+        first.push_back(file);
+      } else {
+        ++more;
+      }
+    }
+  }
+};
 
 }  // namespace
 
@@ -247,17 +314,62 @@ QString LoadWarningText(const ReadResult& result, bool looks_like_chart) {
   return QString();
 }
 
-QString FilesNotOpenedText(const std::vector<ReadResult>& refused) {
+QString FilesNotOpenedText(const std::vector<ReadResult>& refused, int line_width,
+                           std::size_t unlisted) {
   if (refused.empty()) return QString();
-  if (refused.size() == 1) {
-    return QStringLiteral("O arquivo \"%1\" não foi aberto: %2.")
-        .arg(ShownName(refused.front().path), ReadFailureReason(refused.front()));
+  if (refused.size() == 1 && unlisted == 0) {
+    return FittedLine(QStringLiteral("O arquivo \"%1\" não foi aberto: ") +
+                          ReadFailureReason(refused.front()) + QLatin1Char('.'),
+                      ShownName(refused.front().path), line_width);
   }
-  QString text = QStringLiteral("Estes arquivos não foram abertos:");
-  for (const ReadResult& result : refused) {
-    text += QStringLiteral("\n\"%1\": %2.").arg(ShownName(result.path), ReadFailureReason(result));
+  return FileList(QStringLiteral("Estes arquivos não foram abertos:"), refused, line_width,
+                  unlisted, ReadFailureReason);
+}
+
+QString LoadWarningsText(const std::vector<ReadResult>& warned, int line_width,
+                         std::size_t unlisted) {
+  if (warned.empty()) return QString();
+  if (warned.size() == 1 && unlisted == 0) {
+    return FittedLine(QStringLiteral("O arquivo \"%1\" ") +
+                          OpenedWithWarningReason(warned.front()) +
+                          QStringLiteral(": o mapa mostrado pode estar incorreto."),
+                      ShownName(warned.front().path), line_width);
   }
-  return text;
+  return FileList(QStringLiteral("Estes arquivos foram abertos, mas os mapas mostrados podem "
+                                 "estar incorretos:"),
+                  warned, line_width, unlisted, OpenedWithWarningReason);
+}
+
+int MessageLineWidth(const QWidget* owner) {
+  const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+  const int screen_width = screen != nullptr ? screen->availableGeometry().width() : 1024;
+  // A message box wraps its text beyond half the screen, and beyond 500 pixels; room is left for
+  // its icon and margins.
+  return std::max(160, std::min(screen_width / 2, 500) - 80);
+}
+
+void ShowFileListMessage(QWidget* owner, const QString& box_name,
+                         const std::vector<ReadResult>& files, const FileListText& text) {
+  if (files.empty()) return;
+  QMessageBox* box = owner != nullptr
+                         ? owner->findChild<QMessageBox*>(box_name, Qt::FindDirectChildrenOnly)
+                         : nullptr;
+  // A box that was closed waits for its deletion: it takes nothing more.
+  if (box != nullptr && !box->isVisible()) box = nullptr;
+  ListedFiles* listed = box != nullptr ? ListedFiles::Of(box) : nullptr;
+  if (box == nullptr || listed == nullptr) {
+    box = new QMessageBox(QMessageBox::Warning, ProgramTitle(), QString(), QMessageBox::Ok, owner);
+    box->setObjectName(box_name);
+    CarryProgramIcon(*box);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    listed = new ListedFiles(box);
+    listed->Add(files);
+    box->setText(text(listed->first, MessageLineWidth(owner), listed->more));
+    box->open();
+    return;
+  }
+  listed->Add(files);
+  box->setText(text(listed->first, MessageLineWidth(owner), listed->more));
 }
 
 QString HelpFileMissingText(const QString& shown) {

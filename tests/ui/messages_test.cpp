@@ -9,9 +9,16 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QWidget>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +165,49 @@ TEST(messages_test, every_text) {
       {"unknown failure", vorelim::UnknownFailureText(), "Erro desconhecido."},
   };
   for (const auto& row : rows) EXPECT_EQ(row.text, row.expected) << row.row;
+}
+
+// Files failing by the thousand: the box names ten, each line cut to the width a message box shows
+// unwrapped, and counts the rest; later failures join the open box instead of stacking boxes.
+TEST(messages_test, file_lists_name_ten_and_join_the_open_box) {
+  QWidget owner;
+  const int width = vorelim::MessageLineWidth(&owner);
+  const QFontMetrics metrics(QApplication::font("QMessageBox"));
+  std::vector<vorelim::ReadResult> missing;
+  for (int i = 0; i < 1000; ++i) {
+    missing.push_back({.status = vorelim::ReadStatus::Missing,
+                       .path = "/" + std::string(4000, 'a') + std::to_string(i) + ".NUM"});
+  }
+  const vorelim::FileListText not_opened = [](const auto& files, int line_width, std::size_t more) {
+    return vorelim::FilesNotOpenedText(files, line_width, more);
+  };
+
+  const QStringList lines = vorelim::FilesNotOpenedText(missing, width).split('\n');
+  ASSERT_EQ(lines.size(), 12);
+  EXPECT_EQ(lines.front(), "Estes arquivos não foram abertos:");
+  EXPECT_EQ(lines.back(), "e mais 990 arquivos.");
+  for (const QString& line : lines)
+    EXPECT_LE(metrics.horizontalAdvance(line), width) << line.toStdString();
+  EXPECT_TRUE(lines[1].endsWith("a0.NUM\": o arquivo ou a pasta não existe."))
+      << lines[1].toStdString();
+  EXPECT_TRUE(vorelim::FilesNotOpenedText({missing.begin(), missing.begin() + 11})
+                  .endsWith("\ne mais 1 arquivo."));
+
+  // A hundred calls, one missing file each, while the box stays open.
+  for (std::size_t i = 0; i < 100; ++i) {
+    vorelim::ShowFileListMessage(&owner, "FilesNotOpened", {missing[i]}, not_opened);
+  }
+  QList<QMessageBox*> boxes = owner.findChildren<QMessageBox*>("FilesNotOpened");
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_TRUE(boxes[0]->text().endsWith("\ne mais 90 arquivos.")) << boxes[0]->text().toStdString();
+  // Once it is closed, the next failure has a box of its own.
+  boxes[0]->close();
+  vorelim::ShowFileListMessage(&owner, "FilesNotOpened", {missing[500]}, not_opened);
+  boxes = owner.findChildren<QMessageBox*>("FilesNotOpened");
+  const auto open =
+      std::count_if(boxes.begin(), boxes.end(), [](QMessageBox* box) { return box->isVisible(); });
+  EXPECT_EQ(open, 1);
+  vorelim::test::CloseMessageBoxes();
 }
 
 // The common errors are told in our own Portuguese words (the wording itself is checked in the
