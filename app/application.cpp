@@ -3,7 +3,6 @@
 #include <QLocale>
 #include <exception>
 
-#include "app/fixed_size_windows.h"
 #include "app/no_display.h"
 #include "ui/messages.h"
 
@@ -17,7 +16,6 @@ Application::Application(int& argc, char** argv)
   // formats through the default locale (month and day names, file types) are Brazilian with them,
   // whatever language the environment names.
   QLocale::setDefault(QLocale(QLocale::Portuguese, QLocale::Brazil));
-  KeepFixedSizeWindows(*this);
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {

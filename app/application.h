@@ -1,8 +1,8 @@
 #pragma once
 // The chart program's application object. Besides the usual QApplication duties it ends the
 // program with one line on standard error when no display can be opened, makes Brazilian
-// Portuguese the default locale, keeps its fixed-size windows at their size on Wayland, and turns
-// an exception that escapes an event handler into a message box, after which the program goes on.
+// Portuguese the default locale, and turns an exception that escapes an event handler into a
+// message box, after which the program goes on.
 
 #include <QApplication>
 #include <QString>

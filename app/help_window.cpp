@@ -1,13 +1,12 @@
 #include "app/help_window.h"
 
+#include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -19,6 +18,7 @@
 #include "ui/contrast.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/placement.h"
 #include "ui/window_icon.h"
 
 namespace vorelim {
@@ -67,7 +67,6 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   setWindowTitle(QStringLiteral("Ajuda - ") + vorelim::ProgramTitle());
   CarryProgramIcon(*this);
   if (owner == nullptr) setAttribute(Qt::WA_DeleteOnClose);
-  setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
 
   ContentsButton = MakeButton(QStringLiteral("Conteúdo"), "ContentsButton", this);
   BackButton = MakeButton(QStringLiteral("Voltar"), "BackButton", this);
@@ -86,7 +85,7 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   Browser->setObjectName(QStringLiteral("Browser"));
   // Every link goes through FollowLink, which decides where it may lead.
   Browser->setOpenLinks(false);
-  Browser->setFont(DesignFont(QStringLiteral("Arial"), 15));
+  Browser->setFont(DesignFont(FaceName(Face::Arial), 15));
   Browser->installEventFilter(this);
 
   StatusLabel = new QLabel(this);
@@ -118,20 +117,32 @@ HelpWindow::HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {
   resize(kFirstSize);
 }
 
-void HelpWindow::ShowContents(const QUrl& contents) {
+bool HelpWindow::ShowContents(const QString& help_file) {
+  const QFileInfo file(help_file);
+  const QUrl contents = QUrl::fromLocalFile(file.absoluteFilePath());
+  const QString manual_folder = file.absolutePath();
+  // The one check of the page, the one every link of the manual gets.
+  const HelpLink target = ResolveHelpLink(contents, contents, manual_folder);
+  if (target.kind != HelpLink::Kind::Page) {
+    ShowMessage(parentWidget(),
+                {.title = QStringLiteral("Ajuda"),
+                 .text = target.kind == HelpLink::Kind::Missing
+                             ? HelpFileMissingText(QDir::toNativeSeparators(file.filePath()))
+                             : target.problem});
+    return false;
+  }
   contents_ = contents;
-  manual_folder_ = QFileInfo(contents.toLocalFile()).absolutePath();
+  manual_folder_ = manual_folder;
   static_cast<ManualBrowser*>(Browser)->SetManualFolder(manual_folder_);
-  ContentsButtonClick();
+  ShowPage(target.url);
   if (!placed_) {
     placed_ = true;
-    const QWidget* owner = parentWidget();
-    const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) move(screen->availableGeometry().center() - rect().center());
+    vorelim::CentreOnScreen(*this);
   }
   show();
   raise();
   activateWindow();
+  return true;
 }
 
 void HelpWindow::FollowLink(const QUrl& link) {
@@ -192,15 +203,6 @@ void HelpWindow::ContentsButtonClick() {
   } else {
     ShowProblem(target.problem);
   }
-}
-
-HelpWindow* HelpWindowOf(QWidget* owner) {
-  if (owner != nullptr) {
-    if (auto* window = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly)) {
-      return window;
-    }
-  }
-  return new HelpWindow(owner);
 }
 
 }  // namespace vorelim

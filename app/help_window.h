@@ -5,7 +5,8 @@
 // made once and reused: closing it (Fechar, Esc, the title bar) only hides it. It shows only the
 // pages of the manual's folder (app/help_links.h); web pages and e-mail addresses go to the
 // desktop's browser or mail program, and a link it does not follow is told in its status line
-// while the page stays.
+// while the page stays. The contents page it is asked to show is checked the same way, once: one
+// that cannot be shown is told in a message over the owner, and the window stays as it was.
 
 #include <QUrl>
 #include <QWidget>
@@ -26,9 +27,11 @@ class HelpWindow : public QWidget {
   /// is destroyed when it closes.
   explicit HelpWindow(QWidget* owner);
 
-  /// Shows the page `contents` (a local file), makes it the page of "Conteúdo" and its folder the
-  /// manual's, and brings the window to the front. The first showing centres it on the screen.
-  void ShowContents(const QUrl& contents);
+  /// Shows the contents page `help_file` (a local file) at its top, makes it the page of
+  /// "Conteúdo" and its folder the manual's, and brings the window to the front; the first showing
+  /// centres it on the screen. A page that cannot be shown (missing, too large, no file) is told in
+  /// a message over the owner and leaves the window as it was. Returns true when the page shows.
+  bool ShowContents(const QString& help_file);
 
   /// Follows `link` of the page shown, as a click on it does: a page of the manual is shown, a web
   /// page or an e-mail address goes to the desktop; anything else leaves the page as it is and says
@@ -55,9 +58,5 @@ class HelpWindow : public QWidget {
   QString manual_folder_;
   bool placed_ = false;
 };
-
-/// The help window that `owner` owns, made at the first call. With no owner, a new window every
-/// time.
-HelpWindow* HelpWindowOf(QWidget* owner);
 
 }  // namespace vorelim

@@ -1,29 +1,27 @@
-// Entry point of the chart program: sets up the application, creates the main frame and runs the
-// event loop until the frame closes.
+// Entry point of the chart program: sets up the application, reads the command line, hands its
+// files to a program already running, or else creates the main frame (which makes its own windows)
+// and runs the event loop until the frame closes.
 
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QMdiArea>
 #include <QTranslator>
 
 #include "app/application.h"
 #include "app/command_line.h"
-#include "app/help_viewer.h"
+#include "app/help_file.h"
 #include "app/program_icon.h"
 #include "app/running_program.h"
 #include "app/startup_probe.h"
-#include "app/taboutbox.h"
-#include "app/tform1.h"
 #include "app/tformdi.h"
+#include "desktop/fixed_size.h"
 #include "ui/fonts.h"
 
 int main(int argc, char** argv) {
   vorelim::AllowPrintingWithoutDisplay(argc, argv);
   vorelim::Application app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vorelim"));
-  vorelim::RegisterFontSubstitutes();
-  QApplication::setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
+  vorelim::SetProgramFont();
 
   // Qt's own dialogs (file open, print, message box buttons) speak Portuguese too.
   QTranslator qt_texts;
@@ -46,23 +44,17 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(vorelim::ProgramIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("vorelim"));
 
-  // 1. The help file: the manual's contents page, in the data folder of the installation (at the
-  //    same place relative to the program in the build tree).
-  vorelim::HelpViewer::Application().SetHelpFile(vorelim::HelpViewer::DefaultHelpFile());
-
-  // 2. The main frame, shown as designed.
-  TFORMDI frame;
-  frame.show();
-
-  // 3. The about box, hidden until "&Sobre"; the frame owns it.
-  frame.AboutBox = new TAboutBox(&frame);
-
-  // 4. The splash window, a child of the frame: it shows at once as the active child and plays
-  //    its animation. The frame's MDI area owns it.
-  new TForm1(frame.mdiArea());
+  // The main frame with its hidden about box; its help file is the manual's contents page, in the
+  // data folder of the installation (at the same place relative to the program in the build
+  // tree). It shows as designed, with the splash window playing its animation as the active child.
+  TFORMDI frame(vorelim::DefaultHelpFile());
+  // On Wayland, Qt's own dialogs and message boxes over the frame keep their fixed size under the
+  // maximise button of Qt's title bar; the program's own fixed-size windows keep theirs themselves.
+  desktop::KeepFixedSizeWindows(frame);
+  frame.ShowAtStart();
 
   // Later `vorelim FILE…` and the file manager's charts open in this frame.
-  new vorelim::RunningProgram(&frame);
+  frame.AnswerLaterStarts();
 
   // The files named on the command line (a file manager's "Abrir com"), each opened as "A&brir"
   // opens a chosen file, over the splash window; those that give no chart are told in one message.
@@ -71,6 +63,6 @@ int main(int argc, char** argv) {
   // Only for the start-up benchmark: VORELIM_EXIT_WHEN_IDLE=1 (see app/startup_probe.h).
   vorelim::ExitWhenIdleIfAsked(frame);
 
-  // 5. The event loop, until the main frame closes.
+  // The event loop, until the main frame closes.
   return QApplication::exec();
 }

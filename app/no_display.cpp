@@ -6,31 +6,17 @@
 #include <QStringList>
 #include <QtGlobal>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
-#include <string>
-#include <vector>
+
+#include "desktop/held_messages.h"
 
 namespace vorelim {
 namespace {
 
-// What Qt says while the application is being made, held back so that a display that cannot be
-// opened is told in one line instead of Qt's several.
-struct HeldMessage {
-  QtMsgType type;
-  std::string category;
-  QString text;
-};
-
-struct Watch {
-  QtMessageHandler usual = nullptr;
-  std::vector<HeldMessage> held;
-  QByteArray line;  // said instead of Qt's end, worked out before Qt takes its options away
-};
-
-Watch& TheWatch() {
-  static Watch watch;
-  return watch;
+// The line said instead of Qt's end, worked out before Qt takes its options out of the arguments.
+QByteArray& NoDisplayLineToSay() {
+  static QByteArray line;
+  return line;
 }
 
 QString Variable(const char* name) {
@@ -94,38 +80,22 @@ QByteArray NoDisplayLine(int argc, char** argv) {
   return (program + what + how + QLatin1Char('\n')).toLocal8Bit();
 }
 
-void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  Watch& watch = TheWatch();
-  if (type == QtFatalMsg) {
-    // No platform plug-in could start: end as a failed command does, without Qt's abort.
-    std::fputs(watch.line.constData(), stderr);
-    std::fflush(stderr);
-    std::_Exit(kNoDisplayExitCode);
-  }
-  watch.held.push_back({type, context.category != nullptr ? context.category : "", text});
+// Qt's own complaint names no display; the line names those tried, and how to run the program.
+int SayNoDisplay(const QString& /*qt_complaint*/) {
+  std::fputs(NoDisplayLineToSay().constData(), stderr);
+  return kNoDisplayExitCode;
 }
 
 }  // namespace
 
 int& WatchForNoDisplay(int& argc, char** argv) {
-  Watch& watch = TheWatch();
-  watch.line = NoDisplayLine(argc, argv);
-  watch.held.clear();
-  // Qt gives back its default handler when none was installed, never null.
-  watch.usual = qInstallMessageHandler(HoldMessage);
+  NoDisplayLineToSay() = NoDisplayLine(argc, argv);
+  desktop::HoldQtMessages(SayNoDisplay);
   return argc;
 }
 
 void StopWatchingForNoDisplay() {
-  Watch& watch = TheWatch();
-  if (watch.usual == nullptr) return;
-  qInstallMessageHandler(watch.usual);
-  for (const HeldMessage& message : watch.held) {
-    const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
-    watch.usual(message.type, context, message.text);
-  }
-  watch.held.clear();
-  watch.usual = nullptr;
+  desktop::ReleaseQtMessages();
 }
 
 }  // namespace vorelim

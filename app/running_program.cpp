@@ -10,9 +10,6 @@
 #include <QDBusReply>
 #include <QGuiApplication>
 #include <QMetaObject>
-#include <QPointer>
-
-#include "app/tformdi.h"
 
 namespace vorelim {
 namespace {
@@ -89,7 +86,7 @@ bool HandToRunningProgram(const QByteArrayList& files) {
   return reply.type() == QDBusMessage::ReplyMessage;
 }
 
-RunningProgram::RunningProgram(TFORMDI* frame) : QObject(frame), frame_(frame) {
+RunningProgram::RunningProgram(QObject* owner) : QObject(owner) {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected() || bus.interface() == nullptr) return;
   RegisterBusTypes();
@@ -124,19 +121,10 @@ void RunningProgram::OpenFiles(const QByteArrayList& files) {
   for (const QByteArray& file : files) {
     if (file.startsWith('/')) absolute << file;
   }
-  // The caller waits for the answer only; the files open once it has gone, so that many files or
-  // a slow disk never make it give up and open a second frame.
+  // The caller waits for the answer only; the files are handed on once it has gone, so that many
+  // files or a slow disk never make it give up and open a second frame.
   QMetaObject::invokeMethod(
-      frame_,
-      [frame = QPointer<TFORMDI>(frame_), absolute] {
-        if (!frame) return;
-        frame->setWindowState((frame->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
-        frame->show();
-        frame->raise();
-        frame->activateWindow();
-        frame->OpenChosenFiles(absolute);
-      },
-      Qt::QueuedConnection);
+      this, [this, absolute] { emit FilesHanded(absolute); }, Qt::QueuedConnection);
 }
 
 }  // namespace vorelim

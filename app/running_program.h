@@ -15,8 +15,6 @@
 #include <QObject>
 #include <QString>
 
-class TFORMDI;
-
 namespace vorelim {
 
 /// The bus name of the program running for this user and display (needs the application object,
@@ -28,27 +26,30 @@ QString RunningProgramName();
 /// a second.
 bool HandToRunningProgram(const QByteArrayList& files);
 
-/// Takes the files handed to `frame`'s program: owns the bus name (or queues for it) while it
-/// lives. Without a session bus it does nothing.
+/// Takes the files handed to this program: owns the bus name (or queues for it) while it lives,
+/// and hands each call's files on through FilesHanded. Without a session bus it does nothing.
 class RunningProgram : public QObject {
   Q_OBJECT
   Q_CLASSINFO("D-Bus Interface", "org.vorelim.vorelim.Frame")
 
  public:
-  /// Serves `frame`, which owns this object.
-  explicit RunningProgram(TFORMDI* frame);
+  explicit RunningProgram(QObject* owner = nullptr);
   ~RunningProgram() override;
 
   /// True while this program owns the name (false while it waits in the queue for it).
   bool OwnsName() const;
 
+ signals:
+  /// A later start of the program handed these files (absolute names, as their bytes); sent once
+  /// the caller has its answer.
+  void FilesHanded(const QByteArrayList& files);
+
  public slots:
-  /// Opens the files in the frame, as the command line opens them, after the answer has gone; the
-  /// frame comes to the front. Names that are not absolute are left out.
+  /// Answers at once and hands the files on through FilesHanded after the answer has gone. Names
+  /// that are not absolute are left out.
   Q_SCRIPTABLE void OpenFiles(const QByteArrayList& files);
 
  private:
-  TFORMDI* frame_;
   bool registered_ = false;
 };
 

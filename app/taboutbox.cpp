@@ -2,21 +2,31 @@
 
 #include <QFont>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QHideEvent>
 #include <QIcon>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <algorithm>
 
 #include "app/app_accessibility.h"
+#include "desktop/fixed_size.h"
 #include "resources/pictures/about_icon.xpm"
+#include "ui/designed.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
+#include "ui/placement.h"
+
+namespace {
+
+// The designed place of the control `name`.
+consteval const vorelim::Placement& Place(std::string_view name) {
+  return vorelim::PlacementOf(TAboutBox::kPlacement, name);
+}
+
+}  // namespace
 
 TAboutBox::TAboutBox(QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -26,12 +36,10 @@ TAboutBox::TAboutBox(QWidget* owner)
   setWindowIcon(QIcon(QPixmap(about_icon_xpm)));  // about.ico, compiled in (resources/pictures)
   setModal(false);
   setFixedSize(kClientWidth, kClientHeight);
-  setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
+  desktop::KeepFixedSizeWindows(*this);
 
   // A sunken outer edge around a raised face: two nested one-pixel panels.
-  Panel1 = new QFrame(this);
-  Panel1->setObjectName(QStringLiteral("Panel1"));
-  Panel1->setGeometry(8, 8, 297, 297);
+  Panel1 = vorelim::Placed(new QFrame(this), Place("Panel1"));
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   Panel1->setLineWidth(1);
   // The labels' black is fixed by the design, so the panel under them is the light window colour
@@ -48,22 +56,17 @@ TAboutBox::TAboutBox(QWidget* owner)
 
   // Each label is centred where its designed text was centred, so texts of other widths (and the
   // substitute faces) keep the designed symmetry.
-  Label1 = AddLabel("Label1", vorelim::ProgramTitle(), {60, 24, 177, 19}, 16);
-  Label2 = AddLabel("Label2", QStringLiteral("by"), {142, 51, 19, 15}, 13);
-  Label3 = AddLabel("Label3", QStringLiteral("Equipe Vorelim"), {42, 78, 213, 15}, 13);
-  Label4 = AddLabel("Label4", QStringLiteral("baseado no livro"), {92, 106, 113, 15}, 13);
-  Label5 = AddLabel("Label5", QStringLiteral("O LIVRO DO VORELIM"), {83, 133, 130, 15}, 13);
-  Label6 = AddLabel("Label6", QStringLiteral("1997"), {132, 184, 33, 15}, 13);
-  Label7 = AddLabel("Label7", QStringLiteral("Caixa Postal 0000 - Cidade - 00000-000"),
-                    {36, 208, 224, 15}, 13);
-  Label8 =
-      AddLabel("Label8", QStringLiteral("e-mail: contato@example.org"), {30, 240, 237, 15}, 13);
-  Label9 = AddLabel("Label9", QStringLiteral("Informação liberada para reprodução"),
-                    {28, 272, 241, 15}, 13);
+  Label1 = AddLabel(Place("Label1"), vorelim::ProgramTitle(), 16);
+  Label2 = AddLabel(Place("Label2"), QStringLiteral("by"), 13);
+  Label3 = AddLabel(Place("Label3"), QStringLiteral("Equipe Vorelim"), 13);
+  Label4 = AddLabel(Place("Label4"), QStringLiteral("baseado no livro"), 13);
+  Label5 = AddLabel(Place("Label5"), QStringLiteral("O LIVRO DO VORELIM"), 13);
+  Label6 = AddLabel(Place("Label6"), QStringLiteral("1997"), 13);
+  Label7 = AddLabel(Place("Label7"), QStringLiteral("Caixa Postal 0000 - Cidade - 00000-000"), 13);
+  Label8 = AddLabel(Place("Label8"), QStringLiteral("e-mail: contato@example.org"), 13);
+  Label9 = AddLabel(Place("Label9"), QStringLiteral("Informação liberada para reprodução"), 13);
 
-  OKButton = new QPushButton(QStringLiteral("Fechar"), this);
-  OKButton->setObjectName(QStringLiteral("OKButton"));
-  OKButton->setGeometry(129, 308, 57, 25);
+  OKButton = vorelim::Placed(new QPushButton(QStringLiteral("Fechar"), this), Place("OKButton"));
   OKButton->setDefault(true);
   connect(OKButton, &QPushButton::clicked, this, &TAboutBox::OKButtonClick);
   vorelim::NameAboutBox(*this);
@@ -71,17 +74,15 @@ TAboutBox::TAboutBox(QWidget* owner)
 
 TAboutBox::~TAboutBox() = default;
 
-QLabel* TAboutBox::AddLabel(const char* name, const QString& text, const QRect& designed,
-                            int pixel_size) {
-  auto* label = new QLabel(text, Panel1);
-  label->setObjectName(QString::fromLatin1(name));
+QLabel* TAboutBox::AddLabel(const vorelim::Placement& place, const QString& text, int pixel_size) {
+  auto* label = vorelim::Placed(new QLabel(text, Panel1), place);
   // Each label is sized to its text, so the rounded face keeps its own width.
-  label->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), pixel_size,
+  label->setFont(vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Rounded), pixel_size,
                                      {.bold = true, .condensed = false}));
   QPalette black = label->palette();
   black.setColor(QPalette::WindowText, Qt::black);
   label->setPalette(black);
-  designed_places_.push_back({label, designed});
+  designed_places_.push_back({label, place.geometry});
   return label;
 }
 
@@ -100,12 +101,7 @@ void TAboutBox::ShowModeless() {
   if (isVisible()) return;
   if (!shown_before_) {
     shown_before_ = true;
-    QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-      const QRect available = screen->availableGeometry();
-      move(available.x() + (available.width() - width()) / 2,
-           available.y() + (available.height() - height()) / 2);
-    }
+    vorelim::CentreOnScreen(*this);
   } else {
     move(hidden_at_);
   }

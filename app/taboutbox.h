@@ -8,6 +8,8 @@
 #include <QRect>
 #include <vector>
 
+#include "ui/placement.h"
+
 QT_BEGIN_NAMESPACE
 class QFrame;
 class QLabel;
@@ -20,6 +22,16 @@ class TAboutBox : public QDialog {
  public:
   static constexpr int kClientWidth = 316;
   static constexpr int kClientHeight = 341;
+  /// The designed controls' names and places. The labels lie on Panel1; each is sized to its text
+  /// when the box first shows, at its designed top and centred on its designed span.
+  static constexpr vorelim::Placement kPlacement[] = {
+      {"Panel1", {8, 8, 297, 297}},     {"Label1", {60, 24, 177, 19}},
+      {"Label2", {142, 51, 19, 15}},    {"Label3", {42, 78, 213, 15}},
+      {"Label4", {92, 106, 113, 15}},   {"Label5", {83, 133, 130, 15}},
+      {"Label6", {132, 184, 33, 15}},   {"Label7", {36, 208, 224, 15}},
+      {"Label8", {30, 240, 237, 15}},   {"Label9", {28, 272, 241, 15}},
+      {"OKButton", {129, 308, 57, 25}},
+  };
 
   /// Builds the about box, hidden, as a top-level window owned by `owner`.
   explicit TAboutBox(QWidget* owner = nullptr);
@@ -53,7 +65,7 @@ class TAboutBox : public QDialog {
  private:
   // A label on Panel1 with its text and face; PlaceLabels sizes it to its text, at the designed
   // top and centred on the designed span.
-  QLabel* AddLabel(const char* name, const QString& text, const QRect& designed, int pixel_size);
+  QLabel* AddLabel(const vorelim::Placement& place, const QString& text, int pixel_size);
   void PlaceLabels();
 
   struct DesignedPlace {

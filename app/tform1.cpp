@@ -4,14 +4,11 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
-#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPainter>
-#include <QShowEvent>
 #include <algorithm>
 #include <array>
 
-#include "app/app_accessibility.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -47,7 +44,7 @@ QPoint SplashPosition(QSize client_area) {
           std::max(0, (client_area.height() - TForm1::kClientHeight) / 2)};
 }
 
-TForm1::TForm1(QMdiArea* area) : area_(area) {
+TForm1::TForm1(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString(19, QLatin1Char(' ')));
   setFixedSize(kClientWidth, kClientHeight);
@@ -58,7 +55,8 @@ TForm1::TForm1(QMdiArea* area) : area_(area) {
 
   Label1 = new QLabel(QStringLiteral(" Vorelim"), this);
   Label1->setObjectName(QStringLiteral("Label1"));
-  Label1->setFont(vorelim::DesignFont(QStringLiteral("Arial"), 35, {.bold = true, .italic = true}));
+  Label1->setFont(vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Arial), 35,
+                                      {.bold = true, .italic = true}));
   QPalette green = Label1->palette();
   green.setColor(QPalette::WindowText, QColor(0, 128, 0));
   Label1->setPalette(green);
@@ -80,23 +78,22 @@ TForm1::TForm1(QMdiArea* area) : area_(area) {
   timer_.setTimerType(Qt::PreciseTimer);
   timer_.setInterval(kFrameInterval);
   connect(&timer_, &QTimer::timeout, this, &TForm1::DrawNextFrame);
-
-  subwindow_ = area_->addSubWindow(this, Qt::FramelessWindowHint);
-  subwindow_->setObjectName(QStringLiteral("Form1SubWindow"));
-  // The area reports no active child while another top-level window has the focus, and the same
-  // child again when the frame gets it back; only a change of the active child is an activation.
-  connect(area_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
-    if (window == nullptr) return;
-    const bool changed = window != last_active_;
-    last_active_ = window;
-    if (changed && window == subwindow_) FormActivate();
-  });
-  vorelim::NameSplash(*this);
-  subwindow_->show();
-  area_->setActiveSubWindow(subwindow_);
 }
 
 TForm1::~TForm1() = default;
+
+QMdiSubWindow* TForm1::SubWindow() const {
+  return qobject_cast<QMdiSubWindow*>(parentWidget());
+}
+
+void TForm1::ChildActivated(QMdiSubWindow* window) {
+  // The area reports no active child while another top-level window has the focus, and the same
+  // child again when the frame gets it back; only a change of the active child is an activation.
+  if (window == nullptr) return;
+  const bool changed = window != last_active_;
+  last_active_ = window;
+  if (changed && window == SubWindow()) FormActivate();
+}
 
 void TForm1::FormActivate() {
   frames_ = SplashFrameSequence();
@@ -141,11 +138,4 @@ void TForm1::paintEvent(QPaintEvent* event) {
 void TForm1::closeEvent(QCloseEvent* event) {
   // The splash window stays until the frame goes: asking it to close does nothing.
   event->ignore();
-}
-
-void TForm1::showEvent(QShowEvent* event) {
-  QWidget::showEvent(event);
-  if (centred_ || subwindow_ == nullptr) return;
-  centred_ = true;
-  subwindow_->move(SplashPosition(area_->viewport()->size()));
 }

@@ -4,7 +4,8 @@
 // animation: a swallow, drawn as nine pictures in turn, flies from the right edge to the left edge,
 // every frame painted over the earlier ones so that a trail stays; then the window repaints to its
 // plain look. The frames are paced by a timer, so the frame stays responsive meanwhile. The window
-// refuses to close; it lives as long as the frame.
+// refuses to close; it lives as long as the frame. The frame puts it in its MDI area and reports
+// the area's activations to it (ChildActivated); the window knows nothing of where it lives.
 
 #include <QImage>
 #include <QPointer>
@@ -17,7 +18,6 @@
 QT_BEGIN_NAMESPACE
 class QFrame;
 class QLabel;
-class QMdiArea;
 class QMdiSubWindow;
 QT_END_NAMESPACE
 
@@ -46,13 +46,12 @@ class TForm1 : public QWidget {
   static constexpr int kPictureTop = 100;
   static constexpr std::chrono::milliseconds kFrameInterval{25};
 
-  /// Puts the splash window into `area` as a borderless child window, centred in the area's
-  /// client part, shows it and makes it the active child, which starts the animation.
-  explicit TForm1(QMdiArea* area);
+  /// Creates the window with its designed controls, not shown yet.
+  explicit TForm1(QWidget* parent = nullptr);
   ~TForm1() override;
 
-  /// The child window that holds the splash in the frame's area.
-  QMdiSubWindow* SubWindow() const { return subwindow_; }
+  /// The child window that holds the splash in the frame's area, or nullptr when it has none.
+  QMdiSubWindow* SubWindow() const;
   /// True while the animation runs.
   bool IsAnimating() const { return timer_.isActive(); }
   /// Reads the pictures from `folder` (files TA1.bmp ... TA9.bmp) instead of the embedded ones.
@@ -73,18 +72,18 @@ class TForm1 : public QWidget {
  public slots:
   /// The window became the active child: (re)starts the animation from its first frame.
   void FormActivate();
+  /// The frame's MDI area reports `window` as its active child (nullptr while another top-level
+  /// window has the focus): a change of the active child to this window's own starts FormActivate.
+  void ChildActivated(QMdiSubWindow* window);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  void showEvent(QShowEvent* event) override;
 
  private:
   void DrawNextFrame();
   QImage LoadPicture(const QString& name) const;
 
-  QMdiArea* area_ = nullptr;
-  QMdiSubWindow* subwindow_ = nullptr;
   // The child that was active last; the frame losing and regaining the focus is no activation.
   QPointer<QMdiSubWindow> last_active_;
   QTimer timer_;
@@ -93,5 +92,4 @@ class TForm1 : public QWidget {
   // The pictures drawn so far in this run; painted under the label and the bar while it lasts.
   QImage trail_;
   QString picture_folder_;
-  bool centred_ = false;
 };

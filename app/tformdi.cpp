@@ -15,15 +15,16 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QPushButton>
-#include <QScreen>
 #include <system_error>
 #include <vector>
 
 #include "app/app_accessibility.h"
 #include "app/file_columns.h"
 #include "app/file_names.h"
-#include "app/help_viewer.h"
+#include "app/help_window.h"
+#include "app/running_program.h"
 #include "app/taboutbox.h"
+#include "app/tform1.h"
 #include "chart/chart_file.h"
 #include "chartview/tvemapa.h"
 #include "newchart/tcriacao.h"
@@ -31,24 +32,48 @@
 #include "ui/designed.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
+#include "ui/placement.h"
 #include "ui/window_icon.h"
 
-TFORMDI::TFORMDI(QWidget* parent) : QMainWindow(parent) {
+TFORMDI::TFORMDI(const QString& help_file, QWidget* parent)
+    : QMainWindow(parent), help_file_(help_file) {
   setObjectName(QStringLiteral("FORMDI"));
   setWindowTitle(vorelim::ProgramTitle());
   vorelim::CarryProgramIcon(*this);
-  setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   resize(600, 440);
   setAcceptDrops(true);
   CreateControls();
   CreateMenus();
   vorelim::NameFrame(*this);
+  // A top-level window of its own, hidden until "&Sobre".
+  AboutBox = new TAboutBox(this);
 }
 
 TFORMDI::~TFORMDI() {
   // The MDI area outlives this class's part of the object (QWidget deletes it later); its
   // signals must not reach a half-destroyed frame.
   disconnect(mdi_area_, nullptr, this, nullptr);
+}
+
+void TFORMDI::ShowAtStart() {
+  show();
+  // Made once the frame shows, so that it is centred in the workspace's final size. A borderless
+  // child window; the frame reports the area's activations to it, and the first starts its
+  // animation.
+  splash_ = new TForm1;
+  QMdiSubWindow* sub = mdi_area_->addSubWindow(splash_, Qt::FramelessWindowHint);
+  sub->setObjectName(QStringLiteral("Form1SubWindow"));
+  connect(mdi_area_, &QMdiArea::subWindowActivated, splash_, &TForm1::ChildActivated);
+  vorelim::NameSplash(*splash_);
+  sub->show();
+  sub->move(SplashPosition(mdi_area_->viewport()->size()));
+  mdi_area_->setActiveSubWindow(sub);
+}
+
+vorelim::RunningProgram* TFORMDI::AnswerLaterStarts() {
+  auto* server = new vorelim::RunningProgram(this);
+  connect(server, &vorelim::RunningProgram::FilesHanded, this, &TFORMDI::OpenHandedFiles);
+  return server;
 }
 
 void TFORMDI::CreateControls() {
@@ -74,7 +99,8 @@ void TFORMDI::CreateControls() {
                             {208, 272, 185, 25});
   // The button's face comes from the colour theme, so its letters take the theme's button text
   // colour: black under a light theme, as designed.
-  Button1->setFont(vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 11, {.bold = true}));
+  Button1->setFont(
+      vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Rounded), 11, {.bold = true}));
   connect(Button1, &QPushButton::clicked, this, &TFORMDI::Button1Click);
   Button1->raise();
   Button1->setFocus();
@@ -106,7 +132,6 @@ void TFORMDI::MergeMenus(QMdiSubWindow* active) {
   // Group 1 ("&Arquivo", and a chart window's "&Vorelim") comes from the active chart window
   // when there is one; group 10 ("Aju&da") is always the frame's.
   auto* chart = active != nullptr ? qobject_cast<TVemapa*>(active->widget()) : nullptr;
-  if (chart != nullptr) ConnectChartRequests(chart);
   QList<QAction*> wanted =
       chart != nullptr ? chart->MenuBarActions() : QList<QAction*>{Arquivo1->menuAction()};
   wanted.append(Ajuda1->menuAction());
@@ -131,13 +156,10 @@ void TFORMDI::UpdateCaption() {
 }
 
 void TFORMDI::ConnectChartRequests(TVemapa* chart) {
-  // A chart window's menus are reachable only while they are on this bar, so connecting here, as
-  // they come onto it, serves every chart window of the frame, whoever opened it.
-  connect(chart, &TVemapa::OpenRequested, this, &TFORMDI::Abrir1Click, Qt::UniqueConnection);
-  connect(chart, &TVemapa::NewChartRequested, this, &TFORMDI::Novo1Click, Qt::UniqueConnection);
-  connect(chart, &TVemapa::CloseAllRequested, this, &TFORMDI::CloseAllChildren,
-          Qt::UniqueConnection);
-  connect(chart, &TVemapa::QuitRequested, this, &TFORMDI::Sair1Click, Qt::UniqueConnection);
+  connect(chart, &TVemapa::OpenRequested, this, &TFORMDI::Abrir1Click);
+  connect(chart, &TVemapa::NewChartRequested, this, &TFORMDI::Novo1Click);
+  connect(chart, &TVemapa::CloseAllRequested, this, &TFORMDI::CloseAllChildren);
+  connect(chart, &TVemapa::QuitRequested, this, &TFORMDI::Sair1Click);
 }
 
 void TFORMDI::Abrir1Click() {
@@ -180,14 +202,33 @@ TVemapa* TFORMDI::OpenChartWindow(const QString& name, const QString& path) {
 }
 
 TVemapa* TFORMDI::OpenChartWindow(const QString& name, const std::filesystem::path& file) {
+  TVemapa* chart = AddChartWindow();
+  chart->LoadChart(name, file);
+  return ActivateChartWindow(chart);
+}
+
+TVemapa* TFORMDI::OpenChartWindow(const QString& name, const vorelim::ChartRecord& record,
+                                  const vorelim::ReadResult& read) {
+  TVemapa* chart = AddChartWindow();
+  chart->LoadChart(name, record, read);
+  return ActivateChartWindow(chart);
+}
+
+TVemapa* TFORMDI::AddChartWindow() {
   auto* chart = new TVemapa;
+  // Every chart window is made here, so its requests are connected once, as it is made.
+  ConnectChartRequests(chart);
   // The designed window has no title-bar buttons; the frameless hint also keeps Qt from putting
   // the maximised child's buttons into the menu bar.
   QMdiSubWindow* sub = mdi_area_->addSubWindow(chart, Qt::SubWindow | Qt::FramelessWindowHint);
   sub->setAttribute(Qt::WA_DeleteOnClose);
   sub->setWindowTitle(chart->windowTitle());
   sub->showMaximized();
-  chart->LoadChart(name, file);
+  return chart;
+}
+
+TVemapa* TFORMDI::ActivateChartWindow(TVemapa* chart) {
+  QMdiSubWindow* sub = chart->SubWindow();
   sub->showMaximized();
   mdi_area_->setActiveSubWindow(sub);
   chart->FocusFirstControl();
@@ -198,17 +239,18 @@ void TFORMDI::OpenChosenFiles(const QByteArrayList& files) {
   std::vector<vorelim::ReadResult> refused;
   for (const QByteArray& file : files) {
     const std::filesystem::path path(file.toStdString());
-    // Read once to know whether the file gives a chart at all; the window reads it again.
-    vorelim::ChartRecord probe;
-    const vorelim::ReadResult found = vorelim::ReadChartPath(path, probe);
-    if (!found.file_read()) {
-      refused.push_back(found);
+    // Read once, to know whether the file gives a chart at all; its window shows what was read.
+    vorelim::ChartRecord record;
+    const vorelim::ReadResult read = vorelim::ReadChartPath(path, record);
+    if (!read.file_read()) {
+      refused.push_back(read);
       continue;
     }
     Button1->hide();
     last_choice_ = QFile::decodeName(file);
     // A name that is not UTF-8 shows with U+FFFD where its odd bytes are.
-    OpenChartWindow(QString::fromStdString(vorelim::ChartNameFromPath(file.toStdString())), path);
+    OpenChartWindow(QString::fromStdString(vorelim::ChartNameFromPath(file.toStdString())), record,
+                    read);
     // As a chosen file does, this one's folder becomes the current one, but only now that its
     // chart opened: a file that gave none leaves the folder where "&Novo" writes unchanged.
     std::error_code ec;
@@ -219,6 +261,14 @@ void TFORMDI::OpenChosenFiles(const QByteArrayList& files) {
                               .text = vorelim::FilesNotOpenedText(refused),
                               .wait = vorelim::MessageWait::No,
                               .box_name = QStringLiteral("FilesNotOpened")});
+}
+
+void TFORMDI::OpenHandedFiles(const QByteArrayList& files) {
+  setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+  show();
+  raise();
+  activateWindow();
+  OpenChosenFiles(files);
 }
 
 void TFORMDI::dragEnterEvent(QDragEnterEvent* event) {
@@ -259,11 +309,13 @@ void TFORMDI::Button1Click() {
 }
 
 void TFORMDI::HELP1Click() {
-  vorelim::HelpViewer::Application().ShowContents(this);
+  if (help_file_.isEmpty()) return;
+  if (help_window_ == nullptr) help_window_ = new vorelim::HelpWindow(this);
+  help_window_->ShowContents(help_file_);
 }
 
 void TFORMDI::Sobre1Click() {
-  if (AboutBox != nullptr) AboutBox->ShowModeless();
+  AboutBox->ShowModeless();
 }
 
 void TFORMDI::CloseAllChildren() {
@@ -300,8 +352,5 @@ void TFORMDI::showEvent(QShowEvent* event) {
   // 600 x 440 is the outer size, title bar and borders included; centred on the screen.
   const QSize decoration = frameGeometry().size() - geometry().size();
   resize(QSize(600, 440) - decoration);
-  if (QScreen* screen = this->screen()) {
-    const QRect available = screen->availableGeometry();
-    move(available.center() - QPoint(600 / 2, 440 / 2));
-  }
+  vorelim::CentreOnScreen(*this);
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The main frame of the chart program: a multiple-document window whose MDI area holds the chart
-// windows and the splash window. The frame keeps no chart state: it opens chart files and new
-// chart dialogs, hands each window its data, and owns them until it is destroyed.
+// windows and the splash window. The frame keeps no chart state: it makes every window it owns
+// (the splash window, the about box, each chart window, each new chart dialog, the help window),
+// connects it as it makes it, hands each chart window its data, and owns them until it is
+// destroyed. A window that needs the frame says so through a signal; none knows the frame.
 //
 // Menu merging: the frame has one menu bar. While a chart window is the active child, its
 // "&Arquivo" and "&Vorelim" replace the frame's "&Arquivo", and the frame's "Aju&da" stays after
@@ -25,18 +27,42 @@ class QPushButton;
 QT_END_NAMESPACE
 
 class TAboutBox;
+class TForm1;
 class TVemapa;
+
+namespace vorelim {
+class ChartRecord;
+class HelpWindow;
+class RunningProgram;
+struct ReadResult;
+}  // namespace vorelim
 
 class TFORMDI : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFORMDI(QWidget* parent = nullptr);
+  /// The frame with its controls, its menus and its about box (hidden), not shown yet. "&Help"
+  /// shows `help_file`, the manual's contents page (app/help_file.h); with none it does nothing.
+  explicit TFORMDI(const QString& help_file = QString(), QWidget* parent = nullptr);
   ~TFORMDI() override;
+
+  /// Shows the frame as the program starts: the frame, then the splash window in its MDI area,
+  /// centred, as the active child, which starts its animation.
+  void ShowAtStart();
+  /// Makes this frame the one that later starts of the program on this display hand their files
+  /// to (app/running_program.h): they open here as OpenHandedFiles opens them. Returns the bus
+  /// server, which the frame owns.
+  vorelim::RunningProgram* AnswerLaterStarts();
+  /// Sets the page "&Help" shows (the manual's contents page).
+  void SetHelpFile(const QString& help_file) { help_file_ = help_file; }
 
   QMdiArea* mdiArea() const { return mdi_area_; }
   /// The file-open dialog, kept and reused so that it offers the previous choice.
   QFileDialog* fileOpenDialog() const { return FileOpenDialog; }
+  /// The splash window, once ShowAtStart made it.
+  TForm1* splash() const { return splash_; }
+  /// The help window, made by the first "&Help"; reused afterwards.
+  vorelim::HelpWindow* helpWindow() const { return help_window_; }
 
   // Controls and menu, named as designed.
   QPushButton* Button1 = nullptr;  // "FAÇA SEU MAPA"
@@ -49,7 +75,7 @@ class TFORMDI : public QMainWindow {
   QMenu* Ajuda1 = nullptr;
   QAction* HELP1 = nullptr;
   QAction* Sobre1 = nullptr;
-  /// The program's about box, created hidden at start-up with the frame as its owner.
+  /// The program's about box, made hidden with the frame, which owns it.
   TAboutBox* AboutBox = nullptr;
 
  public slots:
@@ -65,19 +91,26 @@ class TFORMDI : public QMainWindow {
   TVemapa* OpenChartWindow(const QString& name, const std::filesystem::path& file);
   /// The same for a file named as Qt names files (a file dialog's choice); empty: by `name`.
   TVemapa* OpenChartWindow(const QString& name, const QString& path = QString());
+  /// The same for a chart already read (to decide whether it opens): the window shows `record`,
+  /// read as `read` tells, and does not read the file again.
+  TVemapa* OpenChartWindow(const QString& name, const vorelim::ChartRecord& record,
+                           const vorelim::ReadResult& read);
   /// Opens the files handed to the program from outside (the command line, the desktop, a drop),
   /// given by their absolute names' bytes, each as "A&brir" opens a chosen file; the current
   /// folder becomes the folder of a file only once its chart window opened. A file that cannot
   /// give a chart (a folder, missing, unreadable, a pipe or a device) gets no window: all such
   /// files are told in one message over the frame, which does not wait.
   void OpenChosenFiles(const QByteArrayList& files);
+  /// Files handed over by a later start of the program: the frame comes to the front (also from
+  /// minimised) and opens them as OpenChosenFiles does.
+  void OpenHandedFiles(const QByteArrayList& files);
   /// Opens a new chart dialog.
   void Novo1Click();
   /// Closes the frame, which ends the program.
   void Sair1Click();
   /// The start button.
   void Button1Click();
-  /// Shows the contents of the program's help file.
+  /// Shows the contents of the program's help file in the frame's help window.
   void HELP1Click();
   /// Shows the about box, modeless; an about box already open is left as it is.
   void Sobre1Click();
@@ -105,10 +138,17 @@ class TFORMDI : public QMainWindow {
   /// "MAPA DO VORELIM" otherwise.
   void UpdateCaption();
   /// Connects the requests of a chart window (open, new, close all, quit) to this frame's
-  /// commands, once per window.
+  /// commands.
   void ConnectChartRequests(TVemapa* chart);
+  /// Makes a chart window, connected, in the MDI area, maximised; its chart is not loaded yet.
+  TVemapa* AddChartWindow();
+  /// Shows the loaded `chart` maximised as the active child and gives it the focus.
+  TVemapa* ActivateChartWindow(TVemapa* chart);
 
   QMdiArea* mdi_area_ = nullptr;
+  TForm1* splash_ = nullptr;
+  vorelim::HelpWindow* help_window_ = nullptr;
+  QString help_file_;
   bool placed_ = false;
   QString last_choice_;  // the file chosen the previous time
 };

@@ -57,8 +57,7 @@ inline double Seconds(std::chrono::steady_clock::time_point from,
 class Session {
  public:
   Session() {
-    vorelim::RegisterFontSubstitutes();
-    QApplication::setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
+    vorelim::SetProgramFont();
     QDir::setCurrent(folder_.path());
     vorelim::ChartRecord record;
     record.SetText(vorelim::ChartField::Name, "MARIA");

@@ -9,38 +9,33 @@
 #include <algorithm>
 #include <array>
 
-#include "chartview/chart_geometry.h"
-#include "chartview/chart_picture.h"
+#include "chartview/element_description.h"
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
 #include "chartview/transit_grid_accessible.h"
 #include "chartview/tvemapa.h"
 #include "ui/accessible_names.h"
 #include "ui/controls.h"
+#include "ui/designed_words.h"
 
 namespace vorelim {
 namespace {
 
-struct ElementName {
-  Element element;
-  const char* name;
-};
-constexpr std::array<ElementName, 5> kElementNames = {{{Element::Water, "ÁGUA"},
-                                                       {Element::Earth, "TERRA"},
-                                                       {Element::Wood, "MADEIRA"},
-                                                       {Element::Metal, "METAL"},
-                                                       {Element::Fire, "FOGO"}}};
-
 // What each value panel stands for; a screen reader reads it before the value.
 struct PanelMeaning {
   const char* panel;
-  const char* meaning;
+  QString meaning;
 };
-constexpr std::array<PanelMeaning, 5> kPanelMeanings = {{{"Panel1", "Nasceu em"},
-                                                         {"Panel2", "Personalidade"},
-                                                         {"Panel3", "Controle"},
-                                                         {"Panel4", "Tendência"},
-                                                         {"Panel12", "Era atual"}}};
+const std::array<PanelMeaning, 5>& PanelMeanings() {
+  static const std::array<PanelMeaning, 5> meanings = {{
+      {"Panel1", QStringLiteral("Nasceu em")},
+      {"Panel2", MeaningWord(Meaning::Personality)},
+      {"Panel3", MeaningWord(Meaning::Control)},
+      {"Panel4", MeaningWord(Meaning::Tendency)},
+      {"Panel12", CurrentEraWords()},
+  }};
+  return meanings;
+}
 
 TVemapa* ChartOf(const QObject* control) {
   return control != nullptr ? qobject_cast<TVemapa*>(control->parent()) : nullptr;
@@ -63,8 +58,8 @@ class ChartWindowAccessible : public QAccessibleWidget {
 // meaning alone, never the caption it was designed with.
 class ValuePanelAccessible : public QAccessibleWidget {
  public:
-  ValuePanelAccessible(BevelPanel* panel, const char* meaning)
-      : QAccessibleWidget(panel, QAccessible::StaticText), meaning_(QString::fromUtf8(meaning)) {}
+  ValuePanelAccessible(BevelPanel* panel, const QString& meaning)
+      : QAccessibleWidget(panel, QAccessible::StaticText), meaning_(meaning) {}
   QString text(QAccessible::Text type) const override {
     if (type != QAccessible::Name) return QAccessibleWidget::text(type);
     const auto* panel = static_cast<BevelPanel*>(widget());
@@ -104,7 +99,7 @@ QAccessibleInterface* ChartWindowInterfaces(const QString& class_name, QObject* 
     return new DrawingAccessible(static_cast<PaintBox*>(object));
   }
   if (class_name == QLatin1String("vorelim::BevelPanel")) {
-    for (const PanelMeaning& entry : kPanelMeanings) {
+    for (const PanelMeaning& entry : PanelMeanings()) {
       if (object->objectName() == QLatin1String(entry.panel)) {
         return new ValuePanelAccessible(static_cast<BevelPanel*>(object), entry.meaning);
       }
@@ -113,35 +108,7 @@ QAccessibleInterface* ChartWindowInterfaces(const QString& class_name, QObject* 
   return nullptr;
 }
 
-QString RingsText(int rings) {
-  if (rings == 0) return QStringLiteral("sem anel");
-  if (rings == 1) return QStringLiteral("1 anel, dominante");
-  return QStringLiteral("%1 anéis, dominante").arg(rings);
-}
-
 }  // namespace
-
-QString ElementDrawingDescription(const ElementMarks& marks) {
-  QStringList parts;
-  for (const ElementName& entry : kElementNames) {
-    QStringList numbers;
-    std::array<bool, 3> ringed{};
-    for (int number = 1; number <= 9; ++number) {
-      Element element;
-      if (!ElementOfNumber(number, element) || element != entry.element) continue;
-      numbers << QString::number(number);
-      // Numbers of one element share their rings, as the drawing draws them.
-      for (int ring = 1; ring <= 3; ++ring) {
-        if (MarksRing(marks, number, ring)) ringed[static_cast<std::size_t>(ring - 1)] = true;
-      }
-    }
-    const int rings = static_cast<int>(std::count(ringed.begin(), ringed.end(), true));
-    parts << QStringLiteral("%1 %2: %3")
-                 .arg(QString::fromUtf8(entry.name), numbers.join(QStringLiteral(", ")),
-                      RingsText(rings));
-  }
-  return parts.join(QStringLiteral(". ")) + QLatin1Char('.');
-}
 
 void InstallChartWindowInterfaces() {
   static const bool installed = [] {

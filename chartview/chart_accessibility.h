@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "chart/chart_record.h"
+#include "chartview/element_description.h"
 
 class TVemapa;
 
@@ -18,9 +19,5 @@ void InstallChartWindowInterfaces();
 
 /// Names the window's controls and menus.
 void NameChartWindow(TVemapa& chart);
-
-/// What the drawing shows for `marks`: each element with its numbers and how many rings it has;
-/// the ringed elements are the dominant ones.
-QString ElementDrawingDescription(const ElementMarks& marks);
 
 }  // namespace vorelim

@@ -4,7 +4,6 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QShortcut>
-#include <array>
 
 #include "chart/transit_texts.h"
 #include "chartview/transit_grid.h"
@@ -12,13 +11,15 @@
 #include "texts/chart_page_keys.h"
 #include "texts/tform2.h"
 #include "ui/controls.h"
+#include "ui/designed_words.h"
 
 namespace vorelim {
 namespace {
 
-const std::array<const char*, 12> kMonthNames = {"Janeiro",  "Fevereiro", "Março",    "Abril",
-                                                 "Maio",     "Junho",     "Julho",    "Agosto",
-                                                 "Setembro", "Outubro",   "Novembro", "Dezembro"};
+// The caption of a meaning's entry: its shortcut letter is its first.
+QString Caption(const QString& meaning) {
+  return QStringLiteral("&") + meaning;
+}
 
 // "<meaning>: <value>", or the meaning alone (and disabled) when the value is empty.
 ChartMenuEntry Entry(const QString& meaning, const QString& value, const QString& page_key) {
@@ -35,15 +36,15 @@ ChartMenuEntry HouseEntry(const QString& meaning, const QString& house, const QS
 std::vector<ChartMenuEntry> ChartMenuEntries(const TVemapa& chart) {
   // The numbers' page keys are their panels' captions, as the panels' double-clicks take them.
   std::vector<ChartMenuEntry> entries = {
-      Entry(QStringLiteral("&Personalidade"), chart.Panel2->text(), chart.Panel2->text()),
-      Entry(QStringLiteral("&Controle"), chart.Panel3->text(), chart.Panel3->text()),
-      Entry(QStringLiteral("&Tendência"), chart.Panel4->text(), chart.Panel4->text()),
+      Entry(Caption(MeaningWord(Meaning::Personality)), chart.Panel2->text(), chart.Panel2->text()),
+      Entry(Caption(MeaningWord(Meaning::Control)), chart.Panel3->text(), chart.Panel3->text()),
+      Entry(Caption(MeaningWord(Meaning::Tendency)), chart.Panel4->text(), chart.Panel4->text()),
   };
   // The era and the grid can be double-clicked only while the transits are shown.
   if (!chart.StringGrid1->isVisibleTo(&chart)) return entries;
 
   const QString era = chart.Panel12->text();
-  entries.push_back(HouseEntry(QStringLiteral("&Era atual"), era, HousePageKey(era)));
+  entries.push_back(HouseEntry(Caption(CurrentEraWords()), era, HousePageKey(era)));
   entries.back().starts_group = true;
 
   // The year's and each month's entry open what a double-click on their grid cells opens.
@@ -54,7 +55,7 @@ std::vector<ChartMenuEntry> ChartMenuEntries(const TVemapa& chart) {
     const QString house =
         GridCellNumber(place.column, place.label_row, chart.YearNumber, chart.MonthNumbers);
     entries.push_back(HouseEntry(
-        QString::fromUtf8(kMonthNames[static_cast<std::size_t>(month)]), house,
+        WithCapitalInitial(MonthWord(month + 1)), house,
         GridPageKey(place.column, place.label_row, chart.YearNumber, chart.MonthNumbers)));
   }
   return entries;

@@ -21,9 +21,9 @@ struct ChartMenuEntry {
   bool starts_group = false;  // a separator comes before it
 };
 
-/// The entries for the window's present state: "Personalidade", "Controle" and "Tendência" with
-/// the numbers their panels show; while the transits are shown, also the era, the year and each
-/// month with its house.
+/// The entries for the window's present state: the personality, the control and the tendency
+/// with the numbers their panels show; while the transits are shown, also the era, the year and
+/// each month with its house.
 std::vector<ChartMenuEntry> ChartMenuEntries(const TVemapa& chart);
 
 /// Prepares the window for its context menu: the Shift+F10 key, and the year box leaving the

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "ui/designed_words.h"
+
 namespace vorelim {
 namespace {
 
@@ -31,36 +33,40 @@ PixelPoint At(int x_num, int x_den, int w, int y_num, int y_den, int h) {
   return {Fraction(x_num, w, x_den), Fraction(y_num, h, y_den)};
 }
 
+// The top-left corner of a text as fractions x_num / x_den of W and y_num / y_den of H.
+struct Corner {
+  int x_num, x_den, y_num, y_den;
+};
+
+// The corners of the six element labels, in the order of ElementLabels, on the screen and on
+// paper.
+struct LabelCorners {
+  Corner screen;
+  Corner paper;
+};
+constexpr std::array<LabelCorners, 6> kLabelCorners = {{
+    {{6, 8, 13, 16}, {6, 8, 13, 16}},    // metal
+    {{4, 16, 13, 16}, {3, 16, 13, 16}},  // water
+    {{1, 16, 5, 16}, {1, 16, 11, 32}},   // wood
+    {{4, 8, 1, 16}, {17, 32, 2, 16}},    // fire
+    {{7, 8, 6, 16}, {7, 8, 6, 16}},      // earth
+    {{7, 8, 7, 16}, {7, 8, 13, 32}},     // earth's numbers
+}};
+
+std::array<PlacedText, 6> PlaceLabels(Medium medium, int w, int h) {
+  const std::array<std::string_view, 6> texts = ElementLabels(medium);
+  std::array<PlacedText, 6> placed;
+  for (std::size_t i = 0; i < placed.size(); ++i) {
+    const Corner& c = medium == Medium::Screen ? kLabelCorners[i].screen : kLabelCorners[i].paper;
+    placed[i] = {texts[i], At(c.x_num, c.x_den, w, c.y_num, c.y_den, h)};
+  }
+  return placed;
+}
+
 }  // namespace
 
 int Fraction(int numerator, int extent, int denominator) {
   return static_cast<int>(static_cast<std::int64_t>(numerator) * extent / denominator);
-}
-
-bool ElementOfNumber(int number, Element& element) {
-  switch (number) {
-    case 1:
-      element = Element::Water;
-      return true;
-    case 2:
-    case 5:
-    case 8:
-      element = Element::Earth;
-      return true;
-    case 3:
-    case 4:
-      element = Element::Wood;
-      return true;
-    case 6:
-    case 7:
-      element = Element::Metal;
-      return true;
-    case 9:
-      element = Element::Fire;
-      return true;
-    default:
-      return false;
-  }
 }
 
 PixelRect RingRect(Element element, int ring, int w, int h) {
@@ -83,25 +89,11 @@ std::array<PixelPoint, 5> StarPoints(int w, int h) {
 }
 
 std::array<PlacedText, 6> ScreenLabels(int w, int h) {
-  return {{
-      {"METAL 6, 7", At(6, 8, w, 13, 16, h)},
-      {"ÁGUA 1", At(4, 16, w, 13, 16, h)},
-      {"MADEIRA 3, 4", At(1, 16, w, 5, 16, h)},
-      {"FOGO 9", At(4, 8, w, 1, 16, h)},
-      {"TERRA ", At(7, 8, w, 6, 16, h)},
-      {"2, 5, 8", At(7, 8, w, 7, 16, h)},
-  }};
+  return PlaceLabels(Medium::Screen, w, h);
 }
 
 std::array<PlacedText, 6> PrintoutLabels(int w, int h) {
-  return {{
-      {"METAL 6, 7", At(6, 8, w, 13, 16, h)},
-      {"ÁGUA 1", At(3, 16, w, 13, 16, h)},
-      {"MADEIRA 3, 4", At(1, 16, w, 11, 32, h)},
-      {"FOGO 9", At(17, 32, w, 2, 16, h)},
-      {"TERRA", At(7, 8, w, 6, 16, h)},
-      {"2, 5, 8", At(7, 8, w, 13, 32, h)},
-  }};
+  return PlaceLabels(Medium::Paper, w, h);
 }
 
 PixelPoint PrintoutTitlePosition(int w, int h) {

@@ -8,6 +8,8 @@
 #include <array>
 #include <string_view>
 
+#include "chart/elements.h"
+
 namespace vorelim {
 
 /// A point in device pixels.
@@ -33,15 +35,8 @@ struct PlacedText {
   PixelPoint at;
 };
 
-/// The five elements; each surrounds one point of the star with up to three rings.
-enum class Element { Water, Earth, Wood, Metal, Fire };
-
 /// numerator * extent / denominator, multiplied first, remainder dropped.
 int Fraction(int numerator, int extent, int denominator);
-
-/// The element of a chart number 1..9 (1 water; 2, 5, 8 earth; 3, 4 wood; 6, 7 metal; 9 fire).
-/// Returns false for a number outside 1..9.
-bool ElementOfNumber(int number, Element& element);
 
 /// The bounding rectangle of ring 1..3 (1 innermost) around the element's star point.
 PixelRect RingRect(Element element, int ring, int w, int h);
@@ -50,11 +45,11 @@ PixelRect RingRect(Element element, int ring, int w, int h);
 /// top, lower right, left, right, lower left.
 std::array<PixelPoint, 5> StarPoints(int w, int h);
 
-/// The six element labels of the chart window's drawing. "TERRA " keeps its trailing blank and
-/// its numbers stand on a second line.
+/// The six element labels of the chart window's drawing (ElementLabels(Medium::Screen)); the
+/// earth's numbers stand on a second line.
 std::array<PlacedText, 6> ScreenLabels(int w, int h);
 
-/// The six element labels of the printed chart; the earth label has no trailing blank.
+/// The six element labels of the printed chart (ElementLabels(Medium::Paper)).
 std::array<PlacedText, 6> PrintoutLabels(int w, int h);
 
 /// Top-left corner of the printout's title.

@@ -9,6 +9,7 @@
 #include "chart/chart_rules.h"
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
+#include "ui/designed_words.h"
 #include "ui/fonts.h"
 #include "ui/program_printer.h"
 
@@ -25,7 +26,7 @@ QFont PrintoutFont(int points) {
   // Face and size only, set afresh: no bold or italic left by an earlier printout.
   // Sized in points, so it keeps its size on paper; the face is the one the windows show, drawn
   // without ligatures so the PDF holds the letters printed.
-  QFont font = PrintingFont(QFont(InstalledFamily(QStringLiteral("VAG Rounded Th"))));
+  QFont font = PrintingFont(QFont(InstalledFamily(FaceName(Face::Rounded))));
   font.setPointSize(points);
   font.setBold(false);
   font.setItalic(false);
@@ -33,14 +34,15 @@ QFont PrintoutFont(int points) {
   return font;
 }
 
+// The meaning as the printout writes it, in capitals (UTF-8).
+std::string InCapitals(Meaning meaning) {
+  return MeaningWord(meaning).toUpper().toStdString();
+}
+
 }  // namespace
 
-std::string_view MonthName(int month) {
-  static constexpr std::string_view kNames[12] = {"JANEIRO",  "FEVEREIRO", "MARÇO",    "ABRIL",
-                                                  "MAIO",     "JUNHO",     "JULHO",    "AGOSTO",
-                                                  "SETEMBRO", "OUTUBRO",   "NOVEMBRO", "DEZEMBRO"};
-  if (month < 1 || month > 12) return kNames[11];
-  return kNames[month - 1];
+std::string MonthName(int month) {
+  return MonthWord(month < 1 || month > 12 ? 12 : month).toUpper().toStdString();
 }
 
 ChartPrintout ComposeChartPrintout(const ChartRecord& record, std::string_view transit_year,
@@ -56,12 +58,12 @@ ChartPrintout ComposeChartPrintout(const ChartRecord& record, std::string_view t
   printout.lines = {
       "NOME: " + record.Name(),
       "DATA NASC: " + record.BirthDay() + "/" + record.BirthMonth() + "/" + record.BirthYear(),
-      "PERSONALIDADE: " + record.Personality(),
-      "CONTROLE: " + record.Control(),
-      "TENDÊNCIA: " + record.Tendency(),
-      "ERA: " + transits.era,
+      InCapitals(Meaning::Personality) + ": " + record.Personality(),
+      InCapitals(Meaning::Control) + ": " + record.Control(),
+      InCapitals(Meaning::Tendency) + ": " + record.Tendency(),
+      InCapitals(Meaning::Era) + ": " + transits.era,
       "CASA " + transits.year_text + ": " + transits.year_number,
-      "CASA " + std::string(MonthName(current_month)) + ": " + month_number,
+      "CASA " + MonthName(current_month) + ": " + month_number,
   };
   return printout;
 }
@@ -93,6 +95,19 @@ bool PrintChartPrintout(QPrinter& printer, const ChartPrintout& printout) {
   // are that area's size in printer pixels.
   PaintChartPrintout(painter, printer.width(), printer.height(), printout);
   return painter.end();
+}
+
+PreviewDocument ChartPreviewDocument(const ChartPrintout& printout, const QString& chart_name,
+                                     const std::filesystem::path& folder) {
+  PreviewDocument document;
+  document.printout.page_count = 1;
+  document.printout.paint_page = [printout](QPainter& painter, int, int width, int height) {
+    PaintChartPrintout(painter, width, height, printout);
+  };
+  document.window_title = QStringLiteral("Visualizar impressão - ") + chart_name;
+  document.pdf_file_name = chart_name + QStringLiteral(".pdf");
+  document.folder = folder;
+  return document;
 }
 
 }  // namespace vorelim

@@ -5,10 +5,12 @@
 // area in printer pixels; fonts are given in points, so they keep their size on paper.
 
 #include <array>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "chart/chart_record.h"
+#include "ui/print_preview.h"
 
 #include <QtGlobal>
 
@@ -25,8 +27,9 @@ struct ChartPrintout {
   std::array<std::string, 8> lines;  // UTF-8, name line first
 };
 
-/// The Portuguese name of a month 1..12 ("JANEIRO".."DEZEMBRO"); "DEZEMBRO" for any other value.
-std::string_view MonthName(int month);
+/// The Portuguese name of a month 1..12 in capitals, as the printout writes it ("JANEIRO"..
+/// "DEZEMBRO"); "DEZEMBRO" for any other value.
+std::string MonthName(int month);
 
 /// Composes the printout of a chart for the transit year text of the year box (first 4
 /// characters used) and the current calendar month. A transit year before the birth year is
@@ -42,5 +45,11 @@ void PaintChartPrintout(QPainter& painter, int w, int h, const ChartPrintout& pr
 /// nothing, when the printer cannot begin (no valid printer, a job in progress, an unwritable
 /// file).
 bool PrintChartPrintout(QPrinter& printer, const ChartPrintout& printout);
+
+/// The printout as the print preview shows it: one sheet, painted by PaintChartPrintout, in a
+/// window titled "Visualizar impressão - " and the chart name, whose "Salvar PDF" proposes the
+/// chart name with ".pdf" in `folder`.
+PreviewDocument ChartPreviewDocument(const ChartPrintout& printout, const QString& chart_name,
+                                     const std::filesystem::path& folder);
 
 }  // namespace vorelim

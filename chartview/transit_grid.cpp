@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
+#include "ui/designed_words.h"
+
 namespace vorelim {
 namespace {
 
@@ -15,7 +17,7 @@ const QColor kText(128, 0, 0);
 }  // namespace
 
 TransitGrid::TransitGrid(QWidget* parent) : QWidget(parent) {
-  QFont font(QStringLiteral("VAG Rounded Th"));
+  QFont font(FaceName(Face::Rounded));
   font.setBold(true);
   font.setPixelSize(12);  // 9 points at 96 pixels per inch
   setFont(font);

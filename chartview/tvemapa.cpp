@@ -10,6 +10,7 @@
 #include <QResizeEvent>
 #include <QShortcut>
 #include <QTimer>
+#include <filesystem>
 #include <utility>
 
 #include "chart/chart_rules.h"
@@ -27,9 +28,11 @@
 #include "texts/tform2.h"
 #include "ui/controls.h"
 #include "ui/designed.h"
+#include "ui/designed_words.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
+#include "ui/print_preview.h"
 #include "ui/program_printer.h"
 
 using vorelim::BevelPanel;
@@ -37,7 +40,7 @@ using vorelim::DesignFont;
 
 namespace {
 
-const QString kRoundedFace = QStringLiteral("VAG Rounded Th");
+const QString kRoundedFace = vorelim::FaceName(vorelim::Face::Rounded);
 constexpr int kGridHeight = 103;
 constexpr int kLastYear = 3000;
 const QColor kRed(255, 0, 0);
@@ -65,6 +68,11 @@ void ApplyValueStyle(BevelPanel* panel) {
   panel->setCursor(Qt::DragMoveCursor);
 }
 
+// The designed place of the control `name`.
+consteval const vorelim::Placement& Place(std::string_view name) {
+  return vorelim::PlacementOf(TVemapa::kPlacement, name);
+}
+
 QString FromChart(const std::string& utf8) {
   return QString::fromStdString(utf8);
 }
@@ -75,7 +83,6 @@ TVemapa::TVemapa(QWidget* parent) : QWidget(parent) {
   vorelim::InstallChartWindowInterfaces();
   setObjectName(QStringLiteral("TVemapa"));
   setWindowTitle(QStringLiteral("Mapa Individual"));
-  setFont(DesignFont(QStringLiteral("MS Sans Serif"), 11));
   // The chart is paper: its ink is fixed by the design, so the whole window keeps the light
   // colours it was designed on, on a cream ground (the light tooltip colour), whatever the
   // desktop's colour theme. Texts windows and menus it opens are windows of their own and follow
@@ -101,25 +108,25 @@ QMdiSubWindow* TVemapa::SubWindow() const {
 void TVemapa::CreateControls() {
   // Created first, so the windowed controls lie over it as designed.
   // Fixed: neither docked nor stretched, so resizing the window never moves or scales the picture.
-  PaintBox1 = vorelim::Placed(new vorelim::PaintBox(this), "PaintBox1", {192, -8, 361, 281});
+  PaintBox1 = vorelim::Placed(new vorelim::PaintBox(this), Place("PaintBox1"));
   connect(PaintBox1, &vorelim::PaintBox::paint, this, &TVemapa::PaintBox1Paint);
 
-  const auto make_panel = [this](BevelPanel*& panel, const char* name, const QString& caption,
-                                 const QRect& geometry) {
-    panel = vorelim::Placed(new BevelPanel(this), name, geometry);
+  const auto make_panel = [this](BevelPanel*& panel, const vorelim::Placement& place,
+                                 const QString& caption) {
+    panel = vorelim::Placed(new BevelPanel(this), place);
     panel->setText(caption);
   };
-  make_panel(Panel5, "Panel5", QStringLiteral("NASCEU EM :"), QRect(0, 0, 98, 25));
-  make_panel(Panel1, "Panel1", QStringLiteral("TESTE"), QRect(0, 24, 98, 17));
-  make_panel(Panel6, "Panel6", QStringLiteral("PERSONALIDADE"), QRect(0, 40, 98, 25));
-  make_panel(Panel2, "Panel2", QStringLiteral("Panel2"), QRect(0, 64, 98, 17));
-  make_panel(Panel7, "Panel7", QStringLiteral("CONTROLE"), QRect(0, 80, 98, 25));
-  make_panel(Panel3, "Panel3", QStringLiteral("Panel3"), QRect(0, 104, 98, 17));
-  make_panel(Panel8, "Panel8", QStringLiteral("TENDÊNCIA"), QRect(0, 120, 98, 25));
-  make_panel(Panel4, "Panel4", QStringLiteral("Panel4"), QRect(0, 144, 98, 17));
-  make_panel(Panel11, "Panel11", QStringLiteral("ERA ATUAL"), QRect(-5, 161, 103, 22));
-  make_panel(Panel12, "Panel12", QStringLiteral("Panel12"), QRect(0, 183, 97, 19));
-  make_panel(Panel9, "Panel9", QStringLiteral("TRÂNSITOS DO ANO"), QRect(0, 211, 105, 19));
+  make_panel(Panel5, Place("Panel5"), QStringLiteral("NASCEU EM :"));
+  make_panel(Panel1, Place("Panel1"), QStringLiteral("TESTE"));
+  make_panel(Panel6, Place("Panel6"), vorelim::MeaningWord(vorelim::Meaning::Personality).toUpper());
+  make_panel(Panel2, Place("Panel2"), QStringLiteral("Panel2"));
+  make_panel(Panel7, Place("Panel7"), vorelim::MeaningWord(vorelim::Meaning::Control).toUpper());
+  make_panel(Panel3, Place("Panel3"), QStringLiteral("Panel3"));
+  make_panel(Panel8, Place("Panel8"), vorelim::MeaningWord(vorelim::Meaning::Tendency).toUpper());
+  make_panel(Panel4, Place("Panel4"), QStringLiteral("Panel4"));
+  make_panel(Panel11, Place("Panel11"), vorelim::CurrentEraWords().toUpper());
+  make_panel(Panel12, Place("Panel12"), QStringLiteral("Panel12"));
+  make_panel(Panel9, Place("Panel9"), QStringLiteral("TRÂNSITOS DO ANO"));
   for (BevelPanel* panel : {Panel5, Panel6, Panel7, Panel8, Panel11}) ApplyLabelStyle(panel);
   for (BevelPanel* panel : {Panel1, Panel2, Panel3, Panel4, Panel12}) ApplyValueStyle(panel);
   Panel11->hide();
@@ -132,15 +139,14 @@ void TVemapa::CreateControls() {
   label_text.setColor(QPalette::WindowText, Qt::black);
   Panel9->setPalette(label_text);
 
-  Button1 =
-      vorelim::Placed(new QPushButton(QStringLiteral("OK"), this), "Button1", {173, 208, 26, 25});
+  Button1 = vorelim::Placed(new QPushButton(QStringLiteral("OK"), this), Place("Button1"));
   Button1->setFont(DesignFont(kRoundedFace, 11, {.bold = true}));
   QPalette button_text = Button1->palette();
   button_text.setColor(QPalette::ButtonText, kRed);
   Button1->setPalette(button_text);
   connect(Button1, &QPushButton::clicked, this, &TVemapa::Button1Click);
 
-  Edit1 = vorelim::Placed(new vorelim::YearEdit(this), "Edit1", {106, 210, 42, 26});
+  Edit1 = vorelim::Placed(new vorelim::YearEdit(this), Place("Edit1"));
   Edit1->setReadOnly(true);
   Edit1->setFont(DesignFont(kRoundedFace, 15, {.bold = true}));
   QPalette edit_colours = Edit1->palette();
@@ -150,7 +156,7 @@ void TVemapa::CreateControls() {
   Edit1->setText(QStringLiteral("100"));
   connect(Edit1, &QLineEdit::textChanged, this, &TVemapa::Edit1Change);
 
-  UpDown1 = vorelim::Placed(new vorelim::UpDown(this), "UpDown1", {148, 210, 12, 26});
+  UpDown1 = vorelim::Placed(new vorelim::UpDown(this), Place("UpDown1"));
   UpDown1->SetRange(0, kLastYear);
   UpDown1->SetBuddy(Edit1);
   UpDown1->SetPosition(100);
@@ -200,6 +206,8 @@ void TVemapa::CreateMenus() {
       add("Imprimir1", QStringLiteral("&Imprimir"), Qt::CTRL | Qt::Key_P, &TVemapa::Imprimir1Click);
   ImprimirSetup1 = add("ImprimirSetup1", QStringLiteral("C&onfigurar Impressão"), QKeySequence(),
                        &TVemapa::ImprimirSetup1Click);
+  VisualizarImpressao1 = add("VisualizarImpressao1", QStringLiteral("&Visualizar impressão"),
+                             QKeySequence(), &TVemapa::VisualizarImpressao1Click);
   Sair1 = add("Sair1", QStringLiteral("&Sair"), Qt::CTRL | Qt::Key_X, &TVemapa::Sair1Click);
   MainMenu1->addMenu(Arquivo1);
 
@@ -243,6 +251,16 @@ void TVemapa::LoadChart(const QString& name) {
 }
 
 void TVemapa::LoadChart(const QString& name, const std::filesystem::path& file) {
+  // The file the user chose is the one read; a name alone is looked up in the current folder. A
+  // file that cannot be read leaves the record as it was, a short one all but its start.
+  vorelim::ChartRecord record = Chart;
+  const vorelim::ReadResult read = file.empty() ? vorelim::ReadChartFile(name.toStdString(), record)
+                                                : vorelim::ReadChartPath(file, record);
+  LoadChart(name, record, read);
+}
+
+void TVemapa::LoadChart(const QString& name, const vorelim::ChartRecord& record,
+                        const vorelim::ReadResult& read) {
   Button1->show();
 
   // The year comes from the calendar, not from a formatted date.
@@ -252,11 +270,8 @@ void TVemapa::LoadChart(const QString& name, const std::filesystem::path& file) 
   ChartName = name;
   setWindowTitle(name);
 
-  // The file the user chose is the one read; a name alone is looked up in the current folder.
-  const vorelim::ReadResult result = file.empty()
-                                         ? vorelim::ReadChartFile(name.toStdString(), Chart)
-                                         : vorelim::ReadChartPath(file, Chart);
-  ChartPath = QString::fromStdString(result.path.string());
+  Chart = record;
+  ChartPath = QString::fromStdString(read.path.string());
   // The drawing shows the elements of the record just read.
   PaintBox1->update();
 
@@ -270,7 +285,7 @@ void TVemapa::LoadChart(const QString& name, const std::filesystem::path& file) 
   // the birth year is 3000 or later.
   UpDown1->SetMinimum(vorelim::ReadTextNumber(Chart.BirthYear()) + 1);
 
-  load_warning_ = vorelim::LoadWarningText(result, Chart.LooksLikeChart());
+  load_warning_ = vorelim::LoadWarningText(read, Chart.LooksLikeChart());
   if (!load_warning_.isEmpty()) {
     // Shown once the opener has shown and focused the window, so the message lies above it.
     QTimer::singleShot(0, this, &TVemapa::ShowLoadWarning);
@@ -354,18 +369,25 @@ void TVemapa::Sair1Click() {
   emit QuitRequested();
 }
 
-void TVemapa::Imprimir1Click() {
+vorelim::ChartPrintout TVemapa::ComposePrintout() {
   // The year in the box is printed whether or not "OK" was pressed for it, and becomes the
   // window's transit year as "OK" would make it; the box itself is left alone.
   TransitYear = FromChart(vorelim::TransitsForYear(Chart, Edit1->text().toStdString()).year_text);
   // The month comes from the calendar date itself, never from a formatted date.
-  const vorelim::ChartPrintout printout =
-      vorelim::ComposeChartPrintout(Chart, TransitYear.toStdString(), vorelim::Today().month);
+  return vorelim::ComposeChartPrintout(Chart, TransitYear.toStdString(), vorelim::Today().month);
+}
 
+void TVemapa::Imprimir1Click() {
+  const vorelim::ChartPrintout printout = ComposePrintout();
   QPrinter& printer = vorelim::ProgramPrinter();
   if (!vorelim::RunPrintDialog(printer, this)) return;
   // A printer that cannot print (none installed, an unwritable file) ends the printout silently.
   vorelim::PrintChartPrintout(printer, printout);
+}
+
+void TVemapa::VisualizarImpressao1Click() {
+  vorelim::OpenPrintPreview(this, vorelim::ChartPreviewDocument(ComposePrintout(), ChartName,
+                                                                std::filesystem::current_path()));
 }
 
 void TVemapa::ImprimirSetup1Click() {

@@ -15,6 +15,8 @@
 
 #include "chart/chart_file.h"
 #include "chart/chart_record.h"
+#include "chartview/chart_printout.h"
+#include "ui/placement.h"
 
 QT_BEGIN_NAMESPACE
 class QAction;
@@ -40,6 +42,19 @@ class TVemapa : public QWidget {
   explicit TVemapa(QWidget* parent = nullptr);
   ~TVemapa() override;
 
+  /// The designed controls' names and places, those that take the focus in the window's tab
+  /// order. The transit grid is not among them: it is docked to the bottom edge.
+  static constexpr vorelim::Placement kPlacement[] = {
+      {"PaintBox1", {192, -8, 361, 281}}, {"Panel5", {0, 0, 98, 25}},
+      {"Panel1", {0, 24, 98, 17}},        {"Panel6", {0, 40, 98, 25}},
+      {"Panel2", {0, 64, 98, 17}},        {"Panel7", {0, 80, 98, 25}},
+      {"Panel3", {0, 104, 98, 17}},       {"Panel8", {0, 120, 98, 25}},
+      {"Panel4", {0, 144, 98, 17}},       {"Panel11", {-5, 161, 103, 22}},
+      {"Panel12", {0, 183, 97, 19}},      {"Panel9", {0, 211, 105, 19}},
+      {"Button1", {173, 208, 26, 25}},    {"Edit1", {106, 210, 42, 26}},
+      {"UpDown1", {148, 210, 12, 26}},
+  };
+
   /// Loads the chart file `name` + ".NUM" from the current folder and shows it; `name` becomes
   /// the caption. Reports no failure itself; a file that cannot be read or does not look like a
   /// chart is told to the user in a message box after the window shows.
@@ -47,6 +62,10 @@ class TVemapa : public QWidget {
   /// The same, reading the file at `file` (the file the user chose, by its bytes) while `name`
   /// stays the caption. An empty path reads `name` + ".NUM" from the current folder.
   void LoadChart(const QString& name, const std::filesystem::path& file);
+  /// The same for a chart its opener has already read: shows `record`, read as `read` tells,
+  /// without reading the file again.
+  void LoadChart(const QString& name, const vorelim::ChartRecord& record,
+                 const vorelim::ReadResult& read);
 
   /// The warning LoadChart would show (empty when there is none), which this window then does not
   /// show: an opener that loads many charts at once tells their warnings in one message.
@@ -84,16 +103,16 @@ class TVemapa : public QWidget {
   vorelim::BevelPanel* Panel3 = nullptr;   // control
   vorelim::BevelPanel* Panel4 = nullptr;   // tendency
   vorelim::BevelPanel* Panel5 = nullptr;   // "NASCEU EM :"
-  vorelim::BevelPanel* Panel6 = nullptr;   // "PERSONALIDADE"
-  vorelim::BevelPanel* Panel7 = nullptr;   // "CONTROLE"
-  vorelim::BevelPanel* Panel8 = nullptr;   // "TENDÊNCIA"
+  vorelim::BevelPanel* Panel6 = nullptr;   // caption of the personality
+  vorelim::BevelPanel* Panel7 = nullptr;   // caption of the control
+  vorelim::BevelPanel* Panel8 = nullptr;   // caption of the tendency
   vorelim::BevelPanel* Panel9 = nullptr;   // "TRÂNSITOS DO ANO"
-  vorelim::BevelPanel* Panel11 = nullptr;  // "ERA ATUAL"
+  vorelim::BevelPanel* Panel11 = nullptr;  // caption of the current era
   vorelim::BevelPanel* Panel12 = nullptr;  // era number
   vorelim::YearEdit* Edit1 = nullptr;      // transit year
   vorelim::UpDown* UpDown1 = nullptr;
   QPushButton* Button1 = nullptr;               // "OK"
-  vorelim::PaintBox* PaintBox1 = nullptr;       // element drawing, fixed at 192, -8, 361 x 281
+  vorelim::PaintBox* PaintBox1 = nullptr;       // element drawing
   vorelim::TransitGrid* StringGrid1 = nullptr;  // transit grid, docked to the bottom
 
   // Menu, named as designed. MainMenu1 holds the two top-level entries.
@@ -104,6 +123,7 @@ class TVemapa : public QWidget {
   QAction* Fechar1 = nullptr;
   QAction* Imprimir1 = nullptr;
   QAction* ImprimirSetup1 = nullptr;
+  QAction* VisualizarImpressao1 = nullptr;  // the chart sheet in the print preview
   QAction* Sair1 = nullptr;
   QAction* Instrues1 = nullptr;
   // The context menu: the texts the double-clicks open, filled each time it opens.
@@ -127,6 +147,8 @@ class TVemapa : public QWidget {
   void Sair1Click();
   void Imprimir1Click();
   void ImprimirSetup1Click();
+  /// "&Visualizar impressão": the sheet "&Imprimir" prints, in the print preview window.
+  void VisualizarImpressao1Click();
   void Instrues1Click();
   /// Double-clicks on the personality, control and tendency numbers: open the text of the number
   /// shown.
@@ -156,6 +178,8 @@ class TVemapa : public QWidget {
   void CreateMenus();
   void DockGrid();
   void ShowLoadWarning();
+  /// The printout of this window's chart for the year in the box, which becomes the transit year.
+  vorelim::ChartPrintout ComposePrintout();
 
   QString load_warning_;
 };

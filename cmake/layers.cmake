@@ -1,5 +1,5 @@
-# The chart program's layers: vorelim_core <- vorelim_ui <- vorelim_texts <- vorelim_chartview, and
-# vorelim_ui <- vorelim_new_chart; vorelim_app links both branches. Each folder declares its
+# The chart program's layers: vorelim_core <- vorelim_ui <- vorelim_texts <- vorelim_chartview <-
+# vorelim_report, and vorelim_ui <- vorelim_new_chart; vorelim_app links both branches. Each folder declares its
 # layer's library, and each layer links only the layers below it.
 #
 # vorelim_layer_headers(TARGET) makes the headers among TARGET's sources includable as

@@ -1,13 +1,12 @@
 #include "launcher/dialog_application.h"
 
-#include <unistd.h>
-
 #include <QApplication>
+#include <QString>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-#include <vector>
 
+#include "desktop/held_messages.h"
 #include "launcher/launcher.h"
 
 namespace korvex {
@@ -17,23 +16,10 @@ void SayNoDisplay(const std::string& reason) {
   std::fprintf(stderr, "korvex: no display to show the dialog on (%s)\n", reason.c_str());
 }
 
-// What Qt says while the application is being created. Held back so that a platform that fails
-// prints one line instead of Qt's several; given to the usual handler once the platform is up.
-struct HeldMessage {
-  QtMsgType type;
-  std::string category;
-  QString text;
-};
-std::vector<HeldMessage> g_held;
-
-void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtFatalMsg) {
-    // The platform plug-in could not start. Its first complaint is the most precise one.
-    const QString first = g_held.empty() ? text : g_held.front().text;
-    SayNoDisplay(first.section(QLatin1Char('\n'), 0, 0).trimmed().toStdString());
-    ::_exit(kExitCancelled & 0xff);
-  }
-  g_held.push_back({type, context.category ? context.category : "", text});
+// Qt's platform could not start while the application was being made.
+int NoDisplayToShowOn(const QString& complaint) {
+  SayNoDisplay(complaint.toStdString());
+  return kExitCancelled & 0xff;
 }
 
 }  // namespace
@@ -49,15 +35,10 @@ bool DialogApplication::Ready() {
     SayNoDisplay("DISPLAY and WAYLAND_DISPLAY are unset");
     return false;
   }
-  // Qt returns its default handler when none was installed, never null.
-  const QtMessageHandler usual = qInstallMessageHandler(HoldMessage);
+  // Qt's messages are held back meanwhile: a platform that fails to start is told in one line.
+  desktop::HoldQtMessages(NoDisplayToShowOn);
   m_app = std::make_unique<QApplication>(m_argc, m_argv);
-  qInstallMessageHandler(usual);
-  for (const HeldMessage& message : g_held) {
-    const QMessageLogContext context(nullptr, 0, nullptr, message.category.c_str());
-    usual(message.type, context, message.text);
-  }
-  g_held.clear();
+  desktop::ReleaseQtMessages();
   return true;
 }
 

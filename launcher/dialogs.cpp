@@ -9,7 +9,7 @@
 #include <QScreen>
 #include <limits>
 
-#include "launcher/fixed_size_dialog.h"
+#include "desktop/fixed_size.h"
 #include "launcher/korvex_icon.h"
 
 namespace korvex {
@@ -48,7 +48,7 @@ void PrepareLauncherDialog(QDialog& dialog, const QString& title, int width_dlu,
   dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
   dialog.setFixedSize(DluToPixelsX(width_dlu), DluToPixelsY(height_dlu));
   dialog.setModal(true);
-  KeepFixedSizeOnWayland(dialog);
+  desktop::KeepFixedSizeWindows(dialog);
 }
 
 void CentreOnScreen(QDialog& dialog) {

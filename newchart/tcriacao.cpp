@@ -7,13 +7,11 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <filesystem>
@@ -23,12 +21,15 @@
 #include "chart/chart_record.h"
 #include "chart/chart_rules.h"
 #include "chart/today.h"
+#include "desktop/fixed_size.h"
 #include "newchart/new_chart_accessibility.h"
 #include "ui/controls.h"
 #include "ui/designed.h"
+#include "ui/designed_words.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/paper.h"
+#include "ui/placement.h"
 #include "ui/window_icon.h"
 
 namespace {
@@ -59,9 +60,10 @@ class WarningPanel : public QFrame {
 
 // A label at its designed place. A label that is `centred` in its parent grows to both sides when
 // the substitute face is wider than the designed one, the others grow to the right.
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect geometry,
+QLabel* MakeLabel(QWidget* parent, const vorelim::Placement& place, const QString& text,
                   const QFont& font, bool centred = false) {
-  auto* label = vorelim::Placed(new QLabel(text, parent), name, geometry);
+  const QRect& geometry = place.geometry;
+  auto* label = vorelim::Placed(new QLabel(text, parent), place);
   label->setFont(font);
   const QFontMetrics metrics(font);
   const int width = std::max(label->sizeHint().width(), geometry.width());
@@ -77,17 +79,22 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, QRect 
   return label;
 }
 
-QListWidget* MakeList(QWidget* parent, const char* name, const QStringList& items, QRect geometry) {
+QListWidget* MakeList(QWidget* parent, const vorelim::Placement& place, const QStringList& items) {
   constexpr int kItemHeight = 13;
-  auto* list = vorelim::Placed(new QListWidget(parent), name, geometry);
+  auto* list = vorelim::Placed(new QListWidget(parent), place);
   list->setUniformItemSizes(true);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   for (const QString& text : items) {
     auto* item = new QListWidgetItem(text, list);
-    item->setSizeHint(QSize(geometry.width(), kItemHeight));
+    item->setSizeHint(QSize(place.geometry.width(), kItemHeight));
   }
   return list;
+}
+
+// The designed place of the control `name`.
+consteval const vorelim::Placement& Place(std::string_view name) {
+  return vorelim::PlacementOf(TCriacao::kPlacement, name);
 }
 
 }  // namespace
@@ -102,9 +109,8 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::MSWindowsFixedSizeDialogHint |
                  Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
   setFixedSize(382, 185);
+  desktop::KeepFixedSizeWindows(*this);
   vorelim::CarryProgramIcon(*this);
-  // "MS Sans Serif" 8 points, as drawn at 96 pixels per inch.
-  setFont(vorelim::DesignFont(QStringLiteral("MS Sans Serif"), 11));
   // The labels' black is fixed by the design, so the ground under them is the light 3D colour
   // they were designed on, whatever the colour theme: halfway between the light button face and
   // its light edge, as QPalette derives Midlight from a button colour (the Fusion style's own
@@ -122,82 +128,65 @@ TCriacao::TCriacao(QWidget* owner) : QDialog(owner) {
   BuildControls();
   vorelim::NameNewChartDialog(*this);
 
-  QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-  if (screen != nullptr) {
-    const QRect area = screen->geometry();
-    move(area.center() - QPoint(width() / 2, height() / 2));
-  }
+  vorelim::CentreOnScreen(*this);
 }
 
 TCriacao::~TCriacao() = default;
 
 void TCriacao::BuildControls() {
-  Bevel1 = vorelim::Placed(new QFrame(this), "Bevel1", {8, 8, 281, 161});
+  Bevel1 = vorelim::Placed(new QFrame(this), Place("Bevel1"));
   Bevel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
   Bevel1->setPalette(vorelim::WithPaper(Bevel1->palette(), {QPalette::Light, QPalette::Dark}));
 
-  const QFont label_font = vorelim::DesignFont(QStringLiteral("Arial"), 11);
-  Label1 = MakeLabel(this, "Label1", QStringLiteral("Nome"), {24, 40, 27, 14}, label_font);
+  const QFont label_font = vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Arial), 11);
+  Label1 = MakeLabel(this, Place("Label1"), QStringLiteral("Nome"), label_font);
 
-  Edit1 =
-      vorelim::Placed(new QLineEdit(QStringLiteral("NovoNome"), this), "Edit1", {64, 32, 209, 21});
+  Edit1 = vorelim::Placed(new QLineEdit(QStringLiteral("NovoNome"), this), Place("Edit1"));
   Edit1->setMaxLength(static_cast<int>(vorelim::kChartNameLength));
   Edit1->installEventFilter(this);
 
-  Label4 =
-      MakeLabel(this, "Label4", QStringLiteral("Dia do Nascimento"), {24, 72, 89, 14}, label_font);
+  Label4 = MakeLabel(this, Place("Label4"), QStringLiteral("Dia do Nascimento"), label_font);
   QStringList days;
   for (int day = 1; day <= 31; ++day) days << QString::number(day);
-  ListBox1 = MakeList(this, "ListBox1", days, {120, 64, 49, 33});
+  ListBox1 = MakeList(this, Place("ListBox1"), days);
 
-  Label3 =
-      MakeLabel(this, "Label3", QStringLiteral("Mês do Nascimento"), {24, 112, 94, 14}, label_font);
-  ListBox2 =
-      MakeList(this, "ListBox2",
-               {QStringLiteral("janeiro"), QStringLiteral("fevereiro"), QStringLiteral("março"),
-                QStringLiteral("abril"), QStringLiteral("maio"), QStringLiteral("junho"),
-                QStringLiteral("julho"), QStringLiteral("agosto"), QStringLiteral("setembro"),
-                QStringLiteral("outubro"), QStringLiteral("novembro"), QStringLiteral("dezembro")},
-               {24, 128, 89, 33});
+  Label3 = MakeLabel(this, Place("Label3"), QStringLiteral("Mês do Nascimento"), label_font);
+  QStringList months;
+  for (int month = 1; month <= 12; ++month) months << vorelim::MonthWord(month);
+  ListBox2 = MakeList(this, Place("ListBox2"), months);
 
-  Label2 = MakeLabel(this, "Label2", QStringLiteral("Ano de Nascimento"), {184, 112, 94, 14},
-                     label_font);
+  Label2 = MakeLabel(this, Place("Label2"), QStringLiteral("Ano de Nascimento"), label_font);
 
-  Edit2 = vorelim::Placed(new QLineEdit(QStringLiteral("1990"), this), "Edit2", {200, 136, 65, 21});
+  Edit2 = vorelim::Placed(new QLineEdit(QStringLiteral("1990"), this), Place("Edit2"));
   Edit2->setMaxLength(4);
   connect(Edit2, &QLineEdit::editingFinished, this, &TCriacao::Edit2Exit);
 
-  OKBtn = vorelim::Placed(new QPushButton(QStringLiteral("OK"), this), "OKBtn", {300, 8, 75, 25});
+  OKBtn = vorelim::Placed(new QPushButton(QStringLiteral("OK"), this), Place("OKBtn"));
   OKBtn->setDefault(true);
   connect(OKBtn, &QPushButton::clicked, this, &TCriacao::OKBtnClick);
 
-  CancelBtn = vorelim::Placed(new QPushButton(QStringLiteral("Cancel"), this), "CancelBtn",
-                              {300, 38, 75, 25});
+  CancelBtn = vorelim::Placed(new QPushButton(QStringLiteral("Cancel"), this), Place("CancelBtn"));
   connect(CancelBtn, &QPushButton::clicked, this, &TCriacao::CancelBtnClick);
 
-  Panel1 = vorelim::Placed(new WarningPanel(this), "Panel1", {8, 56, 361, 105});
+  Panel1 = vorelim::Placed(new WarningPanel(this), Place("Panel1"));
   QPalette teal = Panel1->palette();
   teal.setColor(QPalette::Window, QColor(0, 128, 128));
   teal.setColor(QPalette::WindowText, Qt::white);
   Panel1->setPalette(teal);
   const QFont panel_font =
-      vorelim::DesignFont(QStringLiteral("VAG Rounded Th"), 12, {.bold = true});
+      vorelim::DesignFont(vorelim::FaceName(vorelim::Face::Rounded), 12, {.bold = true});
   Panel1->setFont(panel_font);
 
-  Label5 = MakeLabel(Panel1, "Label5", QString::fromUtf8(kWarningLine1), {72, 17, 212, 14},
-                     panel_font, true);
-  Label6 = MakeLabel(Panel1, "Label6", QString::fromUtf8(kWarningLine2), {112, 40, 109, 14},
-                     panel_font, true);
+  Label5 = MakeLabel(Panel1, Place("Label5"), QString::fromUtf8(kWarningLine1), panel_font, true);
+  Label6 = MakeLabel(Panel1, Place("Label6"), QString::fromUtf8(kWarningLine2), panel_font, true);
 
   // Push buttons draw their text in the button text colour, whatever the panel's text colour.
   QPalette button_palette = palette();
-  Button1 =
-      vorelim::Placed(new QPushButton(QStringLiteral("SIM"), Panel1), "Button1", {104, 64, 49, 25});
+  Button1 = vorelim::Placed(new QPushButton(QStringLiteral("SIM"), Panel1), Place("Button1"));
   Button1->setPalette(button_palette);
   connect(Button1, &QPushButton::clicked, this, &TCriacao::Button1Click);
 
-  Button2 =
-      vorelim::Placed(new QPushButton(QStringLiteral("NÃO"), Panel1), "Button2", {200, 64, 49, 25});
+  Button2 = vorelim::Placed(new QPushButton(QStringLiteral("NÃO"), Panel1), Place("Button2"));
   Button2->setPalette(button_palette);
   connect(Button2, &QPushButton::clicked, this, &TCriacao::Button2Click);
 

@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QString>
 
+#include "ui/placement.h"
+
 QT_BEGIN_NAMESPACE
 class QEvent;
 class QFrame;
@@ -23,6 +25,19 @@ class TCriacao : public QDialog {
   /// Builds the dialog, centred on the screen, with the warning hidden. Not shown yet.
   explicit TCriacao(QWidget* owner);
   ~TCriacao() override;
+
+  /// The designed controls' names and places, those that take the focus in the dialog's tab
+  /// order. Label5, Label6, Button1 and Button2 lie on the warning panel Panel1.
+  static constexpr vorelim::Placement kPlacement[] = {
+      {"Bevel1", {8, 8, 281, 161}},     {"Label1", {24, 40, 27, 14}},
+      {"Edit1", {64, 32, 209, 21}},     {"Label4", {24, 72, 89, 14}},
+      {"ListBox1", {120, 64, 49, 33}},  {"Label3", {24, 112, 94, 14}},
+      {"ListBox2", {24, 128, 89, 33}},  {"Label2", {184, 112, 94, 14}},
+      {"Edit2", {200, 136, 65, 21}},    {"OKBtn", {300, 8, 75, 25}},
+      {"CancelBtn", {300, 38, 75, 25}}, {"Panel1", {8, 56, 361, 105}},
+      {"Label5", {72, 17, 212, 14}},    {"Label6", {112, 40, 109, 14}},
+      {"Button1", {104, 64, 49, 25}},   {"Button2", {200, 64, 49, 25}},
+  };
 
   /// Esc and the window's close button act as "Cancel".
   void reject() override;

@@ -1,6 +1,7 @@
 #include "texts/text_catalogue.h"
 
 #include <QFile>
+#include <cstddef>
 
 namespace vorelim {
 namespace {
@@ -35,10 +36,21 @@ constexpr CatalogueRow kRows[] = {
     {"c9", "c9", "CASA 9", "CASA 9"},
 };
 
-QList<TextEntry> LoadCatalogue() {
+// The further texts, in the order of the relations (chart/elements.h), then the levels.
+constexpr CatalogueRow kFurtherRows[] = {
+    {"rel_mesmo", "", "MESMO ELEMENTO", "MESMO ELEMENTO"},
+    {"rel_nutre", "", "NUTRIR", "NUTRIR"},
+    {"rel_nutrido", "", "SER NUTRIDO", "SER NUTRIDO"},
+    {"rel_domina", "", "DOMINAR", "DOMINAR"},
+    {"rel_dominado", "", "SER DOMINADO", "SER DOMINADO"},
+    {"niveis", "", "OS TRÊS NÍVEIS", "OS TRÊS NÍVEIS"},
+};
+
+template <std::size_t N>
+QList<TextEntry> LoadCatalogue(const CatalogueRow (&rows)[N]) {
   QList<TextEntry> entries;
   int index = 0;
-  for (const CatalogueRow& row : kRows) {
+  for (const CatalogueRow& row : rows) {
     TextEntry entry;
     entry.index = index++;
     entry.page_name = QString::fromUtf8(row.page_name);
@@ -70,8 +82,20 @@ QStringList SplitStoredLines(const QString& text) {
 }
 
 const QList<TextEntry>& TextCatalogue() {
-  static const QList<TextEntry> entries = LoadCatalogue();
+  static const QList<TextEntry> entries = LoadCatalogue(kRows);
   return entries;
+}
+
+const QList<TextEntry>& FurtherTexts() {
+  static const QList<TextEntry> entries = LoadCatalogue(kFurtherRows);
+  return entries;
+}
+
+const TextEntry* FurtherText(const QString& page_name) {
+  for (const TextEntry& entry : FurtherTexts()) {
+    if (entry.page_name == page_name) return &entry;
+  }
+  return nullptr;
 }
 
 int PageIndexForKey(const QString& key) {

@@ -1,7 +1,8 @@
 #pragma once
 // The nineteen interpretation texts of the chart program: the introduction, the numbers 1 to 9 and
-// the houses 1 to 9. The texts are embedded in the program (resources under :/texts/) and read
-// once; the texts window builds one page per entry, in index order.
+// the houses 1 to 9, and the further texts of the comparison of two charts. The texts are embedded
+// in the program (resources under :/texts/) and read once; the texts window builds one page per
+// entry of the nineteen, in index order, and a page for a further text when it is asked for one.
 
 #include <QList>
 #include <QString>
@@ -21,6 +22,15 @@ struct TextEntry {
 
 /// The entries in index order. Always nineteen; the first is the introduction.
 const QList<TextEntry>& TextCatalogue();
+
+/// The texts beyond the nineteen pages: the five relations of two charts' elements and the three
+/// levels of a comparison, which the comparison window opens. A texts window shows one of them on
+/// a page after its nineteen (TForm2::ShowFurtherText). `index` is the place in this list and
+/// `page_key` is empty: no page key selects them.
+const QList<TextEntry>& FurtherTexts();
+
+/// The further text whose page name is `page_name`; nullptr when there is none.
+const TextEntry* FurtherText(const QString& page_name);
 
 /// The index of the page that a page key selects: the entry whose key equals `key` exactly
 /// (letter case significant), or 0, the introduction, for every other text.

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <algorithm>
 
 #include "ui/fonts.h"
 #include "ui/program_printer.h"
@@ -53,20 +54,66 @@ QStringList DisplayLines(const QTextEdit& box) {
   return lines;
 }
 
-bool PaintTextLines(QPainter& painter, const QStringList& lines, int width, int height,
-                    const std::function<bool()>& new_sheet) {
+namespace {
+
+// Draws lines [first, end) of `lines`, each with its top-left corner at its place.
+void DrawLineRange(QPainter& painter, const QStringList& lines, int first, int end, int width,
+                   int height) {
   const int ascent = QFontMetrics(painter.font(), painter.device()).ascent();
-  int sheet = 0;
-  for (int i = 0; i < lines.size(); ++i) {
+  for (int i = first; i < end; ++i) {
     const TextLinePlace place = PlaceTextLine(i, width, height);
-    if (place.sheet != sheet) {
-      if (!new_sheet()) return false;
-      sheet = place.sheet;
-    }
     // drawText places the baseline; the line's top-left corner is its place.
     painter.drawText(QPoint(place.x, place.y + ascent), lines[i]);
   }
+}
+
+}  // namespace
+
+bool PaintTextLines(QPainter& painter, const QStringList& lines, int width, int height,
+                    const std::function<bool()>& new_sheet) {
+  const int count = static_cast<int>(lines.size());
+  for (int first = 0; first < count; first += kTextLinesPerSheet) {
+    if (first > 0 && !new_sheet()) return false;
+    DrawLineRange(painter, lines, first, std::min(count, first + kTextLinesPerSheet), width,
+                  height);
+  }
   return true;
+}
+
+TextPrintout ComposeTextPrintout(const QTextEdit& box) {
+  TextPrintout printout;
+  printout.font = PrintingFont(box.font());
+  printout.font.setPointSize(10);
+  printout.lines = DisplayLines(box);
+  return printout;
+}
+
+int TextSheetCount(const TextPrintout& printout) {
+  return std::max(
+      1, (static_cast<int>(printout.lines.size()) + kTextLinesPerSheet - 1) / kTextLinesPerSheet);
+}
+
+void PaintTextSheet(QPainter& painter, const TextPrintout& printout, int sheet, int width,
+                    int height) {
+  painter.setFont(printout.font);
+  painter.setPen(Qt::black);
+  const int count = static_cast<int>(printout.lines.size());
+  const int first = sheet * kTextLinesPerSheet;
+  DrawLineRange(painter, printout.lines, first, std::min(count, first + kTextLinesPerSheet), width,
+                height);
+}
+
+PreviewDocument TextPreviewDocument(const TextPrintout& printout, const QString& caption,
+                                    const std::filesystem::path& folder) {
+  PreviewDocument document;
+  document.printout.page_count = TextSheetCount(printout);
+  document.printout.paint_page = [printout](QPainter& painter, int sheet, int width, int height) {
+    PaintTextSheet(painter, printout, sheet, width, height);
+  };
+  document.window_title = QStringLiteral("Visualizar impressão - ") + caption;
+  document.pdf_file_name = caption + QStringLiteral(".pdf");
+  document.folder = folder;
+  return document;
 }
 
 bool PrintTextBox(QTextEdit& box, QPrinter& printer) {
@@ -80,15 +127,14 @@ bool PrintTextBox(QTextEdit& box, QPrinter& printer) {
   palette.setColor(QPalette::Base, Qt::white);
   box.setPalette(palette);
 
-  QFont font = PrintingFont(box.font());
-  font.setPointSize(10);
-  painter.setFont(font);
-  painter.setPen(Qt::black);
-
+  const TextPrintout printout = ComposeTextPrintout(box);
   const int width = painter.device()->width();
   const int height = painter.device()->height();
-  const bool printed = PaintTextLines(painter, DisplayLines(box), width, height,
-                                      [&printer] { return printer.newPage(); });
+  bool printed = true;
+  for (int sheet = 0; sheet < TextSheetCount(printout) && printed; ++sheet) {
+    if (sheet > 0) printed = printer.newPage();
+    if (printed) PaintTextSheet(painter, printout, sheet, width, height);
+  }
   const bool ended = painter.end();
   return printed && ended && printer.printerState() != QPrinter::Error;
 }

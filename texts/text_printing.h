@@ -4,9 +4,13 @@
 // height, starting at 7/64, with a left margin of 1/8 of the printable width. A sheet holds 57
 // lines; a longer text goes on over further sheets with the same layout, so no line is lost.
 
+#include <QFont>
 #include <QString>
 #include <QStringList>
+#include <filesystem>
 #include <functional>
+
+#include "ui/print_preview.h"
 
 QT_BEGIN_NAMESPACE
 class QPainter;
@@ -41,6 +45,31 @@ QStringList DisplayLines(const QTextEdit& box);
 /// drawing stops. Returns false if it stopped that way.
 bool PaintTextLines(QPainter& painter, const QStringList& lines, int width, int height,
                     const std::function<bool()>& new_sheet);
+
+/// What a text printout draws: display lines, in the font they print in.
+struct TextPrintout {
+  QFont font;
+  QStringList lines;
+};
+
+/// The printout of `box` as its print button prints it: the box's display lines, in its font at
+/// 10 points, drawn as printouts draw text (PrintingFont).
+TextPrintout ComposeTextPrintout(const QTextEdit& box);
+
+/// The sheets a printout takes: one per kTextLinesPerSheet display lines, at least one.
+int TextSheetCount(const TextPrintout& printout);
+
+/// Paints sheet `sheet` (0 for the first) of `printout` on a surface of `width` x `height` device
+/// pixels: its lines in black, each at its place. The one paint function of a text sheet, for the
+/// printer, the preview and the PDF.
+void PaintTextSheet(QPainter& painter, const TextPrintout& printout, int sheet, int width,
+                    int height);
+
+/// The printout as the print preview shows it: its sheets painted by PaintTextSheet, in a window
+/// titled "Visualizar impressão - " and `caption`, whose "Salvar PDF" proposes `caption` with
+/// ".pdf" in `folder`.
+PreviewDocument TextPreviewDocument(const TextPrintout& printout, const QString& caption,
+                                    const std::filesystem::path& folder);
 
 /// Prints the display lines of `box` on `printer` (already chosen by the user): sets the box to
 /// black text on a white background, then draws its lines in its font at 10 points. Returns false

@@ -13,16 +13,18 @@ namespace vorelim {
 void NameTextsWindow(TForm2& window) {
   ReadAsWindow(window);
   window.Notebook1->setAccessibleName(QStringLiteral("Páginas"));
-  for (const TextEntry& entry : TextCatalogue()) {
-    QWidget* page = window.Page(entry.index);
-    if (page == nullptr) continue;
-    page->setAccessibleName(entry.caption);
-    const QString panel_name = QStringLiteral("Panel%1").arg(entry.index + 1);
-    if (auto* panel = page->findChild<QFrame*>(panel_name, Qt::FindDirectChildrenOnly)) {
-      panel->setAccessibleName(QStringLiteral("Botões"));
-    }
-    window.RichEdit(entry.index)->setAccessibleName(QStringLiteral("Texto: ") + entry.caption);
+  for (const TextEntry& entry : TextCatalogue()) NameTextsPage(window, entry.index, entry.caption);
+}
+
+void NameTextsPage(TForm2& window, int index, const QString& caption) {
+  QWidget* page = window.Page(index);
+  if (page == nullptr) return;
+  page->setAccessibleName(caption);
+  const QString panel_name = QStringLiteral("Panel%1").arg(index + 1);
+  if (auto* panel = page->findChild<QFrame*>(panel_name, Qt::FindDirectChildrenOnly)) {
+    panel->setAccessibleName(QStringLiteral("Botões"));
   }
+  window.RichEdit(index)->setAccessibleName(QStringLiteral("Texto: ") + caption);
 }
 
 }  // namespace vorelim

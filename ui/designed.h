@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include "ui/placement.h"
+
 namespace vorelim {
 
 /// Gives `object` its designed name; returns it.
@@ -23,6 +25,13 @@ template <typename Widget>
 Widget* Placed(Widget* widget, const char* name, const QRect& geometry) {
   Named(widget, name)->setGeometry(geometry);
   return widget;
+}
+
+/// Gives `widget` the designed name and place of a row of its window's placement table; returns
+/// it.
+template <typename Widget>
+Widget* Placed(Widget* widget, const Placement& placement) {
+  return Placed(widget, placement.name, placement.geometry);
 }
 
 /// Appends to `menu` an item with its designed name, caption and shortcut that calls `slot`.

@@ -1,9 +1,12 @@
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QStringList>
 #include <algorithm>
+
+#include "ui/designed_words.h"
 
 namespace vorelim {
 namespace {
@@ -13,16 +16,21 @@ constexpr int kRoundedStretch = 85;
 void RegisterFontSubstitutes() {
   static const bool registered = [] {
     // A rounded face first, then a plain sans face for systems without it.
-    QFont::insertSubstitutions(QStringLiteral("VAG Rounded Th"),
+    QFont::insertSubstitutions(FaceName(Face::Rounded),
                                {QStringLiteral("Comfortaa"), QStringLiteral("Liberation Sans"),
                                 QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+    QFont::insertSubstitutions(FaceName(Face::SansSerif),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-    QFont::insertSubstitutions(QStringLiteral("Arial"),
+    QFont::insertSubstitutions(FaceName(Face::Arial),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
     return true;
   }();
   (void)registered;
+}
+
+void SetProgramFont() {
+  RegisterFontSubstitutes();
+  QApplication::setFont(DesignFont(FaceName(Face::SansSerif), 11));
 }
 
 QString InstalledFamily(const QString& family) {
@@ -52,8 +60,7 @@ QFont DesignFont(const QString& family, int pixel_height, FontStyle style) {
   font.setItalic(style.italic);
   // The rounded substitute is wider than the designed face; condensed to 85 % it keeps the
   // designed captions ("PERSONALIDADE", "TRÂNSITOS DO ANO") inside their controls.
-  if (style.condensed &&
-      family.compare(QStringLiteral("VAG Rounded Th"), Qt::CaseInsensitive) == 0) {
+  if (style.condensed && family.compare(FaceName(Face::Rounded), Qt::CaseInsensitive) == 0) {
     font.setStretch(kRoundedStretch);
   }
   return font;

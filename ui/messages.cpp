@@ -19,6 +19,7 @@
 
 #include "chart/chart_record.h"
 #include "chart/windows1252.h"
+#include "desktop/fixed_size.h"
 #include "ui/window_icon.h"
 
 namespace vorelim {
@@ -242,7 +243,8 @@ QString NameProblemText(NameProblem problem, const QString& name) {
           .arg(name);
     }
     case NameProblem::TooLong:
-      return QStringLiteral("O nome \"%1\" tem mais de 15 caracteres.").arg(name);
+      return QStringLiteral("O nome \"%1\" tem mais de %2 caracteres.")
+          .arg(name, QString::number(kChartNameLength));
   }
   return QStringLiteral("O nome \"%1\" não pode ser usado como nome de arquivo.").arg(name);
 }
@@ -376,11 +378,6 @@ QString HelpFileMissingText(const QString& shown) {
   return QStringLiteral("O arquivo de ajuda não foi encontrado:\n%1").arg(shown);
 }
 
-QString HelpFileUnreadableText(const QString& shown, int error) {
-  return QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nMotivo: %2.")
-      .arg(shown, SystemErrorReason(error));
-}
-
 QString ProgramTitle() {
   return QStringLiteral("MAPA DO VORELIM");
 }
@@ -414,6 +411,15 @@ QString DesktopOpenFailedText(const QString& url) {
       .arg(url);
 }
 
+QString PdfNotSavedText(const QString& path, int error) {
+  const QFileInfo written(path);
+  QString text = QStringLiteral("Não foi possível gravar o arquivo \"%1\" na pasta \"%2\".")
+                     .arg(written.fileName(), QDir::toNativeSeparators(written.absolutePath()));
+  if (error != 0) text += QStringLiteral("\nMotivo: %1.").arg(SystemErrorReason(error));
+  if (written.exists()) text += QStringLiteral("\nO arquivo que já existia ficou como estava.");
+  return text;
+}
+
 QString UnknownFailureText() {
   return QStringLiteral("Erro desconhecido.");
 }
@@ -429,12 +435,14 @@ void ShowMessage(QWidget* owner, const Message& message) {
     QMessageBox box(icon, message.title, message.text, QMessageBox::Ok, owner);
     box.setObjectName(message.box_name);
     CarryProgramIcon(box);
+    desktop::KeepFixedSizeWindows(box);
     box.exec();
     return;
   }
   auto* box = new QMessageBox(icon, message.title, message.text, QMessageBox::Ok, owner);
   box->setObjectName(message.box_name);
   CarryProgramIcon(*box);
+  desktop::KeepFixedSizeWindows(*box);
   box->setAttribute(Qt::WA_DeleteOnClose);
   box->open();
 }

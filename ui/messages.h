@@ -67,8 +67,6 @@ int MessageLineWidth(const QWidget* owner);
 
 /// The help file `shown` (native separators) does not exist.
 QString HelpFileMissingText(const QString& shown);
-/// The help file `shown` exists but cannot be read, for the system error `error`.
-QString HelpFileUnreadableText(const QString& shown, int error);
 
 /// The help window does not follow `link` (as the page wrote it): it leads out of the manual, or
 /// is of a kind the help window neither shows nor hands to the desktop.
@@ -82,6 +80,10 @@ QString HelpPageTooLargeText(const QString& shown, qint64 limit_bytes);
 QString HelpPageUnreadableText(const QString& shown, int error);
 /// The desktop has no program that opens `url` (a web page or an e-mail address).
 QString DesktopOpenFailedText(const QString& url);
+
+/// The PDF file `path` could not be written, for the system error `error` (0 when the document
+/// itself could not be made); a file that was there before is unchanged.
+QString PdfNotSavedText(const QString& path, int error);
 
 /// A failure inside an event handler that gave no text of its own.
 QString UnknownFailureText();

@@ -49,7 +49,7 @@ void SetProgramPrinterForTesting(QPrinter* printer) {
   replacement = printer;
 }
 
-bool BeginPrintout(QPainter& painter, QPrinter& printer) {
+bool BeginPrintout(QPainter& painter, QPaintDevice& printer) {
   if (!painter.begin(&printer)) return false;
   painter.paintEngine()->setDirty(QPaintEngine::DirtyPen | QPaintEngine::DirtyBrush |
                                   QPaintEngine::DirtyFont);

@@ -7,6 +7,7 @@
 #include <functional>
 
 QT_BEGIN_NAMESPACE
+class QPaintDevice;
 class QPainter;
 class QPrinter;
 class QWidget;
@@ -22,12 +23,13 @@ QPrinter& ProgramPrinter();
 /// nullptr goes back to the application's own. For tests that record or redirect printouts.
 void SetProgramPrinterForTesting(QPrinter* printer);
 
-/// Begins `painter` on `printer` for a new printout; false when the printer cannot start. The
-/// printer's paint engine keeps the pen, brush and font of its previous job, and a new painter
-/// hands it only what differs from the painter's own defaults: a black 1-px pen, a hollow brush or
-/// the default font would print with whatever the engine held before (a chart's red star outline,
-/// the first job's hairline). Begun here, every printout's own state reaches the engine.
-bool BeginPrintout(QPainter& painter, QPrinter& printer);
+/// Begins `painter` on `printer` (a printer or a PDF writer) for a new printout; false when the
+/// printer cannot start. The printer's paint engine keeps the pen, brush and font of its previous
+/// job, and a new painter hands it only what differs from the painter's own defaults: a black 1-px
+/// pen, a hollow brush or the default font would print with whatever the engine held before (a
+/// chart's red star outline, the first job's hairline). Begun here, every printout's own state
+/// reaches the engine.
+bool BeginPrintout(QPainter& painter, QPaintDevice& printer);
 
 /// Asks the user, in the platform's print dialog over `parent`, to print on `printer`; true when
 /// the user accepted. Every "I&mprimir" and "I&mprime" of the program asks here.

@@ -46,7 +46,7 @@ class accessibility_test : public ::testing::Test {
  protected:
   void SetUp() override {
     frame_ = std::make_unique<TFORMDI>();
-    frame_->show();
+    frame_->ShowAtStart();
   }
 
   TVemapa* OpenMaria() {
@@ -69,7 +69,7 @@ class accessibility_test : public ::testing::Test {
 TEST_F(accessibility_test, controls_windows_and_menus_have_their_portuguese_names) {
   TVemapa* chart = OpenMaria();
   ShowTransits(chart, QStringLiteral("2026"));
-  auto* splash = new TForm1(frame_->mdiArea());
+  TForm1* splash = frame_->splash();
   auto* dialog = new TCriacao(frame_.get());
   dialog->show();
   TForm2* texts = OpenTextsWindow(chart, QStringLiteral("7"));
@@ -135,10 +135,9 @@ TEST_F(accessibility_test, controls_windows_and_menus_have_their_portuguese_name
 TEST_F(accessibility_test, no_control_is_nameless_or_named_as_designed) {
   TVemapa* chart = OpenMaria();
   ASSERT_EQ(chart->Panel12->text(), QStringLiteral("Panel12"));
-  new TForm1(frame_->mdiArea());
   auto* dialog = new TCriacao(frame_.get());
   TForm2* texts = OpenTextsWindow(chart, QStringLiteral("c3"));
-  auto* about = new TAboutBox(frame_.get());
+  TAboutBox* about = frame_->AboutBox;
   auto* help = new vorelim::HelpWindow(frame_.get());
   const std::vector<QWidget*> windows = {frame_.get(), dialog, texts, about, help};
   for (QWidget* window : windows) {

@@ -1,6 +1,6 @@
-// The help layer and the help window: which page F1 shows, in which window, how its links and
+// The help file and the help window: which page F1 shows, in which window, how its links and
 // buttons move between the manual's pages, and what the user is told when the manual is missing.
-#include "app/help_viewer.h"
+#include "app/help_file.h"
 
 #include <sys/stat.h>
 
@@ -40,8 +40,6 @@ using vorelim::HelpWindow;
 
 namespace {
 
-using vorelim::HelpViewer;
-
 QString Q(const fs::path& path) {
   return QString::fromStdString(path.string());
 }
@@ -60,14 +58,6 @@ void WriteFile(const fs::path& path, const QByteArray& bytes) {
 QList<HelpWindow*> HelpWindows(const QWidget& owner) {
   return owner.findChildren<HelpWindow*>();
 }
-
-// Points the program's help layer at `help_file` while it lives.
-struct ProgramHelp {
-  explicit ProgramHelp(const QString& help_file) {
-    HelpViewer::Application().SetHelpFile(help_file);
-  }
-  ~ProgramHelp() { HelpViewer::Application().SetHelpFile(QString()); }
-};
 
 // Clicks the first link to `href` on the page the browser shows, as a user's mouse would.
 void ClickLink(QTextBrowser& browser, const QString& href) {
@@ -97,63 +87,60 @@ void PressIn(QWidget& window, Qt::Key key) {
   QTest::keyClick(target, key);
 }
 
-TEST(help_viewer_test, a_file_that_cannot_be_reached_is_reported_with_the_reason) {
+// A contents page the window cannot show is told over its owner, named, with the reason, and the
+// window stays hidden: the page is checked as every link of the manual is.
+TEST(help_viewer_test, a_contents_page_that_cannot_be_shown_is_told_and_nothing_shows) {
   vorelim::test::TempFolder folder;
   WriteFile(folder.path() / "ajuda", {});
-  vorelim::test::WarningCapture warnings;
-  QWidget owner;
-  const QString help_file = Q(folder.path() / "ajuda" / "index.html");
-  EXPECT_FALSE(HelpViewer(help_file).ShowContents(&owner));
-  EXPECT_TRUE(HelpWindows(owner).isEmpty());
-  ASSERT_EQ(warnings.texts().size(), 1);
-  EXPECT_EQ(warnings.texts()[0],
-            QStringLiteral("Não foi possível abrir o arquivo de ajuda:\n%1\nMotivo: uma parte do "
-                           "caminho não é uma pasta.")
-                .arg(QDir::toNativeSeparators(help_file)));
-}
-
-TEST(help_viewer_test, a_missing_file_is_named_to_the_user_and_nothing_shows) {
-  vorelim::test::TempFolder folder;
   fs::create_directory(folder.path() / "pasta.html");
+  WriteFile(folder.path() / "grande.html", QByteArray(vorelim::kMaxHelpPageBytes + 1, 'x'));
   const struct {
     const char* row;
     fs::path help_file;
+    QString told;
   } rows[] = {
-      {"no file", folder.path() / "index.html"},
-      {"a folder of that name", folder.path() / "pasta.html"},
+      {"no file", folder.path() / "index.html", QStringLiteral("não foi encontrado")},
+      {"a file where a folder should be", folder.path() / "ajuda" / "index.html",
+       QStringLiteral("não foi encontrado")},
+      {"a folder of that name", folder.path() / "pasta.html",
+       QStringLiteral("o nome é de uma pasta")},
+      {"larger than a page may be", folder.path() / "grande.html",
+       QStringLiteral("tem mais de 1 MB")},
   };
   for (const auto& row : rows) {
+    SCOPED_TRACE(row.row);
     vorelim::test::WarningCapture warnings;
     QWidget owner;
+    auto* window = new HelpWindow(&owner);
     const QString help_file = Q(row.help_file);
-    EXPECT_FALSE(HelpViewer(help_file).ShowContents(&owner)) << row.row;
-    EXPECT_TRUE(HelpWindows(owner).isEmpty()) << row.row;
-    ASSERT_EQ(warnings.texts().size(), 1) << row.row;
+    EXPECT_FALSE(window->ShowContents(help_file));
+    EXPECT_FALSE(window->isVisible());
+    ASSERT_EQ(warnings.texts().size(), 1);
     EXPECT_TRUE(warnings.texts()[0].contains(QDir::toNativeSeparators(help_file)))
         << warnings.texts()[0].toStdString();
-    EXPECT_TRUE(warnings.texts()[0].contains(QStringLiteral("não foi encontrado")));
-    EXPECT_EQ(warnings.warnings()[0].owner, &owner) << row.row;
+    EXPECT_TRUE(warnings.texts()[0].contains(row.told)) << warnings.texts()[0].toStdString();
+    EXPECT_EQ(warnings.warnings()[0].owner, &owner);
   }
 }
 
 TEST(help_viewer_test, without_a_help_file_nothing_happens) {
   vorelim::test::WarningCapture warnings;
-  QWidget owner;
-  EXPECT_FALSE(HelpViewer(QString()).ShowContents(&owner));
-  EXPECT_TRUE(HelpWindows(owner).isEmpty());
+  TFORMDI frame;
+  frame.HELP1Click();
+  EXPECT_EQ(frame.helpWindow(), nullptr);
   EXPECT_TRUE(warnings.texts().isEmpty());
 }
 
 TEST(help_viewer_test, the_contents_page_lies_in_the_data_folder_beside_the_program) {
   // The running program's is an absolute path to the manual's contents page.
-  const QString path = HelpViewer::DefaultHelpFile();
+  const QString path = vorelim::DefaultHelpFile();
   EXPECT_TRUE(QDir::isAbsolutePath(path)) << path.toStdString();
   EXPECT_TRUE(path.endsWith(QStringLiteral("/manual/index.html"))) << path.toStdString();
   // The packaged program in /usr/bin finds the pages the package puts in /usr/share.
-  EXPECT_EQ(HelpViewer::ContentsPageFor(QStringLiteral("/usr/bin")),
+  EXPECT_EQ(vorelim::ContentsPageFor(QStringLiteral("/usr/bin")),
             QStringLiteral("/usr/share/vorelim/manual/index.html"));
   // The program built in this tree finds the copy the build laid out beside it.
-  const QString built = HelpViewer::ContentsPageFor(QStringLiteral(VORELIM_PROGRAM_DIR));
+  const QString built = vorelim::ContentsPageFor(QStringLiteral(VORELIM_PROGRAM_DIR));
   EXPECT_TRUE(QFileInfo(built).isFile()) << built.toStdString();
 }
 
@@ -168,16 +155,16 @@ TEST(help_window_test, f1_shows_the_manual_in_one_reused_window_with_working_lin
     // A broken install: the message names the missing page, over the frame.
     vorelim::test::TempFolder folder(false);
     const QString missing = Q(folder.path() / "index.html");
-    ProgramHelp help(missing);
+    frame->SetHelpFile(missing);
     vorelim::test::WarningCapture warnings;
     PressIn(*frame, Qt::Key_F1);
     ASSERT_EQ(warnings.texts().size(), 1);
     EXPECT_TRUE(warnings.texts()[0].contains(QDir::toNativeSeparators(missing)));
     EXPECT_EQ(warnings.warnings()[0].owner, frame.get());
-    EXPECT_TRUE(HelpWindows(*frame).isEmpty());
+    for (const HelpWindow* window : HelpWindows(*frame)) EXPECT_FALSE(window->isVisible());
   }
 
-  ProgramHelp help(contents.toLocalFile());
+  frame->SetHelpFile(contents.toLocalFile());
   PressIn(*frame, Qt::Key_F1);
   ASSERT_EQ(HelpWindows(*frame).size(), 1);
   QPointer<HelpWindow> window = HelpWindows(*frame).first();
@@ -237,8 +224,7 @@ TEST(help_window_test, f1_shows_the_manual_in_one_reused_window_with_working_lin
 TEST(help_window_test, f1_with_a_chart_window_active_shows_the_same_window) {
   vorelim::test::TempFolder folder;
   const QUrl contents = ManualPage("index.html");
-  ProgramHelp help(contents.toLocalFile());
-  TFORMDI frame;
+  TFORMDI frame(contents.toLocalFile());
   frame.show();
   PressIn(frame, Qt::Key_F1);
   ASSERT_EQ(HelpWindows(frame).size(), 1);
@@ -360,9 +346,8 @@ TEST(help_window_test, links_it_does_not_follow_keep_the_page_and_are_told) {
     ~Unset() { vorelim::SetDesktopOpenerForTesting({}); }
   } unset;
   QWidget owner;
-  HelpWindow* window = vorelim::HelpWindowOf(&owner);
-  EXPECT_EQ(vorelim::HelpWindowOf(&owner), window);
-  window->ShowContents(contents);
+  auto* window = new HelpWindow(&owner);
+  ASSERT_TRUE(window->ShowContents(contents.toLocalFile()));
   QTextBrowser& browser = *window->Browser;
   const QString page_text = browser.toPlainText();
   const auto status = [window] {

@@ -16,6 +16,8 @@
 
 #include "app/tformdi.h"
 #include "resources/pictures/about_icon.xpm"
+#include "support/placement.h"
+#include "support/qt_support.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -29,9 +31,7 @@ TEST(about_box_test, is_built_hidden_with_its_designed_frame) {
   EXPECT_FALSE(box.isModal());
   EXPECT_EQ(box.windowIcon().pixmap(32, 32).toImage().convertToFormat(QImage::Format_ARGB32),
             QImage(about_icon_xpm).convertToFormat(QImage::Format_ARGB32));
-  EXPECT_EQ(box.Panel1->geometry(), QRect(8, 8, 297, 297));
   EXPECT_EQ(box.OKButton->text(), QStringLiteral("Fechar"));
-  EXPECT_EQ(box.OKButton->geometry(), QRect(129, 308, 57, 25));
   EXPECT_TRUE(box.OKButton->isDefault());
 }
 
@@ -40,35 +40,24 @@ TEST(about_box_test, labels_carry_the_designed_texts_centred_on_their_designed_p
   TAboutBox box;
   // The labels are sized to their texts when the box first shows, not while it waits hidden.
   box.ShowModeless();
-  struct Row {
-    const char* name;
-    QString text;  // empty: a credit of our own choosing
-    QRect designed;
-  } rows[] = {
-      {"Label1", "MAPA DO VORELIM", {60, 24, 177, 19}},
-      {"Label2", "by", {142, 51, 19, 15}},
-      {"Label3", "", {42, 78, 213, 15}},
-      {"Label4", "baseado no livro", {92, 106, 113, 15}},
-      {"Label5", "", {83, 133, 130, 15}},
-      {"Label6", "1997", {132, 184, 33, 15}},
-      {"Label7", "", {36, 208, 224, 15}},
-      {"Label8", "", {30, 240, 237, 15}},
-      {"Label9", "Informação liberada para reprodução", {28, 272, 241, 15}},
-  };
-  for (const auto& row : rows) {
-    auto* label = box.findChild<QLabel*>(row.name);
-    ASSERT_NE(label, nullptr) << row.name;
-    if (!row.text.isEmpty()) {
-      EXPECT_EQ(label->text(), row.text) << row.name;
-    }
-    EXPECT_FALSE(label->text().isEmpty()) << row.name;
-    EXPECT_EQ(label->parentWidget(), box.Panel1) << row.name;
-    EXPECT_EQ(label->y(), row.designed.y()) << row.name;
-    EXPECT_NEAR(label->geometry().center().x(), row.designed.center().x(), 1) << row.name;
-    EXPECT_TRUE(QRect(0, 0, 297, 297).contains(label->geometry())) << row.name << " fits";
-    EXPECT_TRUE(label->font().bold()) << row.name;
-    EXPECT_EQ(label->font().pixelSize(), row.designed.height() == 19 ? 16 : 13) << row.name;
+  vorelim::test::ExpectPlacedAsDesigned(box, TAboutBox::kPlacement);
+  for (const vorelim::Placement& row : TAboutBox::kPlacement) {
+    auto* label = qobject_cast<QLabel*>(vorelim::test::Named<QWidget>(box, row.name));
+    if (label == nullptr) continue;
+    SCOPED_TRACE(row.name);
+    EXPECT_FALSE(label->text().isEmpty());
+    EXPECT_EQ(label->parentWidget(), box.Panel1);
+    EXPECT_EQ(label->y(), row.geometry.y());
+    EXPECT_NEAR(label->geometry().center().x(), row.geometry.center().x(), 1);
+    EXPECT_TRUE(box.Panel1->rect().contains(label->geometry())) << "fits";
+    EXPECT_TRUE(label->font().bold());
+    EXPECT_EQ(label->font().pixelSize(), row.geometry.height() == 19 ? 16 : 13);
   }
+  EXPECT_EQ(box.Label1->text(), QStringLiteral("MAPA DO VORELIM"));
+  EXPECT_EQ(box.Label2->text(), QStringLiteral("by"));
+  EXPECT_EQ(box.Label4->text(), QStringLiteral("baseado no livro"));
+  EXPECT_EQ(box.Label6->text(), QStringLiteral("1997"));
+  EXPECT_EQ(box.Label9->text(), QStringLiteral("Informação liberada para reprodução"));
   // The credits name the team and the product, with addresses that are plainly not real.
   EXPECT_EQ(box.Label3->text(), QStringLiteral("Equipe Vorelim"));
   EXPECT_TRUE(box.Label7->text().contains(QStringLiteral("0000")));
@@ -121,12 +110,12 @@ TEST(about_box_test, closing_in_any_way_hides_and_the_next_open_is_where_it_was)
   }
 }
 
-// The frame's "Aju&da" > "&Sobre" with the about box start-up makes.
+// The frame's "Aju&da" > "&Sobre" with the about box the frame makes.
 TEST(about_box_in_frame_test, sobre_shows_the_hidden_box_and_a_second_sobre_leaves_it_alone) {
   TFORMDI frame;
   frame.show();
-  frame.AboutBox = new TAboutBox(&frame);
   TAboutBox* box = frame.AboutBox;
+  ASSERT_NE(box, nullptr);
   EXPECT_FALSE(box->isVisible()) << "hidden at start";
   EXPECT_TRUE(box->isWindow()) << "a top-level window, not a child of the frame";
 

@@ -1,5 +1,5 @@
-// The splash window inside an MDI area: its frame sequence, the animation as drawn on screen,
-// re-activation, refusing to close, placement, and the pictures it draws.
+// The splash window in the main frame's MDI area: its frame sequence, the animation as drawn on
+// screen, re-activation, refusing to close, placement, and the pictures it draws.
 #include "app/tform1.h"
 
 #include <QCoreApplication>
@@ -36,18 +36,19 @@ struct RecordedFrame {
   bool drawn;
 };
 
-// An MDI area of the frame's client size, shown, with the splash window in it.
+// The main frame as start-up shows it, with the splash window in its MDI area.
 class splash_test : public ::testing::Test {
  protected:
   void SetUp() override {
-    area_ = std::make_unique<QMdiArea>();
-    area_->resize(600, 400);
-    area_->show();
+    frame_ = std::make_unique<TFORMDI>();
+    frame_->ShowAtStart();
+    area_ = frame_->mdiArea();
   }
 
-  // Creates the splash window (which starts the animation at once) and records its frames.
+  // The frame's splash window (whose animation started as the frame made it, and draws its first
+  // frame once the event loop runs), recording its frames.
   TForm1* MakeSplash(std::chrono::milliseconds interval = 0ms, const QString& picture_folder = {}) {
-    auto* splash = new TForm1(area_.get());
+    TForm1* splash = frame_->splash();
     splash->SetFrameInterval(interval);
     if (!picture_folder.isEmpty()) splash->SetPictureFolder(picture_folder);
     Record(splash);
@@ -81,7 +82,8 @@ class splash_test : public ::testing::Test {
     return sequence;
   }
 
-  std::unique_ptr<QMdiArea> area_;
+  std::unique_ptr<TFORMDI> frame_;
+  QMdiArea* area_ = nullptr;
   std::vector<RecordedFrame> frames_;
 };
 
@@ -163,7 +165,7 @@ TEST_F(splash_test, is_a_borderless_child_centred_in_the_area) {
   EXPECT_EQ(splash->Panel1->geometry(), QRect(0, 141, 312, 21));
   // Not re-centred later.
   const QPoint before = sub->pos();
-  area_->resize(900, 700);
+  frame_->resize(900, 700);
   QCoreApplication::processEvents();
   EXPECT_EQ(sub->pos(), before);
 }
@@ -259,8 +261,8 @@ TEST(splash_in_frame_test,
      stays_put_through_close_all_children_and_replays_when_the_active_chart_closes) {
   vorelim::test::TempFolder folder;
   TFORMDI frame;
-  frame.show();
-  auto* splash = new TForm1(frame.mdiArea());
+  frame.ShowAtStart();
+  TForm1* splash = frame.splash();
   splash->SetFrameInterval(0ms);
   QPointer<TForm1> alive = splash;
   QMdiSubWindow* sub = splash->SubWindow();

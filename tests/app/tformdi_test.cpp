@@ -81,6 +81,23 @@ class FileDialogAnswer {
   int answered_ = 0;
 };
 
+// Set once the open dialog's model has listed the current folder to its end. Listens from the
+// dialog's show on, before the dialog's event loop can deliver the listing.
+struct FolderListed : QObject {
+  FolderListed() { QCoreApplication::instance()->installEventFilter(this); }
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("FileOpenDialog")) {
+      connect(watched->findChild<QFileSystemModel*>(), &QFileSystemModel::directoryLoaded, this,
+              [this](const QString& path) {
+                done =
+                    done || QFileInfo(path).canonicalFilePath() == QDir::current().canonicalPath();
+              });
+    }
+    return false;
+  }
+  bool done = false;
+};
+
 // The folder a view of the file dialog lists. The views show Qt's file system model through the
 // dialog's proxy model, so their indexes are the proxy's.
 QString ShownFolder(const QAbstractItemView& view) {
@@ -515,14 +532,14 @@ TEST_F(tformdi_test, file_filter_matches_num_in_any_letter_case) {
     WriteChart(name, ChartOf({.name = "X", .personality = "1"}));
   }
   QStringList shown;
+  FolderListed listed;
   FileDialogAnswer look(*frame_, [&](QFileDialog& dialog) {
     auto* view = dialog.findChild<QListView*>(QStringLiteral("listView"));
     ASSERT_NE(view, nullptr);
     const QAbstractItemModel* model = view->model();
     // The folder is listed in the background.
     EXPECT_EQ(QDir(ShownFolder(*view)).canonicalPath(), QDir::current().canonicalPath());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return model->rowCount(view->rootIndex()) >= 3; }, 3000));
-    QTest::qWait(50);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return listed.done; }, 3000));
     for (int row = 0; row < model->rowCount(view->rootIndex()); ++row) {
       const QModelIndex index = model->index(row, 0, view->rootIndex());
       if (!QFileInfo(index.data(QFileSystemModel::FilePathRole).toString()).isDir())

@@ -21,7 +21,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/help_viewer.h"
 #include "app/help_window.h"
 #include "app/program_icon.h"
 #include "app/taboutbox.h"
@@ -142,10 +141,9 @@ struct Desk {
     QApplication::setWindowIcon(vorelim::ProgramIcon());
     vorelim::test::WriteChart(folder.path() / "MARIA.NUM",
                               vorelim::test::ChartFor("MARIA", 15, 6, 1975));
-    frame = std::make_unique<TFORMDI>();
-    frame->AboutBox = new TAboutBox(frame.get());
-    frame->show();
-    auto* splash = new TForm1(frame->mdiArea());
+    frame = std::make_unique<TFORMDI>(QStringLiteral(VORELIM_MANUAL_SOURCE_DIR "/index.html"));
+    frame->ShowAtStart();
+    TForm1* splash = frame->splash();
     splash->SetFrameInterval(std::chrono::milliseconds(1));
     EXPECT_TRUE(QTest::qWaitFor([splash] { return !splash->IsAnimating(); }, 5000));
   }
@@ -213,9 +211,8 @@ const WindowState kWindowStates[] = {
      }},
     {"help window",
      [](Desk& desk) {
-       vorelim::HelpViewer(QStringLiteral(VORELIM_MANUAL_SOURCE_DIR "/index.html"))
-           .ShowContents(desk.frame.get());
-       vorelim::HelpWindow* help = vorelim::HelpWindowOf(desk.frame.get());
+       desk.frame->HELP1Click();
+       vorelim::HelpWindow* help = desk.frame->helpWindow();
        return Shown{help, help};
      }},
 };
@@ -267,9 +264,8 @@ QList<QColor> LinkColours(const QTextBrowser& browser) {
 TEST(window_themes_test, help_links_stand_out_and_follow_a_theme_changed_while_they_show) {
   const QPalette usual = QApplication::palette();
   Desk desk;
-  vorelim::HelpViewer(QStringLiteral(VORELIM_MANUAL_SOURCE_DIR "/index.html"))
-      .ShowContents(desk.frame.get());
-  const QTextBrowser& browser = *vorelim::HelpWindowOf(desk.frame.get())->Browser;
+  desk.frame->HELP1Click();
+  const QTextBrowser& browser = *desk.frame->helpWindow()->Browser;
   ASSERT_FALSE(LinkColours(browser).isEmpty());
   // Under the light palette the links keep its own link colour.
   for (const QColor& link : LinkColours(browser)) EXPECT_EQ(link, usual.color(QPalette::Link));

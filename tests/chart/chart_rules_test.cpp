@@ -1,6 +1,5 @@
-// The transit and new-chart rules as tables: the year rule of the new chart dialog (its edge cases
-// beyond what the dialog's own test drives through its controls), the record it makes, and the
-// transits of a year box text with the clamp to the birth year.
+// The transit and new-chart rules as tables: the year rule of the new chart dialog, the record it
+// makes, and the transits of a year box text with the clamp to the birth year.
 
 #include "chart/chart_rules.h"
 
@@ -24,6 +23,8 @@ TEST(chart_rules_test, birth_year_from_text) {
     int year;
   } rows[] = {
       {"four digits", "1975", 26, 1975},
+      {"zero in 2000", "0", 0, 1990},
+      {"negative in 2000", "-5", 0, 1990},
       {"blanks around", " 75\t", 26, 75},
       {"plus sign", "+80", 26, 80},
       {"blank inside", "1 9", 26, 1990},

@@ -10,14 +10,13 @@
 
 #include <cerrno>
 #include <chrono>
-#include <csignal>
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <functional>
+#include <future>
 #include <set>
 #include <string>
-#include <thread>
 
 #include <gtest/gtest.h>
 
@@ -189,36 +188,31 @@ TEST(chart_file_faults_test, file_that_vanishes_or_changes_before_the_open) {
 
 TEST(chart_file_faults_test, named_pipe_in_the_chart_s_place_neither_blocks_reading_nor_writing) {
   TempFolder folder;
-  // The writer below may write after the reader has closed the pipe again.
-  const auto previous_sigpipe = std::signal(SIGPIPE, SIG_IGN);
   ASSERT_EQ(::mkfifo("PIPE.NUM", 0644), 0);
-  // A writer that keeps the pipe open and offers more than a record: still not a chart file.
-  std::thread writer([] {
-    const int fd = ::open("PIPE.NUM", O_WRONLY);
-    if (fd < 0) return;
-    const std::string bytes(200, '7');
-    [[maybe_unused]] ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    ::close(fd);
-  });
-  // Give the writer time to block in its open, waiting for a reader.
-  std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  // A writer that keeps the pipe open and offers more than a record: still not a chart file. The
+  // pipe's read end is held open here, so the writer's open and write need not wait for a reader.
+  const int held = ::open("PIPE.NUM", O_RDONLY | O_NONBLOCK);
+  const int writer = ::open("PIPE.NUM", O_WRONLY | O_NONBLOCK);
+  ASSERT_TRUE(held >= 0 && writer >= 0);
+  const std::string bytes(200, '7');
+  ASSERT_EQ(::write(writer, bytes.data(), bytes.size()), 200);
   const ChartRecord before = Garbage();
   ChartRecord record = before;
-  EXPECT_EQ(ReadChartPath("PIPE.NUM", record).status, ReadStatus::NotRegularFile);
+  auto reading =
+      std::async(std::launch::async, [&record] { return ReadChartPath("PIPE.NUM", record); });
+  // A read that waited for the end of the pipe would wait as long as the writer keeps it open.
+  const bool returned = reading.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+  ::close(writer);  // ends such a read, so the test ends either way
+  EXPECT_TRUE(returned) << "reading waited for the writer";
+  EXPECT_EQ(reading.get().status, ReadStatus::NotRegularFile);
   EXPECT_EQ(record, before);
-  // The reader's open released the writer, or the writer is still waiting: open the pipe once
-  // more without blocking so the thread always ends.
-  const int unblock = ::open("PIPE.NUM", O_RDONLY | O_NONBLOCK);
-  writer.join();
-  if (unblock >= 0) ::close(unblock);
+  ::close(held);
 
   // Writing a chart of that name replaces the pipe by a regular chart file.
   const ChartRecord chart = test::ChartFor("PIPE", 2, 2, 1990);
   ASSERT_TRUE(WriteChartFile(chart).ok());
   EXPECT_TRUE(fs::is_regular_file("PIPE.NUM"));
   EXPECT_EQ(test::ReadFileBytes("PIPE.NUM"), BytesOf(chart));
-  std::signal(SIGPIPE, previous_sigpipe);
 }
 
 TEST(chart_file_faults_test, sparse_file_of_several_gib_reads_only_its_first_record) {

@@ -8,7 +8,7 @@
 
 namespace {
 
-// Both dialogs are prepared by the same function, which sets the guard; the notice stands for both.
+// Both dialogs are prepared by the same function, which keeps them; the notice stands for both.
 TEST(korvex_dialogs_wayland_test, maximise_button_leaves_the_dialog_at_its_size) {
   korvex::NoticeDialog notice;
   vorelim::test::ExpectMaximiseButtonKeepsFixedSize(notice);

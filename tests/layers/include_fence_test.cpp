@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // Each layer's folder and the folders below it that it may include from; its own folder always.
-// bench/ and tests/ sit above every layer.
+// desktop/ serves both programs; bench/ and tests/ sit above every layer.
 struct Layer {
   const char* folder;
   std::set<std::string> below;
@@ -26,16 +26,25 @@ struct Layer {
 
 const std::vector<Layer>& Layers() {
   static const std::vector<Layer> layers = {
+      {"desktop", {}},
       {"chart", {}},
-      {"ui", {"chart"}},
-      {"texts", {"chart", "ui"}},
-      {"chartview", {"chart", "ui", "texts"}},
-      {"newchart", {"chart", "ui"}},
+      {"ui", {"chart", "desktop"}},
+      {"texts", {"chart", "ui", "desktop"}},
+      {"chartview", {"chart", "ui", "texts", "desktop"}},
+      {"compare", {"chart", "ui", "texts", "chartview", "desktop"}},
+      {"report", {"chart", "ui", "texts", "chartview", "desktop"}},
+      {"newchart", {"chart", "ui", "desktop"}},
       {"resources", {}},
-      {"app", {"chart", "ui", "texts", "chartview", "newchart", "resources"}},
-      {"launcher", {}},
-      {"bench", {"chart", "ui", "texts", "chartview", "newchart", "resources", "app", "launcher"}},
-      {"tests", {"chart", "ui", "texts", "chartview", "newchart", "resources", "app", "launcher"}},
+      {"app",
+       {"chart", "ui", "texts", "chartview", "compare", "report", "newchart", "resources",
+        "desktop"}},
+      {"launcher", {"desktop"}},
+      {"bench",
+       {"chart", "ui", "texts", "chartview", "compare", "report", "newchart", "resources", "app",
+        "launcher", "desktop"}},
+      {"tests",
+       {"chart", "ui", "texts", "chartview", "compare", "report", "newchart", "resources", "app",
+        "launcher", "desktop"}},
   };
   return layers;
 }

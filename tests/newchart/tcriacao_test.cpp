@@ -28,6 +28,7 @@
 #include "chart/chart_record.h"
 #include "chart/today.h"
 #include "support/charts.h"
+#include "support/placement.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
 #include "support/tmpfs_mount.h"
@@ -107,29 +108,15 @@ TEST_F(tcriacao_test, builds_the_designed_window) {
   EXPECT_EQ(d.ListBox2->item(11)->text(), QStringLiteral("dezembro"));
   EXPECT_TRUE(d.OKBtn->isDefault());
   EXPECT_EQ(d.Panel1->palette().color(QPalette::Window), QColor(0, 128, 128));
-  EXPECT_TRUE(d.Panel1->isHidden());
   // The background is the light 3D colour: lighter than the button face, not past its light edge.
   const int background = d.palette().color(QPalette::Window).lightness();
   EXPECT_GT(background, d.palette().color(QPalette::Button).lightness());
   EXPECT_LE(background, d.palette().color(QPalette::Light).lightness());
 
-  struct Placed {
-    const char* name;
-    QRect rect;
-  };
-  const Placed placed[] = {
-      {"Bevel1", {8, 8, 281, 161}},     {"Edit1", {64, 32, 209, 21}},
-      {"ListBox1", {120, 64, 49, 33}},  {"ListBox2", {24, 128, 89, 33}},
-      {"Edit2", {200, 136, 65, 21}},    {"OKBtn", {300, 8, 75, 25}},
-      {"CancelBtn", {300, 38, 75, 25}}, {"Panel1", {8, 56, 361, 105}},
-      {"Button1", {104, 64, 49, 25}},   {"Button2", {200, 64, 49, 25}},
-  };
-  for (const Placed& p : placed) {
-    EXPECT_EQ(vorelim::test::Named<QWidget>(d, p.name)->geometry(), p.rect) << p.name;
-  }
-  for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6"}) {
-    EXPECT_NO_THROW(vorelim::test::Named<QLabel>(d, name));
-  }
+  // The warning panel and what lies on it show only for a name already taken.
+  vorelim::test::ExpectPlacedAsDesigned(d, TCriacao::kPlacement,
+                                        {"Panel1", "Label5", "Label6", "Button1", "Button2"});
+  vorelim::test::ExpectTabOrder(d, TCriacao::kPlacement);
   EXPECT_EQ(d.Button1->parentWidget(), d.Panel1);
   EXPECT_EQ(d.Label5->parentWidget(), d.Panel1);
 }
@@ -344,45 +331,15 @@ TEST_F(tcriacao_test, several_dialogs_are_independent_and_only_hide_when_closed)
   EXPECT_TRUE(second.isNull());
 }
 
-// The year rules with today's date fixed: C is the current year modulo 100.
-struct YearRow {
-  const char* label;
-  vorelim::CalendarDate today;
-  const char* typed;
-  const char* stored;
-};
-
-void PrintTo(const YearRow& row, std::ostream* out) {
-  *out << row.label;
-}
-
-class year_rule_test : public tcriacao_test, public ::testing::WithParamInterface<YearRow> {};
-
-TEST_P(year_rule_test, stores_the_year_after_the_rules) {
-  const YearRow& row = GetParam();
-  vorelim::SetTodayForTesting(row.today);
+// The dialog applies the year rule (the core's tests hold its cases) with the calendar's year:
+// in 2070 a typed "69" is below the two digits 70 (not a century of 20), so the year is 1990.
+TEST_F(tcriacao_test, typed_year_goes_through_the_year_rule_of_today) {
+  vorelim::SetTodayForTesting(vorelim::CalendarDate{2070, 1, 1});
   TCriacao& d = Open();
-  d.Edit2->setText(QString::fromUtf8(row.typed));
+  d.Edit2->setText(QStringLiteral("69"));
   d.OKBtn->click();
-  EXPECT_EQ(ReadChart("NovoNome.NUM").BirthYear(), row.stored);
+  EXPECT_EQ(ReadChart("NovoNome.NUM").BirthYear(), "1990");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    rows, year_rule_test,
-    ::testing::Values(YearRow{"letters", {2026, 3, 15}, "abc", "1990"},
-                      YearRow{"empty", {2026, 3, 15}, "", "1990"},
-                      YearRow{"zero", {2026, 3, 15}, "0", "1990"},
-                      YearRow{"minus_five", {2026, 3, 15}, "-5", "1990"},
-                      YearRow{"below_current_two_digits", {2026, 3, 15}, "25", "1990"},
-                      YearRow{"equal_to_current_two_digits", {2026, 3, 15}, "26", "26"},
-                      YearRow{"ninety_nine", {2026, 3, 15}, "99", "99"},
-                      YearRow{"four_digits_in_the_past", {2026, 3, 15}, "1850", "1850"},
-                      YearRow{"digits_then_letters", {2026, 3, 15}, "19x", "1990"},
-                      // A year read from the calendar: 2070 gives 70, not a century of 20.
-                      YearRow{"year_2070_refuses_69", {2070, 1, 1}, "69", "1990"},
-                      YearRow{"year_2070_keeps_70", {2070, 1, 1}, "70", "70"},
-                      YearRow{"year_2000_keeps_1", {2000, 6, 1}, "1", "1"}),
-    [](const ::testing::TestParamInfo<YearRow>& info) { return std::string(info.param.label); });
 
 // Names the chart file cannot use: the dialog says why, keeps the name selected for correction
 // and writes nothing.

@@ -1,4 +1,5 @@
-// The form of the nineteen embedded texts and the page keys that select them.
+// The form of the nineteen embedded texts and of the comparison's further texts, and the page keys
+// that select the nineteen.
 #include "texts/text_catalogue.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,26 @@ constexpr ExpectedEntry kExpected[] = {
     {"c9", "c9", "CASA 9", "CASA 9", 30},
 };
 
+// The comparison's texts: the five relations, then the three levels.
+constexpr ExpectedEntry kFurther[] = {
+    {"rel_mesmo", "", "MESMO ELEMENTO", "MESMO ELEMENTO", 26},
+    {"rel_nutre", "", "NUTRIR", "NUTRIR", 25},
+    {"rel_nutrido", "", "SER NUTRIDO", "SER NUTRIDO", 24},
+    {"rel_domina", "", "DOMINAR", "DOMINAR", 24},
+    {"rel_dominado", "", "SER DOMINADO", "SER DOMINADO", 25},
+    {"niveis", "", "OS TRÊS NÍVEIS", "OS TRÊS NÍVEIS", 26},
+};
+
+// The entry of a page name, among the nineteen or the further texts.
+const TextEntry& EntryNamed(const char* page_name) {
+  const QString name = QString::fromUtf8(page_name);
+  if (const TextEntry* further = FurtherText(name)) return *further;
+  for (const TextEntry& entry : TextCatalogue()) {
+    if (entry.page_name == name) return entry;
+  }
+  return TextCatalogue().at(0);
+}
+
 TEST(text_catalogue_test, has_nineteen_entries_in_index_order) {
   const QList<TextEntry>& entries = TextCatalogue();
   ASSERT_EQ(entries.size(), 19);
@@ -56,9 +77,9 @@ class text_form_test : public ::testing::TestWithParam<ExpectedEntry> {};
 // characters, the exact number of stored lines.
 TEST_P(text_form_test, keeps_the_stored_form) {
   const ExpectedEntry& expected = GetParam();
-  const TextEntry& entry =
-      TextCatalogue().at(PageIndexForKey(QString::fromUtf8(expected.page_key)));
+  const TextEntry& entry = EntryNamed(expected.page_name);
   ASSERT_EQ(entry.page_name, QString::fromUtf8(expected.page_name));
+  EXPECT_EQ(entry.caption, QString::fromUtf8(expected.caption));
   const QStringList& lines = entry.lines;
 
   EXPECT_EQ(lines.size(), expected.stored_lines);
@@ -93,10 +114,29 @@ TEST_P(text_form_test, keeps_the_stored_form) {
   EXPECT_GE(paragraphs, 3) << "a text of a few real paragraphs";
 }
 
-INSTANTIATE_TEST_SUITE_P(all_texts, text_form_test, ::testing::ValuesIn(kExpected),
-                         [](const ::testing::TestParamInfo<ExpectedEntry>& info) {
-                           return std::string(info.param.page_name);
-                         });
+std::string PageNameOf(const ::testing::TestParamInfo<ExpectedEntry>& info) {
+  return info.param.page_name;
+}
+INSTANTIATE_TEST_SUITE_P(all_texts, text_form_test, ::testing::ValuesIn(kExpected), PageNameOf);
+INSTANTIATE_TEST_SUITE_P(further_texts, text_form_test, ::testing::ValuesIn(kFurther), PageNameOf);
+
+// The comparison's texts are short: 150 to 300 words after the heading. No page key reaches them,
+// so the nineteen pages keep their keys.
+TEST(text_catalogue_test, further_texts_are_short_and_have_no_page_key) {
+  ASSERT_EQ(FurtherTexts().size(), std::size(kFurther));
+  for (const TextEntry& entry : FurtherTexts()) {
+    SCOPED_TRACE(entry.page_name.toStdString());
+    EXPECT_TRUE(entry.page_key.isEmpty());
+    const qsizetype words = entry.lines.mid(1)
+                                .join(QLatin1Char(' '))
+                                .split(QLatin1Char(' '), Qt::SkipEmptyParts)
+                                .size();
+    EXPECT_GE(words, 150);
+    EXPECT_LE(words, 300);
+    EXPECT_EQ(PageIndexForKey(entry.page_name), 0);
+  }
+  EXPECT_EQ(FurtherText(QStringLiteral("agua")), nullptr);
+}
 
 TEST(text_catalogue_test, number_texts_name_their_element) {
   const char* elements[] = {"ÁGUA",  "TERRA", "MADEIRA", "MADEIRA", "TERRA",

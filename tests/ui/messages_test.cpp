@@ -147,9 +147,6 @@ TEST(messages_test, every_text) {
        "O arquivo \"/pasta/ANA.NUM\" não foi aberto: sem permissão de acesso."},
       {"help file missing", vorelim::HelpFileMissingText("/x/index.html"),
        "O arquivo de ajuda não foi encontrado:\n/x/index.html"},
-      {"help file unreadable", vorelim::HelpFileUnreadableText("/x/index.html", EACCES),
-       "Não foi possível abrir o arquivo de ajuda:\n/x/index.html\nMotivo: sem permissão de "
-       "acesso."},
       {"help link out of the manual", vorelim::HelpLinkRefusedText("file:///etc/passwd"),
        "O link \"file:///etc/passwd\" não leva a uma página deste manual e não foi aberto."},
       {"help page missing", vorelim::HelpPageMissingText("/x/falta.html"),

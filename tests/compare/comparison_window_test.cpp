@@ -1,0 +1,225 @@
+// The comparison window of two charts: its rows and their words for two worked couples, the texts
+// its rows and its levels button open, the copied table, and its sheet printed to a PDF file and
+// read back.
+#include "compare/comparison_window.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+#include "chartview/element_description.h"
+#include "compare/comparison_sheet.h"
+#include "compare/element_star.h"
+#include "support/charts.h"
+#include "support/qt_support.h"
+#include "support/recording_printer.h"
+#include "texts/tform2.h"
+#include "ui/program_printer.h"
+
+namespace vorelim {
+namespace {
+
+using test::ChartFor;
+
+struct Couple {
+  const char* name;
+  const char* first_name;
+  ChartRecord first;
+  const char* second_name;
+  ChartRecord second;
+  const char* title;
+  const char* dates[2];
+  // Per level: first cell, second cell, relation.
+  const char* rows[3][3];
+  // The caption of the texts window that Enter on each row opens.
+  const char* texts[3];
+};
+
+// JOSE 5/4/1990 has 1, 6, 9 (water, metal, fire); MARIA 15/6/1975 has 7, 4, 8 (metal, wood,
+// earth). PEDRO 8/10/1936 has 1, 1, 5 (water, water, earth); ANA 15/8/1968 has 5, 5, 5 (earth).
+const Couple& Couple1() {
+  static const Couple couple = {"JOSE and MARIA",
+                                "JOSE",
+                                ChartFor("JOSE", 5, 4, 1990),
+                                "MARIA",
+                                ChartFor("MARIA", 15, 6, 1975),
+                                "Comparação - JOSE e MARIA",
+                                {"5/4/1990", "15/6/1975"},
+                                {{"1 (ÁGUA)", "7 (METAL)", "MARIA nutre JOSE"},
+                                 {"6 (METAL)", "4 (MADEIRA)", "JOSE domina MARIA"},
+                                 {"9 (FOGO)", "8 (TERRA)", "JOSE nutre MARIA"}},
+                                {"SER NUTRIDO", "DOMINAR", "NUTRIR"}};
+  return couple;
+}
+
+const Couple& Couple2() {
+  static const Couple couple = {"PEDRO and ANA",
+                                "PEDRO",
+                                ChartFor("PEDRO", 8, 10, 1936),
+                                "ANA",
+                                ChartFor("ANA", 15, 8, 1968),
+                                "Comparação - PEDRO e ANA",
+                                {"8/10/1936", "15/8/1968"},
+                                {{"1 (ÁGUA)", "5 (TERRA)", "ANA domina PEDRO"},
+                                 {"1 (ÁGUA)", "5 (TERRA)", "ANA domina PEDRO"},
+                                 {"5 (TERRA)", "5 (TERRA)", "mesmo elemento"}},
+                                {"SER DOMINADO", "SER DOMINADO", "MESMO ELEMENTO"}};
+  return couple;
+}
+
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+class comparison_window_test : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    SetProgramPrinterForTesting(nullptr);
+    SetPrintDialogForTesting({});
+    delete owner_;
+    test::RunDeferredDeletes();
+  }
+
+  ComparisonWindow* Open(const Couple& couple) {
+    ComparisonWindow* window = OpenComparison(owner_, couple.first, U(couple.first_name),
+                                              couple.second, U(couple.second_name));
+    if (QApplication::activeWindow() != window) QApplication::setActiveWindow(window);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+    return window;
+  }
+
+  QWidget* owner_ = new QWidget;
+};
+
+TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
+  for (const Couple* couple : {&Couple1(), &Couple2()}) {
+    SCOPED_TRACE(couple->name);
+    ComparisonWindow* window = Open(*couple);
+    EXPECT_TRUE(window->isWindow());
+    EXPECT_EQ(window->windowTitle(), U(couple->title));
+
+    // The people, first person first, with the birth date as the chart window writes it.
+    const QList<ElementStar*> stars = window->findChildren<ElementStar*>();
+    ASSERT_EQ(stars.size(), 2);
+    EXPECT_EQ(window->FirstStar->Marks(), couple->first.Elements());
+    EXPECT_EQ(window->SecondStar->Marks(), couple->second.Elements());
+    QAccessibleInterface* star = QAccessible::queryAccessibleInterface(window->SecondStar);
+    ASSERT_NE(star, nullptr);
+    EXPECT_EQ(star->role(), QAccessible::Graphic);
+    EXPECT_EQ(star->text(QAccessible::Name),
+              QStringLiteral("Estrela dos elementos de ") + U(couple->second_name));
+    EXPECT_EQ(star->text(QAccessible::Description),
+              ElementDrawingDescription(couple->second.Elements()));
+    QStringList labels;
+    for (const QLabel* label : window->findChildren<QLabel*>()) labels << label->text();
+    EXPECT_EQ(
+        labels,
+        (QStringList{U(couple->first_name), QStringLiteral("Nasceu em ") + U(couple->dates[0]),
+                     U(couple->second_name), QStringLiteral("Nasceu em ") + U(couple->dates[1])}));
+
+    // The table: a row per level, its headers, and the relation in words.
+    QTableWidget* table = window->Table;
+    ASSERT_EQ(table->rowCount(), 3);
+    ASSERT_EQ(table->columnCount(), 3);
+    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), U(couple->first_name));
+    EXPECT_EQ(table->horizontalHeaderItem(1)->text(), U(couple->second_name));
+    EXPECT_EQ(table->horizontalHeaderItem(2)->text(), QStringLiteral("Relação"));
+    const char* levels[3] = {"Personalidade", "Controle", "Tendência"};
+    QString copied = QStringLiteral("Nível\t%1\t%2\tRelação\n")
+                         .arg(U(couple->first_name), U(couple->second_name));
+    for (int r = 0; r < 3; ++r) {
+      SCOPED_TRACE(levels[r]);
+      EXPECT_EQ(table->verticalHeaderItem(r)->text(), U(levels[r]));
+      for (int c = 0; c < 3; ++c) EXPECT_EQ(table->item(r, c)->text(), U(couple->rows[r][c]));
+      copied += U(levels[r]) + QLatin1Char('\t') + U(couple->rows[r][0]) + QLatin1Char('\t') +
+                U(couple->rows[r][1]) + QLatin1Char('\t') + U(couple->rows[r][2]) +
+                QLatin1Char('\n');
+    }
+    window->CopyButton->click();
+    EXPECT_EQ(QApplication::clipboard()->text(), copied);
+    QApplication::clipboard()->clear();
+    QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), copied) << "Ctrl+C copies the whole table";
+
+    // From the keyboard: the table has the focus; Enter on a row opens its relation's text, in a
+    // texts window the comparison owns.
+    EXPECT_TRUE(table->hasFocus());
+    for (int r = 0; r < 3; ++r) {
+      table->setCurrentCell(r, 0);
+      QTest::keyClick(table->viewport(), Qt::Key_Return);
+      QList<TForm2*> opened = window->findChildren<TForm2*>();
+      ASSERT_EQ(opened.size(), r + 1);
+      TForm2* text = opened.last();
+      EXPECT_EQ(text->windowTitle(), U(couple->texts[r]));
+      EXPECT_TRUE(
+          text->RichEdit(text->CurrentPage())->toPlainText().startsWith(U(couple->texts[r])));
+    }
+    // A double-click on a cell opens its row's text too; the levels button opens the levels'.
+    const QRect cell = table->visualItemRect(table->item(1, 2));
+
+    // As the platform sends it: a click, then the double-click and its release.
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, cell.center());
+    ASSERT_EQ(window->findChildren<TForm2*>().size(), 4);
+    EXPECT_EQ(window->findChildren<TForm2*>().last()->windowTitle(), U(couple->texts[1]));
+    window->LevelsButton->click();
+    EXPECT_EQ(window->findChildren<TForm2*>().last()->windowTitle(),
+              QStringLiteral("OS TRÊS NÍVEIS"));
+  }
+}
+
+// One searchable PDF page through the program's printer and its print dialog, with both stars,
+// both people, the headings and every row; a cancelled dialog prints nothing.
+TEST_F(comparison_window_test, prints_its_sheet_to_a_pdf_page) {
+  ComparisonWindow* window = Open(Couple1());
+  test::RecordingPrinter recorder(4660, 6716, 600);
+  SetProgramPrinterForTesting(&recorder);
+  SetPrintDialogForTesting([](QPrinter&, QWidget*) { return false; });
+  window->PrintButton->click();
+  EXPECT_EQ(recorder.record().begins, 0);
+  SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
+  window->PrintButton->click();
+  int stars = 0;
+  for (const test::RecordedShape& shape : recorder.record().polygons) stars += shape.odd_even;
+  EXPECT_EQ(stars, 2);
+  SetProgramPrinterForTesting(nullptr);
+
+  QTemporaryDir dir;
+  const QString pdf = dir.filePath(QStringLiteral("comparacao.pdf"));
+  SetPrintDialogForTesting([&pdf](QPrinter& printer, QWidget*) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    return true;
+  });
+  QTest::keyClick(window, Qt::Key_P, Qt::ControlModifier);
+  EXPECT_EQ(test::PdfPageCount(test::ReadWholeFile(pdf)), 1);
+  const std::optional<QString> text = test::PdfText(pdf, {QStringLiteral("-layout")});
+  if (!text) GTEST_SKIP() << "pdftotext is not installed";
+  EXPECT_EQ(test::LigaturesIn(*text), QString());
+  const QString words = text->simplified();
+  QStringList expected = {
+      QString::fromUtf8(kComparisonSheetTitle), QStringLiteral("NOME: JOSE"),
+      QStringLiteral("DATA NASC: 5/4/1990"),    QStringLiteral("NOME: MARIA"),
+      QStringLiteral("DATA NASC: 15/6/1975"),   QStringLiteral("NÍVEL JOSE MARIA RELAÇÃO")};
+  const char* levels[3] = {"Personalidade", "Controle", "Tendência"};
+  for (int r = 0; r < 3; ++r) {
+    expected << U(levels[r]) + QLatin1Char(' ') + U(Couple1().rows[r][0]) + QLatin1Char(' ') +
+                    U(Couple1().rows[r][1]) + QLatin1Char(' ') + U(Couple1().rows[r][2]);
+  }
+  for (const QString& line : expected)
+    EXPECT_TRUE(words.contains(line)) << line.toStdString() << " in " << words.toStdString();
+}
+
+}  // namespace
+}  // namespace vorelim
