@@ -106,13 +106,13 @@ QString ShownName(const std::filesystem::path& path) {
   return name;
 }
 
-// `line` with `name` in it at "%1": the name cut in the middle so that the line fits
-// `line_width` pixels of a message box (0: whole).
+// `line` with `name` in it at "%1", in quotes: the name cut in the middle so that it fits
+// `line_width` pixels of a message box (0: whole). The box wraps the rest of the line between
+// words; a name is one word, which it would widen itself for, up to beyond the screen.
 QString FittedLine(const QString& line, const QString& name, int line_width) {
   if (line_width <= 0) return line.arg(name);
   const QFontMetrics metrics(QApplication::font("QMessageBox"));
-  const int rest = metrics.horizontalAdvance(QString(line).remove(QStringLiteral("%1")));
-  const int room = std::max(line_width - rest, line_width / 3);
+  const int room = line_width - metrics.horizontalAdvance(QStringLiteral("\"\":"));
   return line.arg(metrics.elidedText(name, Qt::ElideMiddle, room));
 }
 
