@@ -38,6 +38,7 @@
 #include "chartview/tvemapa.h"
 #include "support/charts.h"
 #include "support/environment.h"
+#include "support/files.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
 #include "ui/controls.h"
@@ -222,6 +223,26 @@ TEST_F(running_program_test, a_flood_of_long_names_leaves_the_program_answering)
   const QRect screen = boxes[0]->screen()->availableGeometry();
   EXPECT_LE(boxes[0]->frameGeometry().width(), screen.width());
   EXPECT_LE(boxes[0]->frameGeometry().height(), screen.height());
+}
+
+// Charts of one call that open with a warning (here 30 short files) are told in one message, not a
+// box over each chart window.
+TEST_F(running_program_test, warnings_of_one_call_come_in_one_message) {
+  const QByteArray here = QFile::encodeName(QString::fromStdString(folder_.path().string()));
+  QByteArrayList shorts;
+  for (int i = 0; i < 30; ++i) {
+    const std::string name = "CURTO" + std::to_string(i) + ".NUM";
+    vorelim::test::WriteFileBytes(name, "x");
+    shorts << here + "/" + QByteArray::fromStdString(name);
+  }
+  ASSERT_TRUE(CallOpenFiles(shorts));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Captions(frame_).size() == 30; }, 5000));
+  QCoreApplication::processEvents();
+  const QList<QMessageBox*> boxes = frame_.findChildren<QMessageBox*>();
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_EQ(boxes[0]->objectName(), QStringLiteral("LoadWarnings"));
+  EXPECT_TRUE(boxes[0]->text().endsWith(QStringLiteral("\ne mais 20 arquivos.")))
+      << boxes[0]->text().toStdString();
 }
 
 TEST_F(running_program_test, the_new_process_opens_its_own_frame_when_no_frame_takes_the_files) {
