@@ -52,9 +52,9 @@ inline constexpr std::size_t kListedFiles = 10;
 
 /// The files handed to the program (command line, desktop, a drop) that gave no chart window, each
 /// with its full name and the reason; one message for them all. Names the first kListedFiles, each
-/// name cut in the middle to fit `line_width` pixels of a message box (0: whole), then how many more
-/// there are ("e mais 990 arquivos."), counting `unlisted` files beyond `refused` too. Empty when
-/// there is none.
+/// name cut in the middle to fit `line_width` pixels of a message box (0: whole), then how many
+/// more there are ("e mais 990 arquivos."), counting `unlisted` files beyond `refused` too. Empty
+/// when there is none.
 QString FilesNotOpenedText(const std::vector<ReadResult>& refused, int line_width = 0,
                            std::size_t unlisted = 0);
 /// The charts handed over in one go that opened but are incomplete or do not look like charts
