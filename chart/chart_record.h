@@ -65,6 +65,9 @@ class ChartRecord {
   std::string Personality() const { return Text(ChartField::Personality); }
   std::string Control() const { return Text(ChartField::Control); }
   std::string Tendency() const { return Text(ChartField::Tendency); }
+  /// The birth date as the chart window, its printout, the register and the comparison write it:
+  /// day/month/year as stored ("15/6/1975").
+  std::string BirthDate() const { return BirthDay() + "/" + BirthMonth() + "/" + BirthYear(); }
 
   /// The 27 mark bytes, row 1 first (row r at index 3 * (r - 1)).
   ElementMarks Elements() const;

@@ -57,7 +57,7 @@ ChartPrintout ComposeChartPrintout(const ChartRecord& record, std::string_view t
   printout.marks = record.Elements();
   printout.lines = {
       "NOME: " + record.Name(),
-      "DATA NASC: " + record.BirthDay() + "/" + record.BirthMonth() + "/" + record.BirthYear(),
+      "DATA NASC: " + record.BirthDate(),
       InCapitals(Meaning::Personality) + ": " + record.Personality(),
       InCapitals(Meaning::Control) + ": " + record.Control(),
       InCapitals(Meaning::Tendency) + ": " + record.Tendency(),

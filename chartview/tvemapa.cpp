@@ -118,7 +118,8 @@ void TVemapa::CreateControls() {
   };
   make_panel(Panel5, Place("Panel5"), QStringLiteral("NASCEU EM :"));
   make_panel(Panel1, Place("Panel1"), QStringLiteral("TESTE"));
-  make_panel(Panel6, Place("Panel6"), vorelim::MeaningWord(vorelim::Meaning::Personality).toUpper());
+  make_panel(Panel6, Place("Panel6"),
+             vorelim::MeaningWord(vorelim::Meaning::Personality).toUpper());
   make_panel(Panel2, Place("Panel2"), QStringLiteral("Panel2"));
   make_panel(Panel7, Place("Panel7"), vorelim::MeaningWord(vorelim::Meaning::Control).toUpper());
   make_panel(Panel3, Place("Panel3"), QStringLiteral("Panel3"));
@@ -278,8 +279,7 @@ void TVemapa::LoadChart(const QString& name, const vorelim::ChartRecord& record,
   Panel2->setText(FromChart(Chart.Personality()));
   Panel3->setText(FromChart(Chart.Control()));
   Panel4->setText(FromChart(Chart.Tendency()));
-  Panel1->setText(FromChart(Chart.BirthDay()) + QLatin1Char('/') + FromChart(Chart.BirthMonth()) +
-                  QLatin1Char('/') + FromChart(Chart.BirthYear()));
+  Panel1->setText(FromChart(Chart.BirthDate()));
 
   // The birth year field holds at most 4 characters; the up-down keeps a valid range even when
   // the birth year is 3000 or later.

@@ -2,26 +2,25 @@
 
 #include "chart/text_number.h"
 #include "chartview/element_description.h"
+#include "ui/designed_words.h"
 
 namespace vorelim {
 namespace {
 
 // The three levels, with the record's field of each.
 struct Level {
-  const char* name;
+  Meaning meaning;
   std::string (ChartRecord::*number)() const;
 };
 constexpr Level kLevels[3] = {
-    {"Personalidade", &ChartRecord::Personality},
-    {"Controle", &ChartRecord::Control},
-    {"Tendência", &ChartRecord::Tendency},
+    {Meaning::Personality, &ChartRecord::Personality},
+    {Meaning::Control, &ChartRecord::Control},
+    {Meaning::Tendency, &ChartRecord::Tendency},
 };
 
 ComparedPerson PersonOf(const ChartRecord& record, const QString& name) {
   // The birth date as the chart window's first value panel shows it.
-  const QString date = QString::fromStdString(record.BirthDay()) + QLatin1Char('/') +
-                       QString::fromStdString(record.BirthMonth()) + QLatin1Char('/') +
-                       QString::fromStdString(record.BirthYear());
+  const QString date = QString::fromStdString(record.BirthDate());
   return {name, date, record.Elements()};
 }
 
@@ -43,7 +42,7 @@ Comparison Compare(const ChartRecord& first, const QString& first_name, const Ch
   comparison.second = PersonOf(second, second_name);
   for (std::size_t i = 0; i < comparison.rows.size(); ++i) {
     ComparisonRow& row = comparison.rows[i];
-    row.level = QString::fromUtf8(kLevels[i].name);
+    row.level = MeaningWord(kLevels[i].meaning);
     std::optional<Element> a;
     std::optional<Element> b;
     row.first = NumberCell((first.*kLevels[i].number)(), a);

@@ -24,7 +24,7 @@ struct ComparedPerson {
 
 /// One level of the comparison.
 struct ComparisonRow {
-  QString level;     // "Personalidade", "Controle", "Tendência"
+  QString level;     // the meaning of the level's number (MeaningWord)
   QString first;     // the first person's number and element: "7 (METAL)"
   QString second;    // the same for the second person
   QString relation;  // "JOSE domina MARIA"; empty when a number has no element

@@ -9,6 +9,7 @@
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
 #include "compare/comparison.h"
+#include "ui/designed_words.h"
 #include "ui/fonts.h"
 #include "ui/program_printer.h"
 
@@ -31,7 +32,7 @@ constexpr int kTableTop = 18;
 constexpr int kColumns[4] = {1, 8, 14, 19};
 
 QFont SheetFont(int points) {
-  QFont font = PrintingFont(QFont(InstalledFamily(QStringLiteral("VAG Rounded Th"))));
+  QFont font = PrintingFont(QFont(InstalledFamily(FaceName(Face::Rounded))));
   font.setPointSize(points);
   return font;
 }

@@ -7,6 +7,7 @@
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
 #include "chartview/element_description.h"
+#include "ui/designed_words.h"
 #include "ui/fonts.h"
 #include "ui/paper.h"
 
@@ -40,8 +41,8 @@ ElementStar::ElementStar(const ElementMarks& marks, const QString& name, QWidget
   setPalette(palette);
   setAutoFillBackground(true);
   // The chart window's font with the rounded face, as its drawing labels are drawn.
-  QFont font = DesignFont(QStringLiteral("MS Sans Serif"), 11);
-  font.setFamily(InstalledFamily(QStringLiteral("VAG Rounded Th")));
+  QFont font = DesignFont(FaceName(Face::SansSerif), 11);
+  font.setFamily(InstalledFamily(FaceName(Face::Rounded)));
   setFont(font);
   setAccessibleName(QStringLiteral("Estrela dos elementos de ") + name);
   setAccessibleDescription(ElementDrawingDescription(marks_));

@@ -8,6 +8,7 @@
 
 #include "texts/chart_page_keys.h"
 #include "texts/text_catalogue.h"
+#include "ui/designed_words.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 
@@ -25,7 +26,7 @@ QString FromUtf8(const std::string& text) {
 
 // The face of every printout, drawn without ligatures so the PDF holds the letters printed.
 QFont ReportFont(int points, bool bold) {
-  QFont font = PrintingFont(QFont(InstalledFamily(QStringLiteral("VAG Rounded Th"))));
+  QFont font = PrintingFont(QFont(InstalledFamily(FaceName(Face::Rounded))));
   font.setPointSize(points);
   font.setBold(bold);
   return font;
@@ -105,10 +106,10 @@ QList<ReportText> ReportTexts(const ChartRecord& record, const ChartTransits& tr
     QString role;
     QString key;
   } openers[] = {
-      {QStringLiteral("Personalidade"), FromUtf8(record.Personality())},
-      {QStringLiteral("Controle"), FromUtf8(record.Control())},
-      {QStringLiteral("Tendência"), FromUtf8(record.Tendency())},
-      {QStringLiteral("Era"), HousePageKey(FromUtf8(transits.era))},
+      {MeaningWord(Meaning::Personality), FromUtf8(record.Personality())},
+      {MeaningWord(Meaning::Control), FromUtf8(record.Control())},
+      {MeaningWord(Meaning::Tendency), FromUtf8(record.Tendency())},
+      {MeaningWord(Meaning::Era), HousePageKey(FromUtf8(transits.era))},
       {QStringLiteral("Ano de ") + FromUtf8(transits.year_text),
        HousePageKey(FromUtf8(transits.year_number))},
   };
@@ -159,8 +160,7 @@ ClientReport ComposeClientReport(const ChartRecord& record, const QString& chart
     report.texts.append({text.headings, text_for_key(text.page_key)});
   }
   report.transits = ComposeTransitsPage(record, year);
-  report.client_line = FromUtf8(record.Name() + " - DATA NASC: " + record.BirthDay() + "/" +
-                                record.BirthMonth() + "/" + record.BirthYear());
+  report.client_line = FromUtf8(record.Name() + " - DATA NASC: " + record.BirthDate());
   report.date_line =
       QStringLiteral("Relatório de %1/%2/%3").arg(today.day).arg(today.month).arg(today.year);
   return report;
