@@ -35,6 +35,21 @@ void DeclareOptions(QCommandLineParser& parser) {
       QStringLiteral("[arquivo…]"));
 }
 
+// The first argument before "--" that the parser took for options although it reads as a file
+// name: "-D.NUM", "-pasta/ANA.NUM", or an existing file. Empty when there is none.
+QString OptionLikeFileName(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == QStringLiteral("--")) break;
+    if (argument.size() < 2 || !argument.startsWith(QLatin1Char('-'))) continue;
+    if (argument.contains(QLatin1Char('.')) || argument.contains(QLatin1Char('/')) ||
+        QFileInfo::exists(argument)) {
+      return argument;
+    }
+  }
+  return QString();
+}
+
 }  // namespace
 
 CommandLine ReadCommandLine(const QByteArrayList& arguments) {
@@ -47,8 +62,15 @@ CommandLine ReadCommandLine(const QByteArrayList& arguments) {
   const QString program = QFileInfo(decoded.value(0, QStringLiteral("vorelim"))).fileName();
   if (!parser.parse(decoded)) {
     result.exit_code = 1;
-    result.output = QStringLiteral("%1: %2\nUse \"%1 --help\" para ver as opções.\n")
-                        .arg(program, parser.errorText());
+    result.output = QStringLiteral("%1: %2\n").arg(program, parser.errorText());
+    const QString file = OptionLikeFileName(decoded);
+    if (!file.isEmpty()) {
+      result.output += QStringLiteral(
+                           "Para abrir um arquivo cujo nome começa com \"-\", escreva \"--\" "
+                           "antes dele: %1 -- %2\n")
+                           .arg(program, file);
+    }
+    result.output += QStringLiteral("Use \"%1 --help\" para ver as opções.\n").arg(program);
     return result;
   }
   if (parser.isSet(QString::fromLatin1(kHelp))) {

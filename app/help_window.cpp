@@ -4,11 +4,13 @@
 #include <QEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QVBoxLayout>
 #include <functional>
 
@@ -47,15 +49,35 @@ class ManualBrowser : public QTextBrowser {
   }
 
   QVariant loadResource(int type, const QUrl& name) override {
-    if (manual_folder_.isEmpty()) return {};
+    // What this answers for a file it does not read must never be a null QVariant, for which the
+    // document reads the named file itself, nor for a picture anything but a picture, for which
+    // the picture is loaded from its name directly. A picture from outside shows as a missing one.
+    const QVariant nothing =
+        type == QTextDocument::ImageResource ? QVariant(MissingPicture()) : QVariant(QByteArray());
+    if (manual_folder_.isEmpty()) return nothing;
     // Names of pictures come resolved against the page being shown, which source() does not
     // name yet while that page loads.
     const QUrl base = document()->baseUrl().isEmpty() ? source() : document()->baseUrl();
     const HelpLink target = ResolveHelpLink(name, base, manual_folder_);
-    if (target.kind != HelpLink::Kind::Page) return {};
-    return QTextBrowser::loadResource(type, target.url);
+    if (target.kind != HelpLink::Kind::Page) return nothing;
+    const QVariant loaded = QTextBrowser::loadResource(type, target.url);
+    if (loaded.isNull()) return nothing;
+    if (type != QTextDocument::ImageResource) return loaded;
+    // Decoded here, so that a file that is no picture is never tried again by its name.
+    QImage picture;
+    if (!picture.loadFromData(loaded.toByteArray())) return nothing;
+    return picture;
   }
 
+ private:
+  // What Qt shows for a picture it cannot load.
+  static QImage MissingPicture() {
+    static const QImage missing(
+        QStringLiteral(":/qt-project.org/styles/commonstyle/images/file-16.png"));
+    return missing;
+  }
+
+ public:
  private:
   QString manual_folder_;
 };

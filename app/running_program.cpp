@@ -2,6 +2,9 @@
 
 #include <unistd.h>
 
+#include <chrono>
+#include <thread>
+
 #include <QCryptographicHash>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -16,7 +19,11 @@ namespace {
 
 constexpr char kObjectPath[] = "/org/vorelim/vorelim/Frame";
 constexpr char kInterface[] = "org.vorelim.vorelim.Frame";
-constexpr int kAnswerTimeoutMs = 1000;
+// A running frame answers at once; one that takes longer is taken for hung.
+constexpr int kAnswerTimeoutMs = 2000;
+// How long a start waits for a frame that has taken the name but is still being made.
+constexpr std::chrono::seconds kStartingFrameWait{15};
+constexpr std::chrono::milliseconds kStartingFramePoll{50};
 
 void RegisterBusTypes() {
   static const bool registered = [] {
@@ -75,15 +82,41 @@ QString RunningProgramName() {
 
 bool HandToRunningProgram(const QByteArrayList& files) {
   QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) return false;
+  if (!bus.isConnected() || bus.interface() == nullptr) return false;
   RegisterBusTypes();
+  const QString name = RunningProgramName();
   QDBusMessage call =
-      QDBusMessage::createMethodCall(RunningProgramName(), QString::fromLatin1(kObjectPath),
+      QDBusMessage::createMethodCall(name, QString::fromLatin1(kObjectPath),
                                      QString::fromLatin1(kInterface), QStringLiteral("OpenFiles"));
   call << QVariant::fromValue(files);
-  // A name nobody owns is answered with an error at once; a program that hangs is given a second.
-  const QDBusMessage reply = bus.call(call, QDBus::Block, kAnswerTimeoutMs);
-  return reply.type() == QDBusMessage::ReplyMessage;
+  const auto deadline = std::chrono::steady_clock::now() + kStartingFrameWait;
+  while (true) {
+    const QDBusMessage reply = bus.call(call, QDBus::Block, kAnswerTimeoutMs);
+    if (reply.type() == QDBusMessage::ReplyMessage) return true;
+    const QString error = reply.errorName();
+    if (error == QLatin1String("org.freedesktop.DBus.Error.ServiceUnknown") ||
+        error == QLatin1String("org.freedesktop.DBus.Error.NameHasNoOwner")) {
+      // Nobody serves this display: this start takes the name before it makes its frame, so that
+      // the starts of the same moment hand their files to it instead of making frames of their
+      // own. The frame's RunningProgram then serves under the name.
+      const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> claimed =
+          bus.interface()->registerService(name, QDBusConnectionInterface::DontQueueService,
+                                           QDBusConnectionInterface::DontAllowReplacement);
+      if (!claimed.isValid() || claimed.value() == QDBusConnectionInterface::ServiceRegistered) {
+        return false;
+      }
+      // Another start took it a moment ago: its frame is on the way.
+      continue;
+    }
+    // A frame that does not answer is taken for hung: this start opens its own.
+    if (error == QLatin1String("org.freedesktop.DBus.Error.NoReply") ||
+        error == QLatin1String("org.freedesktop.DBus.Error.Timeout") ||
+        std::chrono::steady_clock::now() >= deadline) {
+      return false;
+    }
+    // The name is taken by a start whose frame does not serve yet (no object under the path).
+    std::this_thread::sleep_for(kStartingFramePoll);
+  }
 }
 
 RunningProgram::RunningProgram(QObject* owner) : QObject(owner) {
@@ -117,6 +150,8 @@ bool RunningProgram::OwnsName() const {
 }
 
 void RunningProgram::OpenFiles(const QByteArrayList& files) {
+  // Names with a zero byte or longer than the system takes stay in the list: the frame refuses
+  // them by name (IsFileName) with the other files that gave no chart.
   QByteArrayList absolute;
   for (const QByteArray& file : files) {
     if (file.startsWith('/')) absolute << file;

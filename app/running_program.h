@@ -7,8 +7,10 @@
 // display, so that two displays (or two users sharing a bus) never meet; a later frame queues for
 // the name and takes it over when the first ends. A new process with files calls the method
 // OpenFiles (signature "aay": each file's absolute name as its bytes, so names that are not UTF-8
-// survive) and ends when the frame answers. Without a session bus, or without an answer within a
-// second, the new process opens its own frame.
+// survive) and ends when the frame answers. A new process with files that finds the name free
+// takes it before it makes its frame, so that starts of the same moment hand their files to it
+// and one frame opens; they wait for that frame while it is being made. Without a session bus, or
+// without an answer from a running frame within two seconds, the new process opens its own frame.
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -22,8 +24,9 @@ namespace vorelim {
 QString RunningProgramName();
 
 /// Hands `files` (absolute names) to the program running for this user and display. True once it
-/// took them; false without a session bus, without a running program or without its answer within
-/// a second.
+/// took them. False without a session bus, when no program was running (this process then owns
+/// the name, and its frame's RunningProgram serves under it), or without the running frame's
+/// answer within two seconds. A frame that took the name but serves no calls yet is waited for.
 bool HandToRunningProgram(const QByteArrayList& files);
 
 /// Takes the files handed to this program: owns the bus name (or queues for it) while it lives,

@@ -19,7 +19,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
+#include <cstddef>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "app/app_accessibility.h"
@@ -289,6 +291,8 @@ TVemapa* TFORMDI::ActivateChartWindow(TVemapa* chart) {
 
 void TFORMDI::OpenChosenFiles(const QByteArrayList& files) {
   std::vector<vorelim::ReadResult> refused;
+  // The charts that opened with a warning, which several of them tell in one message.
+  std::vector<std::pair<TVemapa*, vorelim::ReadResult>> warned;
   for (const QByteArray& file : files) {
     const std::filesystem::path path(file.toStdString());
     // Read once, to know whether the file gives a chart at all; its window shows what was read.
@@ -301,19 +305,33 @@ void TFORMDI::OpenChosenFiles(const QByteArrayList& files) {
     Button1->hide();
     last_choice_ = QFile::decodeName(file);
     // A name that is not UTF-8 shows with U+FFFD where its odd bytes are.
-    OpenChartWindow(QString::fromStdString(vorelim::ChartNameFromPath(file.toStdString())), record,
-                    read);
+    TVemapa* chart = OpenChartWindow(
+        QString::fromStdString(vorelim::ChartNameFromPath(file.toStdString())), record, read);
+    if (read.status == vorelim::ReadStatus::Short || !record.LooksLikeChart()) {
+      warned.emplace_back(chart, read);
+    }
     // As a chosen file does, this one's folder becomes the current one, but only now that its
     // chart opened: a file that gave none leaves the folder where "&Novo" writes unchanged.
     std::error_code ec;
     std::filesystem::current_path(path.parent_path(), ec);
   }
   FollowCurrentFolder();
-  if (refused.empty()) return;
-  vorelim::ShowMessage(this, {.title = vorelim::ProgramTitle(),
-                              .text = vorelim::FilesNotOpenedText(refused),
-                              .wait = vorelim::MessageWait::No,
-                              .box_name = QStringLiteral("FilesNotOpened")});
+  if (warned.size() > 1) {
+    std::vector<vorelim::ReadResult> warnings;
+    for (auto& [chart, read] : warned) {
+      chart->TakeLoadWarning();
+      warnings.push_back(read);
+    }
+    vorelim::ShowFileListMessage(this, QStringLiteral("LoadWarnings"), warnings,
+                                 [](const auto& listed, int width, std::size_t more) {
+                                   return vorelim::LoadWarningsText(listed, width, more);
+                                 });
+  }
+  // While the box of files not opened is open, later ones join it.
+  vorelim::ShowFileListMessage(this, QStringLiteral("FilesNotOpened"), refused,
+                               [](const auto& listed, int width, std::size_t more) {
+                                 return vorelim::FilesNotOpenedText(listed, width, more);
+                               });
 }
 
 void TFORMDI::OpenHandedFiles(const QByteArrayList& files) {

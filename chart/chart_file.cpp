@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <cerrno>
+#include <climits>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -122,6 +123,18 @@ void SyncFolder(const fs::path& folder) {
 }  // namespace
 
 NameProblem CheckChartName(std::string_view name) {
+  // Blanks are spaces and no-break spaces (U+00A0, a letter of the code page).
+  std::string_view rest = name;
+  while (!rest.empty()) {
+    if (rest.front() == ' ') {
+      rest.remove_prefix(1);
+    } else if (rest.substr(0, 2) == "\xC2\xA0") {
+      rest.remove_prefix(2);
+    } else {
+      break;
+    }
+  }
+  if (rest.empty()) return NameProblem::Blank;
   for (char c : name) {
     const auto byte = static_cast<unsigned char>(c);
     if (c == '/' || c == '\\') return NameProblem::PathSeparator;
@@ -135,6 +148,10 @@ NameProblem CheckChartName(std::string_view name) {
   if (!bytes) return NameProblem::NotWindows1252;
   if (bytes->size() > kChartNameLength) return NameProblem::TooLong;
   return NameProblem::None;
+}
+
+bool IsFileName(std::string_view path) {
+  return path.find('\0') == std::string_view::npos && path.size() < PATH_MAX;
 }
 
 std::string ChartNameFromPath(std::string_view path) {
@@ -256,6 +273,10 @@ ReadResult ReadChartFile(std::string_view name, ChartRecord& record, const fs::p
 ReadResult ReadChartPath(const fs::path& file, ChartRecord& record) {
   ReadResult result;
   result.path = file;
+  if (!IsFileName(file.native())) {
+    result.status = ReadStatus::InvalidName;
+    return result;
+  }
   // Read-only, so that charts on read-only media load; non-blocking, so that a named pipe cannot
   // hang the program (the flag has no effect on regular files).
   FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));

@@ -13,6 +13,7 @@ namespace vorelim {
 /// Why a chart name cannot name a chart file.
 enum class NameProblem {
   None,
+  Blank,              // empty, or nothing but blanks: it would give a hidden or unreadable file
   PathSeparator,      // '/' or '\'
   ReservedCharacter,  // : * ? " < > |
   ControlCharacter,
@@ -23,6 +24,12 @@ enum class NameProblem {
 
 /// Checks a UTF-8 chart name. A chart name is never a path.
 NameProblem CheckChartName(std::string_view name);
+
+/// True when the system can take `path` as a file name: it holds no zero byte (which would end the
+/// name early, so that another file opened) and is shorter than the system's limit for a path
+/// (PATH_MAX, its terminating zero included). Names that come from outside (the command line, the
+/// session bus, a drop) are checked with this before anything opens them.
+bool IsFileName(std::string_view path);
 
 /// The chart name of a file given by its path (UTF-8, or any bytes): the part after the last "/",
 /// "\" or ":", cut to kChartNameLength characters, without the 4 characters from its first dot
@@ -83,7 +90,8 @@ struct ReadResult {
 ReadResult ReadChartFile(std::string_view name, ChartRecord& record,
                          const std::filesystem::path& folder = ".");
 
-/// The same for a file given by its path, opened for reading only.
+/// The same for a file given by its path, opened for reading only. A path that is no file name
+/// (IsFileName) is not opened: InvalidName.
 ReadResult ReadChartPath(const std::filesystem::path& file, ChartRecord& record);
 
 }  // namespace vorelim

@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <QTimer>
 #include <filesystem>
+#include <utility>
 
 #include "chart/chart_rules.h"
 #include "chart/text_number.h"
@@ -291,7 +292,12 @@ void TVemapa::LoadChart(const QString& name, const vorelim::ChartRecord& record,
   }
 }
 
+QString TVemapa::TakeLoadWarning() {
+  return std::exchange(load_warning_, QString());
+}
+
 void TVemapa::ShowLoadWarning() {
+  if (load_warning_.isEmpty()) return;
   vorelim::ShowMessage(this, {.title = vorelim::ProgramTitle(),
                               .text = load_warning_,
                               .wait = vorelim::MessageWait::No,

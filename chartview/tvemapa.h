@@ -67,6 +67,10 @@ class TVemapa : public QWidget {
   void LoadChart(const QString& name, const vorelim::ChartRecord& record,
                  const vorelim::ReadResult& read);
 
+  /// The warning LoadChart would show (empty when there is none), which this window then does not
+  /// show: an opener that loads many charts at once tells their warnings in one message.
+  QString TakeLoadWarning();
+
   /// The MDI subwindow that frames this window, or nullptr when it has none.
   QMdiSubWindow* SubWindow() const;
 

@@ -15,13 +15,14 @@ std::string_view Trim(std::string_view s) {
   return s.substr(first, last - first + 1);
 }
 
+char LowerAscii(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) {
-      return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    };
-    if (lower(a[i]) != lower(b[i])) return false;
+    if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
   }
   return true;
 }
@@ -84,6 +85,19 @@ std::optional<std::pair<std::size_t, std::size_t>> FindSection(const std::vector
   return std::nullopt;
 }
 
+std::string LowerAscii(std::string_view s) {
+  std::string lower(s);
+  for (char& c : lower) c = LowerAscii(c);
+  return lower;
+}
+
+std::string_view Unquoted(std::string_view value) {
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+    return value.substr(1, value.size() - 2);
+  }
+  return value;
+}
+
 bool NeedsQuotes(std::string_view value) {
   if (value.empty()) return false;
   const bool blank_edge = kBlanks.find(value.front()) != std::string_view::npos ||
@@ -105,21 +119,27 @@ void EndLastLine(std::string& out, std::string_view eol) {
 
 }  // namespace
 
-std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
-                                            std::string_view key) {
+ProfileSection::ProfileSection(std::string_view text, std::string_view section) {
   const auto lines = SplitLines(text);
   const auto range = FindSection(lines, section);
-  if (!range || key.empty()) return std::nullopt;
+  if (!range) return;
   for (std::size_t i = range->first + 1; i < range->second; ++i) {
     const auto kv = KeyAndValue(lines[i].content);
-    if (!kv || !EqualsIgnoringCase(kv->first, key)) continue;
-    std::string_view value = kv->second;
-    if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
-      value = value.substr(1, value.size() - 2);
-    }
-    return std::string(value);
+    if (!kv || kv->first.empty()) continue;
+    m_values.emplace(LowerAscii(kv->first), std::string(Unquoted(kv->second)));
   }
-  return std::nullopt;
+}
+
+std::optional<std::string> ProfileSection::Find(std::string_view key) const {
+  if (key.empty()) return std::nullopt;
+  const auto found = m_values.find(LowerAscii(key));
+  if (found == m_values.end()) return std::nullopt;
+  return found->second;
+}
+
+std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
+                                            std::string_view key) {
+  return ProfileSection(text, section).Find(key);
 }
 
 bool IsStorableKey(std::string_view key) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace korvex {
 
@@ -14,6 +15,19 @@ namespace korvex {
 /// section or the key is missing. Lines whose first non-blank character is ";" are comments.
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section,
                                             std::string_view key);
+
+/// The keys and values of one section, parsed once so that any number of look-ups cost no more
+/// than reading the text. Answers exactly as FindProfileValue does on the same text.
+class ProfileSection {
+ public:
+  ProfileSection() = default;
+  ProfileSection(std::string_view text, std::string_view section);
+  std::optional<std::string> Find(std::string_view key) const;
+
+ private:
+  // Keys in ASCII lower case; the first line of a key wins.
+  std::unordered_map<std::string, std::string> m_values;
+};
 
 /// True when `key` can be stored as a key line and read back as the same key: not empty, no "="
 /// and no line break, no surrounding blanks, and not looking like a section or comment line.

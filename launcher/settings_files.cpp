@@ -23,6 +23,13 @@ std::optional<std::string> FindValue(const std::string& path, std::string_view s
   return FindProfileValue(*text, section, key);
 }
 
+ProfileSection LoadSection(const std::string& path, std::string_view section) {
+  if (path.empty()) return {};
+  const auto text = ReadWholeFile(path);
+  if (!text) return {};
+  return ProfileSection(*text, section);
+}
+
 bool Exists(const std::string& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0;
@@ -66,8 +73,16 @@ std::string UserSettingsPathFromEnvironment() {
 
 std::string LookUpSetting(const SettingsFiles& files, std::string_view section,
                           std::string_view key) {
-  if (auto value = FindValue(files.per_user, section, key)) return *value;
-  return FindValue(files.beside, section, key).value_or(std::string());
+  return LoadedSettings(files, section).LookUp(key);
+}
+
+LoadedSettings::LoadedSettings(const SettingsFiles& files, std::string_view section)
+    : m_per_user(LoadSection(files.per_user, section)),
+      m_beside(LoadSection(files.beside, section)) {}
+
+std::string LoadedSettings::LookUp(std::string_view key) const {
+  if (auto value = m_per_user.Find(key)) return *value;
+  return m_beside.Find(key).value_or(std::string());
 }
 
 SettingWritten RememberSetting(const SettingsFiles& files, std::string_view section,

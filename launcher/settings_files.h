@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "launcher/profile.h"
+
 namespace korvex {
 
 /// The two settings files of one run.
@@ -30,6 +32,19 @@ std::string UserSettingsPathFromEnvironment();
 /// file beside the program, else "" (a missing or unreadable file holds no key).
 std::string LookUpSetting(const SettingsFiles& files, std::string_view section,
                           std::string_view key);
+
+/// One section of both settings files, read and parsed at construction: a run resolves every
+/// reference from memory, so many references to a large file cost about one reading of it.
+/// Answers as LookUpSetting does for the files as they were when read.
+class LoadedSettings {
+ public:
+  LoadedSettings(const SettingsFiles& files, std::string_view section);
+  std::string LookUp(std::string_view key) const;
+
+ private:
+  ProfileSection m_per_user;
+  ProfileSection m_beside;
+};
 
 /// Where RememberSetting put a value.
 enum class SettingWritten {

@@ -2,11 +2,13 @@
 
 #include <fcntl.h>
 #include <spawn.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -51,6 +53,53 @@ bool WriteAll(int fd, std::string_view data) {
   return true;
 }
 
+// How long a write waits for another run to finish its own; a file held longer is not written.
+constexpr std::chrono::seconds kLockWait{10};
+
+// Waits for an exclusive lock on `fd` until `deadline`.
+bool LockBefore(int fd, std::chrono::steady_clock::time_point deadline) {
+  while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (errno != EWOULDBLOCK && errno != EINTR) return false;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    ::usleep(2000);
+  }
+  return true;
+}
+
+// The settings file, opened and locked for one read-change-replace. The lock is on the file
+// itself: every writer replaces it by rename, so once the lock is granted the path must still
+// name the locked file; when another run replaced it meanwhile, its new file is locked instead.
+// A missing file is created empty, so that concurrent first writers queue on it too.
+struct LockedFile {
+  int fd = -1;
+  bool created = false;
+};
+
+std::optional<LockedFile> OpenLocked(const std::string& path) {
+  const auto deadline = std::chrono::steady_clock::now() + kLockWait;
+  constexpr int kFlags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
+  while (true) {
+    bool created = false;
+    int fd = ::open(path.c_str(), kFlags);
+    if (fd < 0 && errno == ENOENT) {
+      fd = ::open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0600);
+      if (fd < 0 && errno == EEXIST) continue;
+      created = fd >= 0;
+    }
+    if (fd < 0) return std::nullopt;
+    Descriptor held(fd);
+    struct stat locked {};
+    // Anything but a regular file (a folder, a named pipe) is left alone.
+    if (::fstat(fd, &locked) != 0 || !S_ISREG(locked.st_mode)) return std::nullopt;
+    if (!LockBefore(fd, deadline)) return std::nullopt;
+    struct stat named {};
+    if (::stat(path.c_str(), &named) == 0 && named.st_dev == locked.st_dev &&
+        named.st_ino == locked.st_ino) {
+      return LockedFile{held.release(), created};
+    }
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> ReadWholeFile(const std::string& path) {
@@ -85,16 +134,33 @@ std::string ReadSettingsValue(const std::string& path, std::string_view section,
 
 bool WriteSettingsValue(const std::string& path, std::string_view section, std::string_view key,
                         std::string_view value) {
+  if (!SetProfileValue("", section, key, value)) return false;
+  // Read, change and replace under the lock, so that runs answering at the same moment each keep
+  // the others' answers.
+  const auto locked = OpenLocked(path);
+  if (!locked) return false;
+  const Descriptor lock(locked->fd);
+  // An empty file created for the lock is removed again when nothing replaces it.
+  bool replaced = false;
+  struct RemoveUnused {
+    const std::string& path;
+    const LockedFile& file;
+    const bool& replaced;
+    ~RemoveUnused() {
+      if (file.created && !replaced) ::unlink(path.c_str());
+    }
+  } remove_unused{path, *locked, replaced};
+
   // A file that exists but cannot be read is left alone rather than replaced by one key.
   const auto old_text = ReadWholeFile(path);
   if (!old_text) return false;
   const auto new_text = SetProfileValue(*old_text, section, key, value);
   if (!new_text) return false;
-  if (*new_text == *old_text) return true;
+  if (*new_text == *old_text && !locked->created) return true;
 
   mode_t mode = 0644;
   struct stat old_stat {};
-  if (::stat(path.c_str(), &old_stat) == 0) mode = old_stat.st_mode & 07777;
+  if (!locked->created && ::fstat(lock.get(), &old_stat) == 0) mode = old_stat.st_mode & 07777;
 
   std::string temp = path + ".XXXXXX";
   Descriptor fd(::mkstemp(temp.data()));
@@ -105,6 +171,7 @@ bool WriteSettingsValue(const std::string& path, std::string_view section, std::
     ::unlink(temp.c_str());
     return false;
   }
+  replaced = true;
   return true;
 }
 
@@ -165,8 +232,20 @@ bool SystemPlatform::StartCommandLine(const std::vector<std::string>& tokens) {
   return false;
 }
 
+std::string SystemPlatform::ReadSetting(const std::string& path, std::string_view section,
+                                        std::string_view key) {
+  if (!m_loaded || m_loaded_path != path || m_loaded_section != section) {
+    m_loaded.emplace(SettingsFiles{path, m_user_settings_path}, section);
+    m_loaded_path = path;
+    m_loaded_section = std::string(section);
+  }
+  return m_loaded->LookUp(key);
+}
+
 void SystemPlatform::WriteSetting(const std::string& path, std::string_view section,
                                   std::string_view key, std::string_view value) {
+  // The next look-up sees this value, and whatever other runs wrote meanwhile.
+  m_loaded.reset();
   switch (RememberSetting({path, m_user_settings_path}, section, key, value)) {
     case SettingWritten::kBeside:
     case SettingWritten::kPerUser:

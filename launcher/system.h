@@ -48,10 +48,9 @@ class SystemPlatform : public Platform {
   explicit SystemPlatform(std::string user_settings_path = UserSettingsPathFromEnvironment())
       : m_user_settings_path(std::move(user_settings_path)) {}
 
+  /// Both files are read and parsed at the first look-up and again only after a write.
   std::string ReadSetting(const std::string& path, std::string_view section,
-                          std::string_view key) override {
-    return LookUpSetting({path, m_user_settings_path}, section, key);
-  }
+                          std::string_view key) override;
   /// A value that cannot be remembered anywhere is not shown to the user, only told on stderr.
   void WriteSetting(const std::string& path, std::string_view section, std::string_view key,
                     std::string_view value) override;
@@ -64,6 +63,10 @@ class SystemPlatform : public Platform {
 
  private:
   std::string m_user_settings_path;
+  // The settings as last read, and the beside path and section they were read for.
+  std::optional<LoadedSettings> m_loaded;
+  std::string m_loaded_path;
+  std::string m_loaded_section;
 };
 
 }  // namespace korvex

@@ -1,9 +1,16 @@
 #include "ui/messages.h"
 
+#include <sys/stat.h>
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QScreen>
+#include <QStorageInfo>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -46,7 +53,127 @@ QString AbsoluteName(const std::filesystem::path& path) {
   return QDir::toNativeSeparators(QDir::cleanPath(absolute));
 }
 
+// What a file that is not a regular file is, when the system still says; empty otherwise.
+QString SpecialFileKind(const std::filesystem::path& path) {
+  struct stat info {};
+  if (!IsFileName(path.native()) || ::stat(path.c_str(), &info) != 0) return QString();
+  if (S_ISFIFO(info.st_mode)) return QStringLiteral("é um pipe nomeado, não um arquivo comum");
+  if (S_ISSOCK(info.st_mode)) return QStringLiteral("é um socket, não um arquivo comum");
+  if (S_ISCHR(info.st_mode)) return QStringLiteral("é um dispositivo, não um arquivo comum");
+  if (S_ISBLK(info.st_mode)) {
+    return QStringLiteral("é um dispositivo de disco, não um arquivo comum");
+  }
+  return QString();
+}
+
+// The file systems whose files the kernel makes up as they are read (/proc, /sys, ...): their read
+// errors are no disk's.
+bool OnSystemFileSystem(const std::filesystem::path& path) {
+  if (!IsFileName(path.native())) return false;
+  static const QByteArrayList kSystemTypes = {"proc",       "sysfs",    "debugfs", "tracefs",
+                                              "securityfs", "configfs", "cgroup",  "cgroup2",
+                                              "efivarfs",   "pstore",   "bpf",     "devpts"};
+  const QStorageInfo storage(QString::fromStdString(path.string()));
+  return storage.isValid() && kSystemTypes.contains(storage.fileSystemType());
+}
+
+// Why a file handed to the program or loaded gave no chart, when it was not read.
+QString ReadFailureReason(const ReadResult& result) {
+  switch (result.status) {
+    case ReadStatus::Missing:
+      return SystemErrorReason(ENOENT);
+    case ReadStatus::NotRegularFile: {
+      const QString kind = SpecialFileKind(result.path);
+      return kind.isEmpty() ? NotRegularFileReason() : kind;
+    }
+    case ReadStatus::InvalidName:
+      return QStringLiteral("não é um nome de arquivo");
+    case ReadStatus::Whole:
+    case ReadStatus::Short:
+    case ReadStatus::Unreadable:
+      break;
+  }
+  if (result.error != EISDIR && result.error != ENOENT && OnSystemFileSystem(result.path)) {
+    return QStringLiteral("é um arquivo especial do sistema, não um arquivo de mapa");
+  }
+  return SystemErrorReason(result.error != 0 ? result.error : EIO);
+}
+
+// A name as a message shows it: a zero byte inside it would end the text there.
+QString ShownName(const std::filesystem::path& path) {
+  QString name = AbsoluteName(path);
+  name.replace(QChar(u'\0'), QStringLiteral("\\0"));
+  return name;
+}
+
+// `line` with `name` in it at "%1", in quotes: the name cut in the middle so that it fits
+// `line_width` pixels of a message box (0: whole). The box wraps the rest of the line between
+// words; a name is one word, which it would widen itself for, up to beyond the screen.
+QString FittedLine(const QString& line, const QString& name, int line_width) {
+  if (line_width <= 0) return line.arg(name);
+  const QFontMetrics metrics(QApplication::font("QMessageBox"));
+  const int room = line_width - metrics.horizontalAdvance(QStringLiteral("\"\":"));
+  return line.arg(metrics.elidedText(name, Qt::ElideMiddle, room));
+}
+
+// One line for each of the first kListedFiles `files`, under `heading`, and how many more.
+QString FileList(const QString& heading, const std::vector<ReadResult>& files, int line_width,
+                 std::size_t more, const std::function<QString(const ReadResult&)>& reason) {
+  QString text = heading;
+  const std::size_t listed = std::min(files.size(), kListedFiles);
+  for (std::size_t i = 0; i < listed; ++i) {
+    text += QLatin1Char('\n') +
+            FittedLine(QStringLiteral("\"%1\": ") + reason(files[i]) + QLatin1Char('.'),
+                       ShownName(files[i].path), line_width);
+  }
+  const std::size_t unlisted = files.size() - listed + more;
+  if (unlisted > 0) {
+    text += QStringLiteral("\ne mais ") +
+            CountText(static_cast<qint64>(unlisted), QStringLiteral("arquivo"),
+                      QStringLiteral("arquivos")) +
+            QLatin1Char('.');
+  }
+  return text;
+}
+
+// Why a chart that opened is not whole, as a line of LoadWarningsText says it.
+QString OpenedWithWarningReason(const ReadResult& result) {
+  if (result.status == ReadStatus::Short) {
+    return QStringLiteral("está incompleto: tem %1, um mapa tem %2")
+        .arg(CountText(static_cast<qint64>(result.bytes_read), QStringLiteral("byte"),
+                       QStringLiteral("bytes")))
+        .arg(kChartRecordSize);
+  }
+  return QStringLiteral("não parece ser um arquivo de mapa");
+}
+
+// The files a box of ShowFileListMessage tells: the first kListedFiles and the count of the rest.
+class ListedFiles : public QObject {
+ public:
+  explicit ListedFiles(QObject* box) : QObject(box) { setObjectName(Name()); }
+  static QString Name() { return QStringLiteral("ListedFiles"); }
+  static ListedFiles* Of(QObject* box) {
+    return dynamic_cast<ListedFiles*>(box->findChild<QObject*>(Name(), Qt::FindDirectChildrenOnly));
+  }
+  std::vector<ReadResult> first;
+  std::size_t more = 0;
+
+  void Add(const std::vector<ReadResult>& files) {
+    for (const ReadResult& file : files) {
+      if (first.size() < kListedFiles) {
+        first.push_back(file);
+      } else {
+        ++more;
+      }
+    }
+  }
+};
+
 }  // namespace
+
+QString CountText(qint64 count, const QString& singular, const QString& plural) {
+  return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? singular : plural);
+}
 
 QString SystemErrorReason(int error) {
   // The errors a file operation of this program meets most, in our own words.
@@ -82,6 +209,8 @@ QString NameProblemText(NameProblem problem, const QString& name) {
   switch (problem) {
     case NameProblem::None:
       break;
+    case NameProblem::Blank:
+      return QStringLiteral("O nome está em branco: digite um nome para o mapa.");
     case NameProblem::PathSeparator:
       return QStringLiteral(
                  "O nome \"%1\" contém uma barra (/ ou \\), que não pode fazer parte "
@@ -162,8 +291,7 @@ QString ChartNotCreatedText(NameProblem problem, const QString& name) {
 }
 
 QString LoadWarningText(const ReadResult& result, bool looks_like_chart) {
-  const QString file = AbsoluteName(result.path);
-  const QString reason = SystemErrorReason(result.error);
+  const QString file = ShownName(result.path);
   switch (result.status) {
     case ReadStatus::Whole:
       if (looks_like_chart) return QString();
@@ -174,47 +302,76 @@ QString LoadWarningText(const ReadResult& result, bool looks_like_chart) {
     case ReadStatus::Missing:
       return QStringLiteral("O arquivo \"%1\" não foi encontrado.").arg(file);
     case ReadStatus::Short:
-      return QStringLiteral("O arquivo \"%1\" está incompleto: tem %2 bytes, um mapa tem %3.")
-          .arg(file)
-          .arg(result.bytes_read)
+      return QStringLiteral("O arquivo \"%1\" está incompleto: tem %2, um mapa tem %3.")
+          .arg(file, CountText(static_cast<qint64>(result.bytes_read), QStringLiteral("byte"),
+                               QStringLiteral("bytes")))
           .arg(kChartRecordSize);
     case ReadStatus::Unreadable:
-      return QStringLiteral("Não foi possível ler o arquivo \"%1\": %2.").arg(file, reason);
     case ReadStatus::NotRegularFile:
       return QStringLiteral("Não foi possível ler o arquivo \"%1\": %2.")
-          .arg(file, NotRegularFileReason());
+          .arg(file, ReadFailureReason(result));
     case ReadStatus::InvalidName:
       return QStringLiteral("\"%1\" não é um nome de arquivo de mapa válido.").arg(file);
   }
   return QString();
 }
 
-QString FilesNotOpenedText(const std::vector<ReadResult>& refused) {
-  const auto reason = [](const ReadResult& result) {
-    switch (result.status) {
-      case ReadStatus::Missing:
-        return SystemErrorReason(ENOENT);
-      case ReadStatus::NotRegularFile:
-        return NotRegularFileReason();
-      case ReadStatus::InvalidName:
-        return QStringLiteral("não é um nome de arquivo de mapa válido");
-      case ReadStatus::Whole:
-      case ReadStatus::Short:
-      case ReadStatus::Unreadable:
-        break;
-    }
-    return SystemErrorReason(result.error != 0 ? result.error : EIO);
-  };
+QString FilesNotOpenedText(const std::vector<ReadResult>& refused, int line_width,
+                           std::size_t unlisted) {
   if (refused.empty()) return QString();
-  if (refused.size() == 1) {
-    return QStringLiteral("O arquivo \"%1\" não foi aberto: %2.")
-        .arg(AbsoluteName(refused.front().path), reason(refused.front()));
+  if (refused.size() == 1 && unlisted == 0) {
+    return FittedLine(QStringLiteral("O arquivo \"%1\" não foi aberto: ") +
+                          ReadFailureReason(refused.front()) + QLatin1Char('.'),
+                      ShownName(refused.front().path), line_width);
   }
-  QString text = QStringLiteral("Estes arquivos não foram abertos:");
-  for (const ReadResult& result : refused) {
-    text += QStringLiteral("\n\"%1\": %2.").arg(AbsoluteName(result.path), reason(result));
+  return FileList(QStringLiteral("Estes arquivos não foram abertos:"), refused, line_width,
+                  unlisted, ReadFailureReason);
+}
+
+QString LoadWarningsText(const std::vector<ReadResult>& warned, int line_width,
+                         std::size_t unlisted) {
+  if (warned.empty()) return QString();
+  if (warned.size() == 1 && unlisted == 0) {
+    return FittedLine(QStringLiteral("O arquivo \"%1\" ") +
+                          OpenedWithWarningReason(warned.front()) +
+                          QStringLiteral(": o mapa mostrado pode estar incorreto."),
+                      ShownName(warned.front().path), line_width);
   }
-  return text;
+  return FileList(QStringLiteral("Estes arquivos foram abertos, mas os mapas mostrados podem "
+                                 "estar incorretos:"),
+                  warned, line_width, unlisted, OpenedWithWarningReason);
+}
+
+int MessageLineWidth(const QWidget* owner) {
+  const QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+  const int screen_width = screen != nullptr ? screen->availableGeometry().width() : 1024;
+  // A message box wraps its text beyond half the screen, and beyond 500 pixels; room is left for
+  // its icon and margins.
+  return std::max(160, std::min(screen_width / 2, 500) - 80);
+}
+
+void ShowFileListMessage(QWidget* owner, const QString& box_name,
+                         const std::vector<ReadResult>& files, const FileListText& text) {
+  if (files.empty()) return;
+  QMessageBox* box = owner != nullptr
+                         ? owner->findChild<QMessageBox*>(box_name, Qt::FindDirectChildrenOnly)
+                         : nullptr;
+  // A box that was closed waits for its deletion: it takes nothing more.
+  if (box != nullptr && !box->isVisible()) box = nullptr;
+  ListedFiles* listed = box != nullptr ? ListedFiles::Of(box) : nullptr;
+  if (box == nullptr || listed == nullptr) {
+    box = new QMessageBox(QMessageBox::Warning, ProgramTitle(), QString(), QMessageBox::Ok, owner);
+    box->setObjectName(box_name);
+    CarryProgramIcon(*box);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    listed = new ListedFiles(box);
+    listed->Add(files);
+    box->setText(text(listed->first, MessageLineWidth(owner), listed->more));
+    box->open();
+    return;
+  }
+  listed->Add(files);
+  box->setText(text(listed->first, MessageLineWidth(owner), listed->more));
 }
 
 QString HelpFileMissingText(const QString& shown) {

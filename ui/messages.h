@@ -4,6 +4,7 @@
 // answer with a sink, so they see the text without a box blocking them.
 
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <vector>
 
@@ -28,6 +29,8 @@ QString StartCaption();
 /// our own words, any other in the system's own text; empty for 0. Every file message tells its
 /// reason with this.
 QString SystemErrorReason(int error);
+/// "1 byte", "2 bytes", "0 bytes": the count and the noun that agrees with it.
+QString CountText(qint64 count, const QString& singular, const QString& plural);
 /// Why a name that is neither a file nor a folder (a named pipe, a device, a socket) cannot be read
 /// as a file.
 QString NotRegularFileReason();
@@ -44,9 +47,23 @@ QString WriteProblemText(const WriteResult& result);
 /// Why a chart file did not give a chart, with the file's full name; empty for a whole file that
 /// `looks_like_chart`.
 QString LoadWarningText(const ReadResult& result, bool looks_like_chart);
+/// How many files a message about files names; it tells how many more there are after them.
+inline constexpr std::size_t kListedFiles = 10;
+
 /// The files handed to the program (command line, desktop, a drop) that gave no chart window, each
-/// with its full name and the reason; one message for them all. Empty when there is none.
-QString FilesNotOpenedText(const std::vector<ReadResult>& refused);
+/// with its full name and the reason; one message for them all. Names the first kListedFiles, each
+/// name cut in the middle to fit `line_width` pixels of a message box (0: whole), then how many
+/// more there are ("e mais 990 arquivos."), counting `unlisted` files beyond `refused` too. Empty
+/// when there is none.
+QString FilesNotOpenedText(const std::vector<ReadResult>& refused, int line_width = 0,
+                           std::size_t unlisted = 0);
+/// The charts handed over in one go that opened but are incomplete or do not look like charts
+/// (LoadWarningText), in one message, listed as FilesNotOpenedText lists.
+QString LoadWarningsText(const std::vector<ReadResult>& warned, int line_width = 0,
+                         std::size_t unlisted = 0);
+/// The widest line a message box over `owner` shows without wrapping it, in pixels, on the
+/// screen `owner` is on.
+int MessageLineWidth(const QWidget* owner);
 
 /// The help file `shown` (native separators) does not exist.
 QString HelpFileMissingText(const QString& shown);
@@ -94,6 +111,17 @@ struct Message {
 /// or (MessageWait::No) left open over its window, deleted when closed. While a test has set a
 /// sink, a message that would wait goes to the sink instead.
 void ShowMessage(QWidget* owner, const Message& message);
+
+/// A text made of a list of files: the files listed, the width of a line, the files beyond them.
+using FileListText =
+    std::function<QString(const std::vector<ReadResult>& files, int line_width, std::size_t more)>;
+
+/// Tells `files` in the box named `box_name` over `owner` (MessageWait::No), with the text `text`
+/// makes. While such a box is still open, the files join those it tells and its text is replaced,
+/// so that failures coming one after another fill one box instead of stacking boxes. The box
+/// keeps the first kListedFiles files and the count of the others. Nothing for no files.
+void ShowFileListMessage(QWidget* owner, const QString& box_name,
+                         const std::vector<ReadResult>& files, const FileListText& text);
 
 using MessageSink = std::function<void(QWidget* owner, const QString& title, const QString& text)>;
 

@@ -27,6 +27,7 @@ TEST(command_line_test, help_version_and_unknown_options_end_the_program) {
       {"--version", {"--version"}, 0, {"vorelim 1."}},
       {"-v", {"-v"}, 0, {"vorelim 1."}},
       {"unknown option", {"MARIA.NUM", "--nada"}, 1, {"vorelim: ", "nada", "vorelim --help"}},
+      {"file name taken for options", {"-D.NUM"}, 1, {"\"--\"", "vorelim -- -D.NUM"}},
   };
   for (const auto& row : rows) {
     const CommandLine command_line =

@@ -2,12 +2,16 @@
 // buttons move between the manual's pages, and what the user is told when the manual is missing.
 #include "app/help_file.h"
 
+#include <sys/inotify.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMdiArea>
 #include <QPointer>
@@ -315,6 +319,79 @@ TEST(help_window_test, link_table) {
           << target.problem.toStdString();
     }
   }
+}
+
+// A page of the manual that asks for pictures and a style sheet from outside it, in each form a
+// page can name them: none of those files is even opened (watched with inotify), and the pictures
+// show as missing; the manual's own picture loads.
+TEST(help_window_test, pictures_and_style_sheets_from_outside_the_manual_are_never_read) {
+  vorelim::test::TempFolder folder;
+  const fs::path manual = folder.path() / "manual";
+  const fs::path outside = folder.path() / "outside";
+  fs::create_directories(manual / "images");
+  fs::create_directory(outside);
+  QByteArray png;
+  {
+    QImage picture(4, 4, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "PNG");
+  }
+  WriteFile(manual / "images" / "dentro.png", png);
+  WriteFile(outside / "secret.png", png);
+  WriteFile(outside / "style.css", "p { color: red; }");
+  fs::create_symlink(outside / "secret.png", manual / "atalho.png");
+  fs::create_symlink(outside, manual / "pasta");
+
+  const QString outside_png = Q(outside / "secret.png");
+  const struct {
+    const char* row;
+    QString src;
+  } rows[] = {
+      {"file URL", QUrl::fromLocalFile(outside_png).toString()},
+      {"parent folders", "../../../../../../../.." + outside_png},
+      {"absolute path", outside_png},
+      {"link to a file outside", "atalho.png"},
+      {"link to a folder outside", "pasta/secret.png"},
+  };
+  QString page =
+      "<html><head><link rel=\"stylesheet\" href=\"../outside/style.css\"></head><body>"
+      "<p><img src=\"images/dentro.png\"></p>";
+  for (const auto& row : rows) page += "<p><img src=\"" + row.src + "\"></p>";
+  WriteFile(manual / "index.html", (page + "</body></html>").toUtf8());
+
+  const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(::inotify_add_watch(watch, outside.c_str(), IN_OPEN | IN_ACCESS), 0);
+
+  HelpWindow window(nullptr);
+  ASSERT_TRUE(window.ShowContents(Q(manual / "index.html")));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  QTextDocument* document = window.Browser->document();
+  document->size();  // laid out: every picture asked for
+  QCoreApplication::processEvents();
+
+  const auto picture = [document](const QString& src) {
+    const QVariant loaded = document->resource(QTextDocument::ImageResource, QUrl(src));
+    return loaded.value<QImage>();
+  };
+  // The manual's own red picture, and Qt's picture of a missing one for each outside picture.
+  EXPECT_EQ(picture("images/dentro.png").pixelColor(0, 0), QColor(Qt::red));
+  for (const auto& row : rows) {
+    const QImage shown = picture(row.src);
+    EXPECT_FALSE(shown.isNull()) << row.row;
+    EXPECT_NE(shown.pixelColor(0, 0), QColor(Qt::red)) << row.row;
+  }
+
+  char events[4096];
+  const ssize_t read = ::read(watch, events, sizeof events);
+  for (ssize_t at = 0; at < read;) {
+    const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+    ADD_FAILURE() << "opened outside the manual: " << (event->len > 0 ? event->name : "?");
+    at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+  }
+  ::close(watch);
 }
 
 // The window follows the manual's links, hands the web and e-mail to the desktop (here a recorder),

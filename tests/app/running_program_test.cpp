@@ -1,7 +1,7 @@
 // One program for many charts, with the built program as the second process: on a private session
 // bus (CTest runs this program inside dbus-run-session) this test's frame owns the name of the
 // program running on its display and takes the files the second process hands it; without a
-// session bus, without an answer within a second, or without a file the second process opens its
+// session bus, without an answer within two seconds, or without a file the second process opens its
 // own frame. The second process runs with VORELIM_EXIT_WHEN_IDLE=1, so it prints "startup-idle"
 // and ends once a frame of its own has shown.
 #include <fcntl.h>
@@ -11,14 +11,22 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusReply>
+#include <QFile>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTest>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -30,6 +38,7 @@
 #include "chartview/tvemapa.h"
 #include "support/charts.h"
 #include "support/environment.h"
+#include "support/files.h"
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
 #include "ui/controls.h"
@@ -108,6 +117,33 @@ QStringList Captions(const TFORMDI& frame) {
   return captions;
 }
 
+// Calls OpenFiles of the running frame (this process) from a connection of its own, through the
+// bus, while this process goes on handling its events; returns how long the answer took, or
+// nothing without one within 10 s.
+std::optional<std::chrono::milliseconds> CallOpenFiles(const QByteArrayList& files) {
+  static QDBusConnection caller =
+      QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("caller"));
+  QDBusMessage call = QDBusMessage::createMethodCall(
+      vorelim::RunningProgramName(), QStringLiteral("/org/vorelim/vorelim/Frame"),
+      QStringLiteral("org.vorelim.vorelim.Frame"), QStringLiteral("OpenFiles"));
+  call << QVariant::fromValue(files);
+  const auto start = std::chrono::steady_clock::now();
+  QDBusPendingCall pending = caller.asyncCall(call, 10000);
+  while (!pending.isFinished()) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  if (pending.isError()) return std::nullopt;
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() -
+                                                               start);
+}
+
+// The boxes of files not opened that are still open over `frame`.
+QList<QMessageBox*> OpenFilesNotOpenedBoxes(const TFORMDI& frame) {
+  QList<QMessageBox*> open;
+  for (QMessageBox* box : frame.findChildren<QMessageBox*>(QStringLiteral("FilesNotOpened"))) {
+    if (box->isVisible()) open << box;
+  }
+  return open;
+}
+
 class running_program_test : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -150,6 +186,65 @@ TEST_F(running_program_test, files_open_in_the_running_frame_which_comes_to_the_
                 .arg(QString::fromStdString(folder_.path().string())));
 }
 
+// A name with a zero byte would open the file named before it; each is refused by name.
+TEST_F(running_program_test, names_with_a_zero_byte_open_nothing) {
+  const QByteArray maria =
+      QFile::encodeName(QString::fromStdString(folder_.path().string())) + "/MARIA.NUM";
+  ASSERT_TRUE(CallOpenFiles(
+      {QByteArray("/etc/passwd\0.NUM", 16), maria + QByteArray("\0/../../etc/passwd", 19)}));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !OpenFilesNotOpenedBoxes(frame_).isEmpty(); }, 5000));
+  EXPECT_TRUE(Captions(frame_).isEmpty());
+  const QString told = OpenFilesNotOpenedBoxes(frame_).first()->text();
+  EXPECT_EQ(told.count(QStringLiteral("não é um nome de arquivo")), 2) << told.toStdString();
+}
+
+// A thousand missing names of 4,096 bytes in one call, then a call a second: each is answered
+// within a second, and the one box that tells them all fits on the screen.
+TEST_F(running_program_test, a_flood_of_long_names_leaves_the_program_answering) {
+  QByteArrayList flood;
+  for (int i = 0; i < 1000; ++i) {
+    QByteArray name = "/falta/" + QByteArray::number(i) + "/";
+    flood << name + QByteArray(4096 - name.size(), 'a');
+  }
+  const auto first = CallOpenFiles(flood);
+  ASSERT_TRUE(first);
+  EXPECT_LT(*first, 1s);
+  for (int i = 0; i < 3; ++i) {
+    const auto next = CallOpenFiles({"/falta/FALTA" + QByteArray::number(i) + ".NUM"});
+    ASSERT_TRUE(next);
+    EXPECT_LT(*next, 1s) << "call " << i;
+  }
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !OpenFilesNotOpenedBoxes(frame_).isEmpty(); }, 5000));
+  QCoreApplication::processEvents();
+  const QList<QMessageBox*> boxes = OpenFilesNotOpenedBoxes(frame_);
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_TRUE(boxes[0]->text().endsWith(QStringLiteral("\ne mais 993 arquivos.")))
+      << boxes[0]->text().toStdString();
+  const QRect screen = boxes[0]->screen()->availableGeometry();
+  EXPECT_LE(boxes[0]->frameGeometry().width(), screen.width());
+  EXPECT_LE(boxes[0]->frameGeometry().height(), screen.height());
+}
+
+// Charts of one call that open with a warning (here 30 short files) are told in one message, not a
+// box over each chart window.
+TEST_F(running_program_test, warnings_of_one_call_come_in_one_message) {
+  const QByteArray here = QFile::encodeName(QString::fromStdString(folder_.path().string()));
+  QByteArrayList shorts;
+  for (int i = 0; i < 30; ++i) {
+    const std::string name = "CURTO" + std::to_string(i) + ".NUM";
+    vorelim::test::WriteFileBytes(name, "x");
+    shorts << here + "/" + QByteArray::fromStdString(name);
+  }
+  ASSERT_TRUE(CallOpenFiles(shorts));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return Captions(frame_).size() == 30; }, 5000));
+  QCoreApplication::processEvents();
+  const QList<QMessageBox*> boxes = frame_.findChildren<QMessageBox*>();
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_EQ(boxes[0]->objectName(), QStringLiteral("LoadWarnings"));
+  EXPECT_TRUE(boxes[0]->text().endsWith(QStringLiteral("\ne mais 20 arquivos.")))
+      << boxes[0]->text().toStdString();
+}
+
 TEST_F(running_program_test, the_new_process_opens_its_own_frame_when_no_frame_takes_the_files) {
   Environment no_bus = ProgramEnvironment();
   no_bus["DBUS_SESSION_BUS_ADDRESS"] = "unix:path=" + (folder_.path() / "no-bus").string();
@@ -162,9 +257,9 @@ TEST_F(running_program_test, the_new_process_opens_its_own_frame_when_no_frame_t
   } rows[] = {
       {"no session bus", {"MARIA.NUM"}, no_bus, true, 0ms},
       {"no file", {}, ProgramEnvironment(), true, 0ms},
-      // The running frame is this process, standing still for the whole run. The second is timed
-      // by QtDBus with a coarse Qt timer, which may fire up to 5% early: 950 ms at the least.
-      {"no answer within a second", {"MARIA.NUM"}, ProgramEnvironment(), false, 950ms},
+      // The running frame is this process, standing still for the whole run. The two seconds are
+      // timed by QtDBus with a coarse Qt timer, which may fire up to 5% early: 1,900 ms at least.
+      {"no answer within two seconds", {"MARIA.NUM"}, ProgramEnvironment(), false, 1900ms},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.row);
@@ -177,6 +272,60 @@ TEST_F(running_program_test, the_new_process_opens_its_own_frame_when_no_frame_t
       QCoreApplication::processEvents();
       EXPECT_TRUE(Captions(frame_).isEmpty());
     }
+  }
+}
+
+// Ten starts with a chart each at the same moment, on this private bus and display, with no frame
+// running: one takes the name and makes the frame, the nine others hand it their charts and end.
+TEST(running_program_starts, ten_simultaneous_starts_give_one_frame) {
+  ASSERT_NE(std::getenv("DBUS_SESSION_BUS_ADDRESS"), nullptr) << "run inside dbus-run-session";
+  vorelim::test::TempFolder folder;
+  Environment env = ProgramEnvironment();
+  env.erase("VORELIM_EXIT_WHEN_IDLE");  // the frame stays until this test ends it
+  std::vector<pid_t> started;
+  for (int i = 0; i < 10; ++i) {
+    const std::string chart = "MAPA" + std::to_string(i) + ".NUM";
+    WriteChart(chart, ChartOf({}));
+    const vorelim::test::SpawnArrays arrays({VORELIM_BINARY, chart}, env);
+    pid_t pid = -1;
+    ASSERT_EQ(posix_spawn(&pid, arrays.argv()[0], nullptr, nullptr, arrays.argv(), arrays.envp()),
+              0);
+    // Held before it gets far, so that all ten go on at the same moment.
+    kill(pid, SIGSTOP);
+    started.push_back(pid);
+  }
+  for (pid_t pid : started) kill(pid, SIGCONT);
+  std::map<pid_t, int> ended;
+  const auto reap = [&] {
+    for (pid_t pid : started) {
+      int status = 0;
+      if (!ended.count(pid) && waitpid(pid, &status, WNOHANG) == pid) ended[pid] = status;
+    }
+  };
+  const auto deadline = std::chrono::steady_clock::now() + 30s;
+  while (ended.size() < 9 && std::chrono::steady_clock::now() < deadline) {
+    reap();
+    std::this_thread::sleep_for(20ms);
+  }
+  // Time for a tenth to end too, which would mean that no frame kept running.
+  std::this_thread::sleep_for(500ms);
+  reap();
+  std::vector<pid_t> running;
+  for (pid_t pid : started) {
+    if (!ended.count(pid)) running.push_back(pid);
+  }
+  EXPECT_EQ(running.size(), 1u) << "frames";
+  for (const auto& [pid, status] : ended) {
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "start " << pid;
+  }
+  if (running.size() == 1) {
+    const QDBusReply<uint> owner =
+        QDBusConnection::sessionBus().interface()->servicePid(vorelim::RunningProgramName());
+    EXPECT_TRUE(owner.isValid() && static_cast<pid_t>(owner.value()) == running.front());
+  }
+  for (pid_t pid : running) {
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
   }
 }
 

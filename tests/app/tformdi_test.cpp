@@ -478,8 +478,8 @@ TEST_F(tformdi_test, files_on_the_command_line_give_charts_or_one_message) {
             QStringLiteral("Estes arquivos não foram abertos:\n"
                            "\"%1/dois\": o nome é de uma pasta, não de um arquivo.\n"
                            "\"%1/dois/FALTA.NUM\": o arquivo ou a pasta não existe.\n"
-                           "\"%1/dois/PIPE.NUM\": não é um arquivo comum.\n"
-                           "\"/dev/null\": não é um arquivo comum.")
+                           "\"%1/dois/PIPE.NUM\": é um pipe nomeado, não um arquivo comum.\n"
+                           "\"/dev/null\": é um dispositivo, não um arquivo comum.")
                 .arg(at));
   vorelim::test::CloseMessageBoxes();
 

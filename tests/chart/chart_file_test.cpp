@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <random>
 #include <set>
@@ -86,9 +87,9 @@ TEST(chart_file_test, write_then_read_gives_the_same_66_bytes) {
 
 TEST(chart_file_test, file_name_is_the_name_followed_by_num) {
   TempFolder folder;
-  ASSERT_TRUE(WriteChartFile(ChartFor("", 1, 1, 2000)).ok());
+  ASSERT_TRUE(WriteChartFile(ChartFor("A", 1, 1, 2000)).ok());
   ASSERT_TRUE(WriteChartFile(ChartFor("ABCDEFGHIJKLMNO", 1, 1, 2000)).ok());
-  EXPECT_EQ(FilesIn("."), (std::set<std::string>{".NUM", "ABCDEFGHIJKLMNO.NUM"}));
+  EXPECT_EQ(FilesIn("."), (std::set<std::string>{"A.NUM", "ABCDEFGHIJKLMNO.NUM"}));
   EXPECT_EQ(ChartFileName("ABCDEFGHIJKLMNO").size(), 19u);
   // Names travel as UTF-8 on this system; the record keeps Windows-1252.
   ASSERT_TRUE(WriteChartFile(ChartFor("JOÃO", 1, 1, 2000)).ok());
@@ -267,6 +268,9 @@ TEST(chart_file_test, refused_names_write_and_read_nothing) {
     std::string raw_name;  // Windows-1252, as stored in the record
     NameProblem problem;
   } rows[] = {
+      {"empty", "", NameProblem::Blank},
+      {"blanks", "   ", NameProblem::Blank},
+      {"no-break spaces", "\xA0 \xA0", NameProblem::Blank},
       {"parent path", "../ESCAPE", NameProblem::PathSeparator},
       {"absolute path", "/tmp/X", NameProblem::PathSeparator},
       {"backslash", "..\\ESCAPE", NameProblem::PathSeparator},
@@ -306,6 +310,32 @@ TEST(chart_file_test, refused_names_write_and_read_nothing) {
   EXPECT_EQ(CheckChartName("ΩMEGA"), NameProblem::NotWindows1252);
   EXPECT_EQ(CheckChartName("ÃÃÃÃÃÃÃÃÃÃÃÃÃÃÃ"), NameProblem::None);
   EXPECT_EQ(CheckChartName("...A"), NameProblem::None);
+}
+
+TEST(chart_file_test, paths_that_are_no_file_names_open_nothing) {
+  TempFolder folder;
+  WriteFileBytes("MARIA.NUM", BytesOf(ChartFor("MARIA", 15, 6, 1975)));
+  const std::string maria = (fs::current_path() / "MARIA.NUM").string();
+  const std::string at_limit = "/" + std::string(PATH_MAX - 2, 'A');
+  const struct {
+    const char* label;
+    std::string path;
+    bool file_name;
+  } rows[] = {
+      {"zero byte before a chart's extension", std::string("/etc/passwd\0.NUM", 16), false},
+      {"zero byte after a chart", maria + std::string("\0/../../etc/passwd", 19), false},
+      {"PATH_MAX bytes", at_limit + "B", false},
+      {"one byte less", at_limit, true},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(IsFileName(row.path), row.file_name) << row.label;
+    const ChartRecord before = Garbage(5);
+    ChartRecord record = before;
+    const ReadResult read = ReadChartPath(row.path, record);
+    EXPECT_EQ(read.status == ReadStatus::InvalidName, !row.file_name) << row.label;
+    EXPECT_FALSE(read.file_read()) << row.label;
+    EXPECT_EQ(record, before) << row.label;
+  }
 }
 
 TEST(chart_file_test, failed_rename_leaves_no_temporary_file) {

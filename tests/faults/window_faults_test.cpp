@@ -150,6 +150,8 @@ TEST_F(window_faults_test, refused_and_foreign_names_write_nothing) {
     names.emplace_back("control " + std::to_string(c), QStringLiteral("A") + QChar(c) + "B");
   }
   names.emplace_back("delete", QStringLiteral("A") + QChar(0x7F));
+  names.emplace_back("empty", QString());
+  names.emplace_back("blanks", QStringLiteral("   "));
   names.emplace_back("dot", QStringLiteral("."));
   names.emplace_back("dot dot", QStringLiteral(".."));
   names.emplace_back("parent path", QStringLiteral("../ESCAPE"));

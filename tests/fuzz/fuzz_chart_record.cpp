@@ -173,10 +173,15 @@ void CheckAnyYear(const ChartRecord& record, int transit_year, int birth_year) {
   FUZZ_CHECK(vorelim::Cyc(transit_year) >= 1 && vorelim::Cyc(transit_year) <= 9);
 }
 
+// The largest surface the input can ask for (bytes 0..255 give 1..511 pixels), allocated once:
+// each input paints into its top-left w × h corner, clipped to it, as onto a surface of that size.
+constexpr int kLargestSide = 511;
+
 void Draw(const ChartRecord& record, int w, int h) {
-  QImage surface(w, h, QImage::Format_RGB32);
-  surface.fill(Qt::white);
+  static QImage surface(kLargestSide, kLargestSide, QImage::Format_RGB32);
   QPainter painter(&surface);
+  painter.setClipRect(0, 0, w, h);
+  painter.fillRect(0, 0, w, h, Qt::white);
   vorelim::DrawRingsAndStar(painter, record.Elements(), w, h, 1);
   painter.end();
   for (int number = 1; number <= 9; ++number) {

@@ -15,8 +15,6 @@
 #include <set>
 #include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include <unistd.h>
 
@@ -42,15 +40,18 @@ std::string Lower(std::string_view s) {
   return out;
 }
 
-// Every (section, key) pair the text could hold, as names a reader might ask for: the names in
+// The sections and keys the text could hold, as names a reader might ask for: the names in
 // "[...]" lines and the trimmed texts left of a "=". Over-approximating is harmless: a name that is
 // no key reads as missing before and after.
-std::set<std::pair<std::string, std::string>> CandidateKeys(std::string_view text,
-                                                            std::string_view extra_section) {
-  std::set<std::string> sections = {std::string(extra_section), "QxLaunch", ""};
+struct Candidates {
+  std::set<std::string> sections;
   std::set<std::string> keys;
+};
+
+Candidates CandidateKeys(std::string_view text, std::string_view extra_section) {
+  Candidates found{{std::string(extra_section), "QxLaunch", ""}, {}};
   std::size_t pos = 0;
-  while (pos < text.size() && keys.size() < 48 && sections.size() < 16) {
+  while (pos < text.size() && found.keys.size() < 48 && found.sections.size() < 16) {
     auto end = text.find('\n', pos);
     if (end == std::string_view::npos) end = text.size();
     std::string_view line = text.substr(pos, end - pos);
@@ -58,17 +59,13 @@ std::set<std::pair<std::string, std::string>> CandidateKeys(std::string_view tex
     const std::string_view t = Trim(line);
     if (t.size() >= 2 && t.front() == '[') {
       const auto close = t.find(']');
-      if (close != std::string_view::npos) sections.emplace(Trim(t.substr(1, close - 1)));
+      if (close != std::string_view::npos) found.sections.emplace(Trim(t.substr(1, close - 1)));
     }
     const auto eq = line.find('=');
-    if (eq != std::string_view::npos) keys.emplace(Trim(line.substr(0, eq)));
+    if (eq != std::string_view::npos) found.keys.emplace(Trim(line.substr(0, eq)));
     pos = end + 1;
   }
-  std::set<std::pair<std::string, std::string>> pairs;
-  for (const auto& s : sections) {
-    for (const auto& k : keys) pairs.emplace(s, k);
-  }
-  return pairs;
+  return found;
 }
 
 const std::filesystem::path& ScratchFolder() {
@@ -129,9 +126,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(updated.has_value() == storable);
   if (updated) {
     FUZZ_CHECK(korvex::FindProfileValue(*updated, section, key) == std::string(value));
-    for (const auto& [s, k] : CandidateKeys(text, section)) {
-      if (Lower(s) == Lower(section) && Lower(k) == Lower(key)) continue;
-      FUZZ_CHECK(korvex::FindProfileValue(text, s, k) == korvex::FindProfileValue(*updated, s, k));
+    // Each section is parsed once before and once after the update, then asked for every key.
+    const Candidates candidates = CandidateKeys(text, section);
+    for (const auto& s : candidates.sections) {
+      const korvex::ProfileSection before(text, s);
+      const korvex::ProfileSection after(*updated, s);
+      for (const auto& k : candidates.keys) {
+        if (Lower(s) == Lower(section) && Lower(k) == Lower(key)) continue;
+        FUZZ_CHECK(before.Find(k) == after.Find(k));
+      }
     }
     FUZZ_CHECK(korvex::SetProfileValue(*updated, section, key, value) == updated);
   }

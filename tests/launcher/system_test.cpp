@@ -7,6 +7,9 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -72,6 +75,46 @@ TEST_F(settings_file_test, failed_write_leaves_the_file_as_it_was) {
   ASSERT_TRUE(mount.MakeReadOnly()) << std::strerror(errno);
   EXPECT_FALSE(WriteSettingsValue(ini, "QxLaunch", "CD", "/y/"));
   EXPECT_EQ(ReadFileBytes(ini), "[QxLaunch]\nCD=/x/\n");
+}
+TEST_F(settings_file_test, runs_writing_at_the_same_moment_keep_every_answer) {
+  // Each writer stands for one run answering its dialog for another key; each writes its key
+  // several times so that the read-change-replace cycles overlap.
+  WriteFileBytes(ini_, "[QxLaunch]\nOLD=/old/\n");
+  // Built by appending: GCC 12 reports a false -Wrestrict for "literal" + std::string&&.
+  auto key_of = [](int writer, int round) {
+    std::string key = "K";
+    key += std::to_string(writer);
+    key += '_';
+    key += std::to_string(round);
+    return key;
+  };
+  auto folder_of = [](const std::string& key) {
+    std::string folder = "/";
+    folder += key;
+    folder += '/';
+    return folder;
+  };
+  constexpr int kWriters = 8;
+  constexpr int kRounds = 20;
+  std::vector<std::thread> writers;
+  for (int w = 0; w < kWriters; ++w) {
+    writers.emplace_back([&, w] {
+      for (int round = 0; round < kRounds; ++round) {
+        const std::string key = key_of(w, round);
+        EXPECT_TRUE(WriteSettingsValue(ini_, "QxLaunch", key, folder_of(key)));
+      }
+    });
+  }
+  for (auto& writer : writers) writer.join();
+  EXPECT_EQ(ReadSettingsValue(ini_, "QxLaunch", "OLD"), "/old/");
+  for (int w = 0; w < kWriters; ++w) {
+    for (int round = 0; round < kRounds; ++round) {
+      const std::string key = key_of(w, round);
+      EXPECT_EQ(ReadSettingsValue(ini_, "QxLaunch", key), folder_of(key)) << key;
+    }
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1)
+      << "no temporary file left behind";
 }
 
 TEST(system_test, only_readable_non_folders_can_be_opened) {

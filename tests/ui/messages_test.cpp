@@ -9,9 +9,16 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QApplication>
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QWidget>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -47,6 +54,7 @@ TEST(messages_test, every_text) {
     return vorelim::ReadResult{.status = status, .bytes_read = bytes, .path = file, .error = 0};
   };
   const vorelim::ReadResult short_file = read(vorelim::ReadStatus::Short, 10);
+  const vorelim::ReadResult one_byte = read(vorelim::ReadStatus::Short, 1);
   const vorelim::ReadResult missing = read(vorelim::ReadStatus::Missing, 0);
   const vorelim::ReadResult whole = read(vorelim::ReadStatus::Whole, 66);
 
@@ -61,6 +69,10 @@ TEST(messages_test, every_text) {
   const vorelim::ReadResult socket = vorelim::ReadChartFile("SOCKET", record);
   const vorelim::ReadResult device = vorelim::ReadChartPath("/dev/null", record);
   const vorelim::ReadResult loop = vorelim::ReadChartFile("LOOP", record);
+  // A file the kernel makes up, whose read fails with EIO although no disk is involved.
+  const vorelim::ReadResult system_file = vorelim::ReadChartPath("/proc/self/mem", record);
+  const vorelim::ReadResult with_zero =
+      vorelim::ReadChartPath(std::string("/etc/passwd\0.NUM", 16), record);
   fs::create_directory("gone");
   fs::current_path("gone");
   fs::remove(folder.path() / "gone");
@@ -101,19 +113,28 @@ TEST(messages_test, every_text) {
                       "renomeada?).\nO mapa não foi criado.")
            .arg(here)},
       {"named pipe", vorelim::LoadWarningText(pipe, false),
-       QStringLiteral("Não foi possível ler o arquivo \"%1/PIPE.NUM\": não é um arquivo comum.")
+       QStringLiteral("Não foi possível ler o arquivo \"%1/PIPE.NUM\": é um pipe nomeado, não um "
+                      "arquivo comum.")
            .arg(here)},
       {"socket", vorelim::LoadWarningText(socket, false),
-       QStringLiteral("Não foi possível ler o arquivo \"%1/SOCKET.NUM\": não é um arquivo comum.")
+       QStringLiteral("Não foi possível ler o arquivo \"%1/SOCKET.NUM\": é um socket, não um "
+                      "arquivo comum.")
            .arg(here)},
       {"device", vorelim::LoadWarningText(device, false),
-       "Não foi possível ler o arquivo \"/dev/null\": não é um arquivo comum."},
+       "Não foi possível ler o arquivo \"/dev/null\": é um dispositivo, não um arquivo comum."},
+      {"file of the system", vorelim::FilesNotOpenedText({system_file}),
+       "O arquivo \"/proc/self/mem\" não foi aberto: é um arquivo especial do sistema, não um "
+       "arquivo de mapa."},
+      {"name with a zero byte", vorelim::FilesNotOpenedText({with_zero}),
+       "O arquivo \"/etc/passwd\\0.NUM\" não foi aberto: não é um nome de arquivo."},
       {"link loop", vorelim::LoadWarningText(loop, false),
        QStringLiteral("Não foi possível ler o arquivo \"%1/LOOP.NUM\": o caminho passa por "
                       "ligações simbólicas que formam um ciclo.")
            .arg(here)},
       {"short chart file", vorelim::LoadWarningText(short_file, false),
        "O arquivo \"/pasta/ANA.NUM\" está incompleto: tem 10 bytes, um mapa tem 66."},
+      {"one byte", vorelim::LoadWarningText(one_byte, false),
+       "O arquivo \"/pasta/ANA.NUM\" está incompleto: tem 1 byte, um mapa tem 66."},
       {"missing chart file", vorelim::LoadWarningText(missing, false),
        "O arquivo \"/pasta/ANA.NUM\" não foi encontrado."},
       {"whole file, no chart", vorelim::LoadWarningText(whole, false),
@@ -141,6 +162,53 @@ TEST(messages_test, every_text) {
       {"unknown failure", vorelim::UnknownFailureText(), "Erro desconhecido."},
   };
   for (const auto& row : rows) EXPECT_EQ(row.text, row.expected) << row.row;
+}
+
+// Files failing by the thousand: the box names ten, each name cut to the width a message box shows
+// unwrapped, and counts the rest; later failures join the open box instead of stacking boxes.
+TEST(messages_test, file_lists_name_ten_and_join_the_open_box) {
+  QWidget owner;
+  const int width = vorelim::MessageLineWidth(&owner);
+  const QFontMetrics metrics(QApplication::font("QMessageBox"));
+  std::vector<vorelim::ReadResult> missing;
+  for (int i = 0; i < 1000; ++i) {
+    missing.push_back({.status = vorelim::ReadStatus::Missing,
+                       .path = "/" + std::string(4000, 'a') + std::to_string(i) + ".NUM"});
+  }
+  const vorelim::FileListText not_opened = [](const auto& files, int line_width, std::size_t more) {
+    return vorelim::FilesNotOpenedText(files, line_width, more);
+  };
+
+  const QStringList lines = vorelim::FilesNotOpenedText(missing, width).split('\n');
+  ASSERT_EQ(lines.size(), 12);
+  EXPECT_EQ(lines.front(), "Estes arquivos não foram abertos:");
+  EXPECT_EQ(lines.back(), "e mais 990 arquivos.");
+  for (const QString& line : lines) {
+    // The box wraps between words; no word may be wider than a line.
+    for (const QString& word : line.split(' ')) {
+      EXPECT_LE(metrics.horizontalAdvance(word), width) << word.toStdString();
+    }
+  }
+  EXPECT_TRUE(lines[1].endsWith("a0.NUM\": o arquivo ou a pasta não existe."))
+      << lines[1].toStdString();
+  EXPECT_TRUE(vorelim::FilesNotOpenedText({missing.begin(), missing.begin() + 11})
+                  .endsWith("\ne mais 1 arquivo."));
+
+  // A hundred calls, one missing file each, while the box stays open.
+  for (std::size_t i = 0; i < 100; ++i) {
+    vorelim::ShowFileListMessage(&owner, "FilesNotOpened", {missing[i]}, not_opened);
+  }
+  QList<QMessageBox*> boxes = owner.findChildren<QMessageBox*>("FilesNotOpened");
+  ASSERT_EQ(boxes.size(), 1);
+  EXPECT_TRUE(boxes[0]->text().endsWith("\ne mais 90 arquivos.")) << boxes[0]->text().toStdString();
+  // Once it is closed, the next failure has a box of its own.
+  boxes[0]->close();
+  vorelim::ShowFileListMessage(&owner, "FilesNotOpened", {missing[500]}, not_opened);
+  boxes = owner.findChildren<QMessageBox*>("FilesNotOpened");
+  const auto open =
+      std::count_if(boxes.begin(), boxes.end(), [](QMessageBox* box) { return box->isVisible(); });
+  EXPECT_EQ(open, 1);
+  vorelim::test::CloseMessageBoxes();
 }
 
 // The common errors are told in our own Portuguese words (the wording itself is checked in the
