@@ -180,22 +180,11 @@ QVariant RegisterModel::headerData(int section, Qt::Orientation orientation, int
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole) {
     return QAbstractTableModel::headerData(section, orientation, role);
   }
-  switch (section) {
-    case NameColumn:
-      return QStringLiteral("Nome");
-    case BirthColumn:
-      return QStringLiteral("Nascimento");
-    case PersonalityColumn:
-      return QStringLiteral("Personalidade");
-    case ControlColumn:
-      return QStringLiteral("Controle");
-    case TendencyColumn:
-      return QStringLiteral("Tendência");
-    case FileColumn:
-      return QStringLiteral("Arquivo");
-    default:
-      return {};
-  }
+  // The headings in the order of the columns.
+  static constexpr const char* kHeadings[ColumnCount] = {"Nome",     "Nascimento", "Personalidade",
+                                                         "Controle", "Tendência",  "Arquivo"};
+  if (section < 0 || section >= ColumnCount) return {};
+  return QString::fromUtf8(kHeadings[section]);
 }
 
 }  // namespace vorelim

@@ -50,16 +50,10 @@ TEST(chart_rules_test, birth_year_from_text) {
 
 TEST(chart_rules_test, new_chart_record_stores_the_date_after_the_year_rule) {
   const ChartRecord chart = NewChartRecord("JOÃO", 2, 2, "abc", 26);
-  EXPECT_EQ(chart.Name(), "JOÃO");
-  EXPECT_EQ(chart.BirthDay(), "2");
-  EXPECT_EQ(chart.BirthMonth(), "2");
-  EXPECT_EQ(chart.BirthYear(), "1990");
   // 2 February 1990, worked by hand: the solar year 1989 gives personality 2, the solar month
   // control 9, and the house of 2 with 9 in the centre tendency 7 (MarkElements has tests of its
   // own).
-  EXPECT_EQ(chart.Personality(), "2");
-  EXPECT_EQ(chart.Control(), "9");
-  EXPECT_EQ(chart.Tendency(), "7");
+  EXPECT_EQ(test::TextsOf(chart), (test::ChartTexts{"JOÃO", "2", "2", "1990", "2", "9", "7"}));
   EXPECT_EQ(chart.Elements(), MarkElements(2, 9, 7));
   EXPECT_TRUE(chart.LooksLikeChart());
 }

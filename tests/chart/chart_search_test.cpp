@@ -12,50 +12,22 @@
 namespace vorelim {
 namespace {
 
-using test::ChartOf;
 using test::TempFolder;
-using test::WriteChart;
+using test::WriteCharts;
 
 TEST(chart_search_test, each_word_narrows_by_name_date_or_number) {
   TempFolder folder;
-  WriteChart("MARIA.NUM", ChartOf({}));  // 15/6/1975, p7 c4 t8
-  WriteChart("MARIASILVA.NUM", ChartOf({.name = "MARIASILVA",
-                                        .day = "2",
-                                        .month = "2",
-                                        .year = "1990",
-                                        .personality = "2",
-                                        .control = "9",
-                                        .tendency = "7"}));
-  WriteChart("JOÃO.NUM", ChartOf({.name = "JOÃO",
-                                  .day = "5",
-                                  .month = "11",
-                                  .year = "1962",
-                                  .personality = "5",
-                                  .control = "4",
-                                  .tendency = "1"}));
-  // The name in Windows-1252, as a chart copied from an old system is named.
-  WriteChart("JOS\xC9.NUM", ChartOf({.name = "JOSÉ",
-                                     .day = "15",
-                                     .month = "5",
-                                     .year = "2005",
-                                     .personality = "7",
-                                     .control = "3",
-                                     .tendency = "1"}));
-  WriteChart("Ana Luísa.num", ChartOf({.name = "Ana Luísa",
-                                       .day = "1",
-                                       .month = "1",
-                                       .year = "1915",
-                                       .personality = "3",
-                                       .control = "3",
-                                       .tendency = "6"}));
-  // A file renamed by hand: found by either name.
-  WriteChart("RENOMEADO.NUM", ChartOf({.name = "PEDRO",
-                                       .day = "31",
-                                       .month = "12",
-                                       .year = "1999",
-                                       .personality = "9",
-                                       .control = "1",
-                                       .tendency = "1"}));
+  // Each row: the file; the name, the date, the personality, control and tendency.
+  WriteCharts({
+      {"MARIA.NUM", {}},  // 15/6/1975, p7 c4 t8
+      {"MARIASILVA.NUM", {"MARIASILVA", "2", "2", "1990", "2", "9", "7"}},
+      {"JOÃO.NUM", {"JOÃO", "5", "11", "1962", "5", "4", "1"}},
+      // The name in Windows-1252, as a chart copied from an old system is named.
+      {"JOS\xC9.NUM", {"JOSÉ", "15", "5", "2005", "7", "3", "1"}},
+      {"Ana Luísa.num", {"Ana Luísa", "1", "1", "1915", "3", "3", "6"}},
+      // A file renamed by hand: found by either name.
+      {"RENOMEADO.NUM", {"PEDRO", "31", "12", "1999", "9", "1", "1"}},
+  });
   const std::set<std::string> all = {"MARIA.NUM",   "MARIASILVA.NUM", "JOÃO.NUM",
                                      "JOS\xC9.NUM", "Ana Luísa.num",  "RENOMEADO.NUM"};
   const struct {

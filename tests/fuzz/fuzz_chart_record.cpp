@@ -7,16 +7,12 @@
 // in the window (4 bytes), the drawing surface's size (2 bytes) and a raw year for the
 // calculation (4 bytes), so one input covers a file and what the user does with it.
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -32,6 +28,7 @@
 #include "chartview/chart_geometry.h"
 #include "chartview/chart_picture.h"
 #include "fuzz_check.h"
+#include "scratch_files.h"
 #include "utf8_check.h"
 
 namespace {
@@ -51,33 +48,14 @@ bool IsHouse(const std::string& text) {
   return text.size() == 1 && text[0] >= '1' && text[0] <= '9';
 }
 
-// One folder per process for the file the reader opens; removed at exit.
-const std::filesystem::path& ScratchFolder() {
-  static const std::filesystem::path folder = [] {
-    const char* base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string pattern = std::string(base) + "/vorelim-fuzz-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    static const std::string created = pattern;
-    std::atexit([] { std::filesystem::remove_all(created); });
-    return std::filesystem::path(pattern);
-  }();
-  return folder;
-}
-
 ChartRecord ReadThroughFile(const std::uint8_t* data, std::size_t size, const ChartRecord& before) {
-  const std::filesystem::path file = ScratchFolder() / "FUZZ.NUM";
-  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  FUZZ_CHECK(fd >= 0);
-  std::size_t written = 0;
-  while (written < size) {
-    const ssize_t n = ::write(fd, data + written, size - written);
-    FUZZ_CHECK(n > 0);
-    written += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
+  // One folder per process for the file the reader opens.
+  const std::filesystem::path& folder = vorelim::fuzz::ScratchFolder("vorelim-fuzz");
+  const std::filesystem::path file = folder / "FUZZ.NUM";
+  vorelim::fuzz::WriteWholeFile(file, {reinterpret_cast<const char*>(data), size});
 
   ChartRecord record = before;
-  const vorelim::ReadResult by_name = vorelim::ReadChartFile("FUZZ", record, ScratchFolder());
+  const vorelim::ReadResult by_name = vorelim::ReadChartFile("FUZZ", record, folder);
   const std::size_t taken = std::min(size, vorelim::kChartRecordSize);
   FUZZ_CHECK(by_name.bytes_read == taken);
   FUZZ_CHECK(by_name.status == (size >= vorelim::kChartRecordSize ? vorelim::ReadStatus::Whole

@@ -8,12 +8,8 @@
 // the personality word "pN" takes a chart exactly when its personality is N; the folded name of
 // valid UTF-8 is valid UTF-8 and folding it again changes nothing.
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -22,40 +18,16 @@
 #include "chart/chart_folder.h"
 #include "chart/chart_search.h"
 #include "fuzz_check.h"
+#include "scratch_files.h"
 #include "utf8_check.h"
 
 namespace {
-
-// One folder per process; each input empties it first. Removed at exit.
-const std::filesystem::path& ScratchFolder() {
-  static const std::filesystem::path folder = [] {
-    const char* base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string pattern = std::string(base) + "/vorelim-fuzz-search-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    static const std::string created = pattern;
-    std::atexit([] { std::filesystem::remove_all(created); });
-    return std::filesystem::path(pattern);
-  }();
-  return folder;
-}
 
 std::string_view Take(std::string_view& input) {
   const std::size_t zero = input.find('\0');
   const std::string_view part = input.substr(0, zero);
   input.remove_prefix(zero == std::string_view::npos ? input.size() : zero + 1);
   return part;
-}
-
-void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
-  const int fd = ::open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  FUZZ_CHECK(fd >= 0);
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
-    FUZZ_CHECK(n > 0);
-    written += static_cast<std::size_t>(n);
-  }
-  ::close(fd);
 }
 
 }  // namespace
@@ -70,11 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   file_name += ".NUM";
   const std::string_view bytes = input;
 
-  const std::filesystem::path& folder = ScratchFolder();
+  // One folder per process; each input empties it first.
+  const std::filesystem::path& folder = vorelim::fuzz::ScratchFolder("vorelim-fuzz-search");
   for (const auto& old : std::filesystem::directory_iterator(folder)) {
     std::filesystem::remove(old.path());
   }
-  WriteFile(folder / file_name, bytes);
+  vorelim::fuzz::WriteWholeFile(folder / file_name, bytes);
 
   const vorelim::FolderEntries read = vorelim::ReadChartFolder(folder);
   FUZZ_CHECK(read.error == 0);

@@ -9,18 +9,16 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 
-#include <unistd.h>
-
 #include "fuzz_check.h"
 #include "launcher/profile.h"
 #include "launcher/system.h"
+#include "scratch_files.h"
 
 namespace {
 
@@ -68,27 +66,11 @@ Candidates CandidateKeys(std::string_view text, std::string_view extra_section) 
   return found;
 }
 
-const std::filesystem::path& ScratchFolder() {
-  static const std::filesystem::path folder = [] {
-    const char* base = std::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
-    std::string pattern = std::string(base) + "/korvex-fuzz-XXXXXX";
-    if (::mkdtemp(pattern.data()) == nullptr) std::abort();
-    static const std::string created = pattern;
-    std::atexit([] { std::filesystem::remove_all(created); });
-    return std::filesystem::path(pattern);
-  }();
-  return folder;
-}
-
 void CheckFileLayer(std::string_view text, std::string_view section, std::string_view key,
                     std::string_view value, const std::optional<std::string>& expected) {
-  const std::string path = (ScratchFolder() / "korvex.INI").string();
-  {
-    FILE* file = std::fopen(path.c_str(), "wb");
-    FUZZ_CHECK(file != nullptr);
-    FUZZ_CHECK(std::fwrite(text.data(), 1, text.size(), file) == text.size());
-    std::fclose(file);
-  }
+  const std::filesystem::path& folder = vorelim::fuzz::ScratchFolder("korvex-fuzz");
+  const std::string path = (folder / "korvex.INI").string();
+  vorelim::fuzz::WriteWholeFile(path, text);
   const bool written = korvex::WriteSettingsValue(path, section, key, value);
   FUZZ_CHECK(written == expected.has_value());
   const std::optional<std::string> now = korvex::ReadWholeFile(path);
@@ -97,7 +79,7 @@ void CheckFileLayer(std::string_view text, std::string_view section, std::string
   if (expected) FUZZ_CHECK(korvex::ReadSettingsValue(path, section, key) == value);
   // Nothing but the settings file is left in its folder.
   std::size_t files = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(ScratchFolder())) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     (void)entry;
     ++files;
   }

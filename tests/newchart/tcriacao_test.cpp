@@ -198,13 +198,7 @@ TEST_F(tcriacao_test, chosen_date_and_year_are_written) {
   d.OKBtn->click();
 
   const auto chart = ReadChart("MARIA.NUM");
-  EXPECT_EQ(chart.Name(), "MARIA");
-  EXPECT_EQ(chart.BirthDay(), "15");
-  EXPECT_EQ(chart.BirthMonth(), "6");
-  EXPECT_EQ(chart.BirthYear(), "1975");
-  EXPECT_EQ(chart.Personality(), "7");
-  EXPECT_EQ(chart.Control(), "4");
-  EXPECT_EQ(chart.Tendency(), "8");
+  EXPECT_EQ(vorelim::test::TextsOf(chart), vorelim::test::ChartTexts{});  // MARIA, 15/6/1975: 7 4 8
   EXPECT_TRUE(d.isHidden());
 
   // The owner is told once, with the name and the absolute path of the file just written.

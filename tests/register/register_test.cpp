@@ -28,29 +28,14 @@ using test::TempFolder;
 using test::WriteChart;
 
 // Charts whose orders differ in every column.
-void WriteCharts() {
-  WriteChart("MARIA.NUM", ChartOf({}));  // 15/6/1975, 7 4 8
-  WriteChart("Álvaro.NUM", ChartOf({.name = "Álvaro",
-                                    .day = "2",
-                                    .month = "10",
-                                    .year = "1975",
-                                    .personality = "7",
-                                    .control = "9",
-                                    .tendency = "1"}));
-  WriteChart("bruno.num", ChartOf({.name = "bruno",
-                                   .day = "30",
-                                   .month = "12",
-                                   .year = "2001",
-                                   .personality = "1",
-                                   .control = "2",
-                                   .tendency = "3"}));
-  WriteChart("ZECA.NUM", ChartOf({.name = "ZECA",
-                                  .day = "1",
-                                  .month = "1",
-                                  .year = "800",
-                                  .personality = "5",
-                                  .control = "6",
-                                  .tendency = "9"}));
+void WriteSampleCharts() {
+  // Each row: the file; the name, the date, the personality, control and tendency.
+  test::WriteCharts({
+      {"MARIA.NUM", {}},  // 15/6/1975, 7 4 8
+      {"Álvaro.NUM", {"Álvaro", "2", "10", "1975", "7", "9", "1"}},
+      {"bruno.num", {"bruno", "30", "12", "2001", "1", "2", "3"}},
+      {"ZECA.NUM", {"ZECA", "1", "1", "800", "5", "6", "9"}},
+  });
 }
 
 QStringList Column(const RegisterModel& model, int column) {
@@ -63,7 +48,7 @@ QStringList Column(const RegisterModel& model, int column) {
 
 TEST(register_model_test, sorts_names_without_accents_dates_by_date_and_numbers_as_numbers) {
   TempFolder folder;
-  WriteCharts();
+  WriteSampleCharts();
   RegisterModel model;
   model.SetEntries(ReadChartFolder(folder.path()).entries);
   const struct {
@@ -108,7 +93,7 @@ TEST(register_model_test, sorts_names_without_accents_dates_by_date_and_numbers_
 
 TEST(register_list_test, finds_from_the_keyboard_and_chooses_with_enter) {
   TempFolder folder;
-  WriteCharts();
+  WriteSampleCharts();
   WriteChart("JO\xC3O.NUM", ChartOf({.name = "JOÃO"}));  // a name that is not UTF-8
   test::WriteFileBytes("CURTO.NUM", "abc");
   fs::create_directory("X.NUM");
@@ -158,7 +143,7 @@ TEST(register_list_test, finds_from_the_keyboard_and_chooses_with_enter) {
 // after a search.
 TEST(register_chooser_test, enter_takes_the_first_row_after_a_search) {
   TempFolder folder;
-  WriteCharts();
+  WriteSampleCharts();
   RegisterChooser chooser(QStringLiteral("Escolha"), folder.path());
   chooser.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
@@ -172,7 +157,7 @@ TEST(register_chooser_test, enter_takes_the_first_row_after_a_search) {
 
 TEST(register_list_test, follows_the_folder_keeping_the_search_and_the_selection) {
   TempFolder folder;
-  WriteCharts();
+  WriteSampleCharts();
   RegisterList list;
   list.SetFolder(folder.path());
   list.show();
@@ -220,7 +205,7 @@ TEST(register_export_test, writes_the_rows_shown_for_a_spreadsheet) {
   }
 
   TempFolder folder;
-  WriteCharts();
+  WriteSampleCharts();
   RegisterWindow window;
   window.SetFolder(folder.path());
   QTest::keyClicks(window.list()->searchBox(), "t1");

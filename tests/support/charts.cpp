@@ -30,12 +30,26 @@ ChartRecord ChartOf(const ChartTexts& texts) {
   return record;
 }
 
+ChartTexts TextsOf(const ChartRecord& record) {
+  return {record.Name(),        record.BirthDay(), record.BirthMonth(), record.BirthYear(),
+          record.Personality(), record.Control(),  record.Tendency()};
+}
+
+void PrintTo(const ChartTexts& texts, std::ostream* out) {
+  *out << '"' << texts.name << "\" " << texts.day << '/' << texts.month << '/' << texts.year << ' '
+       << texts.personality << ' ' << texts.control << ' ' << texts.tendency;
+}
+
 std::string BytesOf(const ChartRecord& record) {
   return {record.bytes().begin(), record.bytes().end()};
 }
 
 void WriteChart(const std::filesystem::path& file, const ChartRecord& record) {
   WriteFileBytes(file, BytesOf(record));
+}
+
+void WriteCharts(std::initializer_list<ChartFile> files) {
+  for (const ChartFile& chart : files) WriteChart(chart.file, ChartOf(chart.texts));
 }
 
 }  // namespace vorelim::test

@@ -2,7 +2,9 @@
 // Charts and today's date for tests: the records the tests open and their bytes on disk.
 
 #include <filesystem>
+#include <initializer_list>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -26,8 +28,22 @@ struct ChartTexts {
   std::string personality = "7";
   std::string control = "4";
   std::string tendency = "8";
+
+  bool operator==(const ChartTexts&) const = default;
 };
 ChartRecord ChartOf(const ChartTexts& texts);
+/// The seven texts of a record, to compare a chart as a whole.
+ChartTexts TextsOf(const ChartRecord& record);
+/// Prints the texts in a failed comparison: name, date and the three numbers.
+void PrintTo(const ChartTexts& texts, std::ostream* out);
+
+/// A chart file to write: its name (as bytes) and the chart's texts.
+struct ChartFile {
+  std::filesystem::path file;
+  ChartTexts texts;
+};
+/// Writes each chart of a table to its file, as WriteChart does.
+void WriteCharts(std::initializer_list<ChartFile> files);
 
 /// The 66 bytes of a record, as a chart file holds them.
 std::string BytesOf(const ChartRecord& record);
