@@ -112,6 +112,8 @@ void NameSplash(TForm1& splash) {
   QMdiSubWindow* sub = splash.SubWindow();
   if (sub == nullptr) return;
   sub->setWindowTitle(name);
+  // Out of the Tab order: Tab from the start button stays on it.
+  sub->setFocusPolicy(Qt::NoFocus);
   if (auto* frame = qobject_cast<TFORMDI*>(sub->window())) {
     auto* passer = new FocusPasser(sub, frame);
     sub->installEventFilter(passer);

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <QProxyStyle>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <algorithm>
@@ -86,8 +87,10 @@ class VisibleFocusStyle : public QProxyStyle {
                      const QWidget* widget) const override {
     switch (element) {
       case PE_FrameFocusRect:
-        // Drawn once the keyboard moved the focus, as Fusion does; a click alone shows none.
-        if (option->state & State_KeyboardFocusChange) {
+        // Drawn once the keyboard moved the focus, as Fusion does; a click alone shows none. A
+        // push button's is drawn with the button, above.
+        if ((option->state & State_KeyboardFocusChange) &&
+            qobject_cast<const QPushButton*>(widget) == nullptr) {
           DrawFrame(*painter, option->rect,
                     IndicatorColour(option->palette, GroundOf(*option, widget)));
         }
@@ -102,7 +105,8 @@ class VisibleFocusStyle : public QProxyStyle {
         QProxyStyle::drawPrimitive(element, plain.get(), painter, widget);
         if (element == PE_FrameLineEdit) {
           DrawFrame(*painter, option->rect,
-                    IndicatorColour(option->palette, option->palette.color(QPalette::Base)));
+                    IndicatorColour(option->palette, option->palette.color(QPalette::Base),
+                                    option->palette.color(QPalette::Window)));
         }
         return;
       }
@@ -112,13 +116,25 @@ class VisibleFocusStyle : public QProxyStyle {
       case PE_IndicatorArrowRight:
         DrawArrow(*painter, element, option->rect,
                   option->state & State_Enabled
-                      ? IndicatorColour(option->palette, option->palette.color(QPalette::Button))
+                      ? ArrowColour(option->palette.color(QPalette::Button))
                       : option->palette.color(QPalette::Disabled, QPalette::ButtonText));
         return;
       default:
         break;
     }
     QProxyStyle::drawPrimitive(element, option, painter, widget);
+  }
+
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    // Fusion tells a push button's focus only by tinting its outline: a frame on its face, two
+    // pixels in from the outline, tells it here.
+    if (element == CE_PushButton && (option->state & State_HasFocus) &&
+        (option->state & State_KeyboardFocusChange)) {
+      DrawFrame(*painter, option->rect.adjusted(3, 3, -3, -3),
+                IndicatorColour(option->palette, option->palette.color(QPalette::Button)));
+    }
   }
 
   void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
@@ -128,9 +144,8 @@ class VisibleFocusStyle : public QProxyStyle {
       // window that fixes its text colour (black on paper) would leave them unseen on a dark face.
       if (const auto* bar = qstyleoption_cast<const QStyleOptionSlider*>(option)) {
         QStyleOptionSlider coloured = *bar;
-        coloured.palette.setColor(
-            QPalette::WindowText,
-            IndicatorColour(bar->palette, bar->palette.color(QPalette::Button)));
+        coloured.palette.setColor(QPalette::WindowText,
+                                  ArrowColour(bar->palette.color(QPalette::Button)));
         QProxyStyle::drawComplexControl(control, &coloured, painter, widget);
         return;
       }
@@ -152,12 +167,19 @@ class VisibleFocusStyle : public QProxyStyle {
 
 }  // namespace
 
-QColor IndicatorColour(const QPalette& palette, const QColor& ground) {
+QColor IndicatorColour(const QPalette& palette, const QColor& ground, const QColor& other_ground) {
+  const auto least = [&](const QColor& colour) {
+    return std::min(ContrastRatio(colour, ground), ContrastRatio(colour, other_ground));
+  };
   for (const QPalette::ColorRole role :
        {QPalette::Highlight, QPalette::WindowText, QPalette::Text}) {
     const QColor colour = palette.color(role);
-    if (ContrastRatio(colour, ground) >= kIndicatorContrast) return colour;
+    if (least(colour) >= kIndicatorContrast) return colour;
   }
+  return least(Qt::black) >= least(Qt::white) ? QColor(Qt::black) : QColor(Qt::white);
+}
+
+QColor ArrowColour(const QColor& ground) {
   return ContrastRatio(Qt::black, ground) >= ContrastRatio(Qt::white, ground) ? QColor(Qt::black)
                                                                               : QColor(Qt::white);
 }
