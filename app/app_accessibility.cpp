@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTimer>
 
 #include "app/help_page_accessible.h"
 #include "app/help_window.h"
@@ -130,16 +131,22 @@ void NameHelpWindow(HelpWindow& help) {
   ReadAsWindow(help);
   QTextBrowser* browser = help.Browser;
   browser->setAccessibleName(QStringLiteral("Manual"));
-  // Tab and Shift+Tab select a link of the page: it is told as the focus.
-  QObject::connect(browser, &QTextBrowser::highlighted, browser, [browser](const QUrl& link) {
-    if (!link.isEmpty()) HelpPageAccessible::TellCurrentLink(browser);
+  // Tab and Shift+Tab select a link of the page: it is told as the focus, once Qt has told the
+  // page's own focus.
+  QObject::connect(browser, &QTextBrowser::cursorPositionChanged, browser, [browser] {
+    QTimer::singleShot(0, browser, [browser] {
+      if (browser->hasFocus()) HelpPageAccessible::TellCurrentLink(browser);
+    });
   });
-  // A new page has links of its own.
+  // A new page has links of its own, and its title is told with the page's name.
   QObject::connect(browser, &QTextBrowser::sourceChanged, browser, [browser] {
     if (auto* page =
             dynamic_cast<HelpPageAccessible*>(QAccessible::queryAccessibleInterface(browser))) {
       page->ForgetLinks();
     }
+    const QString title = browser->documentTitle();
+    browser->setAccessibleName(title.isEmpty() ? QStringLiteral("Manual")
+                                               : QStringLiteral("Manual: ") + title);
   });
 }
 
