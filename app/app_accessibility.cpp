@@ -3,6 +3,7 @@
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -93,6 +94,28 @@ class FocusPasser : public QObject {
   TFORMDI* frame_;
 };
 
+// Tells the help page's current link after each Tab or Shift+Tab on the page, and as the page
+// takes the focus: Qt's text browser moves among its links without telling anyone.
+class LinkTeller : public QObject {
+ public:
+  explicit LinkTeller(QTextBrowser* browser) : QObject(browser), browser_(browser) {}
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    const bool tab = event->type() == QEvent::KeyPress &&
+                     (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Tab ||
+                      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backtab);
+    if (tab || event->type() == QEvent::FocusIn) {
+      QTimer::singleShot(0, browser_, [browser = browser_] {
+        if (browser->hasFocus()) HelpPageAccessible::TellCurrentLink(browser);
+      });
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QTextBrowser* browser_;
+};
+
 }  // namespace
 
 void NameFrame(TFORMDI& frame) {
@@ -133,11 +156,7 @@ void NameHelpWindow(HelpWindow& help) {
   browser->setAccessibleName(QStringLiteral("Manual"));
   // Tab and Shift+Tab select a link of the page: it is told as the focus, once Qt has told the
   // page's own focus.
-  QObject::connect(browser, &QTextBrowser::cursorPositionChanged, browser, [browser] {
-    QTimer::singleShot(0, browser, [browser] {
-      if (browser->hasFocus()) HelpPageAccessible::TellCurrentLink(browser);
-    });
-  });
+  browser->installEventFilter(new LinkTeller(browser));
   // A new page has links of its own, and its title is told with the page's name.
   QObject::connect(browser, &QTextBrowser::sourceChanged, browser, [browser] {
     if (auto* page =
@@ -147,6 +166,13 @@ void NameHelpWindow(HelpWindow& help) {
     const QString title = browser->documentTitle();
     browser->setAccessibleName(title.isEmpty() ? QStringLiteral("Manual")
                                                : QStringLiteral("Manual: ") + title);
+    // A link followed from the keyboard leaves the focus on the page, now another one: it is told
+    // as the focus again, with its new name.
+    QTimer::singleShot(0, browser, [browser] {
+      if (!browser->hasFocus() || !QAccessible::isActive()) return;
+      QAccessibleEvent event(browser, QAccessible::Focus);
+      QAccessible::updateAccessibility(&event);
+    });
   });
 }
 
