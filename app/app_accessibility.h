@@ -9,9 +9,11 @@ class TForm1;
 
 namespace vorelim {
 
-/// The menu bar, its menus and the client area that holds the chart windows.
+/// The menu bar, its menus and the client area that holds the chart windows; the area tells the
+/// start button, while it shows, before its child windows.
 void NameFrame(TFORMDI& frame);
-/// The splash window reads as the program's title: its caption is only blanks.
+/// The splash window reads as the opening screen: its caption is only blanks. It never keeps the
+/// keyboard focus: the start button takes it while it shows.
 void NameSplash(TForm1& splash);
 /// The panel that holds the about box's lines.
 void NameAboutBox(TAboutBox& about);

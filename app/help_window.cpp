@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
+#include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QKeySequence>
@@ -17,7 +18,9 @@
 #include "app/app_accessibility.h"
 #include "app/desktop_links.h"
 #include "app/help_links.h"
+#include "app/help_page_accessible.h"
 #include "ui/contrast.h"
+#include "ui/focus_style.h"
 #include "ui/fonts.h"
 #include "ui/messages.h"
 #include "ui/placement.h"
@@ -46,6 +49,17 @@ class ManualBrowser : public QTextBrowser {
 
   void backward() override {
     if (!may_go_back || may_go_back()) QTextBrowser::backward();
+  }
+
+  void focusInEvent(QFocusEvent* event) override {
+    QTextBrowser::focusInEvent(event);
+    // Tab into the page lands on its first link (Shift+Tab on its last), so the focus shows at
+    // once; Qt would wait for a second Tab.
+    const bool forward = event->reason() == Qt::TabFocusReason;
+    if ((forward || event->reason() == Qt::BacktabFocusReason) && !textCursor().hasSelection() &&
+        !LinksOfPage(*this).isEmpty()) {
+      QTextBrowser::focusNextPrevChild(forward);
+    }
   }
 
   QVariant loadResource(int type, const QUrl& name) override {
@@ -187,6 +201,24 @@ void HelpWindow::FollowLink(const QUrl& link) {
 }
 
 void HelpWindow::ColourLinks() {
+  // The link the keyboard is on shows as the selection: its ground stands out from the page by
+  // 3:1 and its words from that ground, whatever the theme (qt6ct's "darker" highlight is 1.6:1
+  // on its base). Taken from the window's palette, which follows the theme.
+  const QPalette& theme = palette();
+  const QColor base = theme.color(QPalette::Base);
+  QColor highlight = theme.color(QPalette::Highlight);
+  if (ContrastRatio(highlight, base) < kIndicatorContrast) highlight = IndicatorColour(theme, base);
+  const QColor words = LegibleOn(theme.color(QPalette::HighlightedText), highlight);
+  QPalette browser_palette = Browser->palette();
+  if (browser_palette.color(QPalette::Highlight) != highlight ||
+      browser_palette.color(QPalette::HighlightedText) != words) {
+    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+      browser_palette.setColor(group, QPalette::Highlight, highlight);
+      browser_palette.setColor(group, QPalette::HighlightedText, words);
+    }
+    Browser->setPalette(browser_palette);
+  }
+
   // Qt colours links with the palette's link colour as it reads a page, whatever the base under
   // them; some dark themes' link colour hardly stands out from their base (qt6ct's
   // "darker": 2.8:1).

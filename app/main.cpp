@@ -15,6 +15,7 @@
 #include "app/startup_probe.h"
 #include "app/tformdi.h"
 #include "desktop/fixed_size.h"
+#include "ui/focus_style.h"
 #include "ui/fonts.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
   vorelim::Application app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("vorelim"));
   vorelim::SetProgramFont();
+  vorelim::UseVisibleFocusStyle();
 
   // Qt's own dialogs (file open, print, message box buttons) speak Portuguese too.
   QTranslator qt_texts;

@@ -77,6 +77,8 @@ void TFORMDI::ShowAtStart() {
   sub->show();
   sub->move(SplashPosition(mdi_area_->viewport()->size()));
   mdi_area_->setActiveSubWindow(sub);
+  // Activating the splash gives it the focus, which it has no use for: the start button keeps it.
+  if (Button1->isVisible()) Button1->setFocus(Qt::OtherFocusReason);
 }
 
 vorelim::RunningProgram* TFORMDI::AnswerLaterStarts() {
@@ -159,6 +161,9 @@ void TFORMDI::CreateMenus() {
       AddMenuItem(Ajuda1, "HELP1", QStringLiteral("&Help"), Qt::Key_F1, this, &TFORMDI::HELP1Click);
   Sobre1 = AddMenuItem(Ajuda1, "Sobre1", QStringLiteral("&Sobre"), QKeySequence(), this,
                        &TFORMDI::Sobre1Click);
+  // The introduction the start button opens, reachable once the button is gone.
+  Introducao1 = AddMenuItem(Ajuda1, "Introducao1", QStringLiteral("&Introdução"), QKeySequence(),
+                            this, &TFORMDI::Introducao1Click);
 
   MergeMenus(nullptr);
 }
@@ -380,6 +385,10 @@ void TFORMDI::Sair1Click() {
 void TFORMDI::Button1Click() {
   OpenTextsWindow(this, QStringLiteral("0"));
   Button1->hide();
+}
+
+void TFORMDI::Introducao1Click() {
+  OpenTextsWindow(this, QStringLiteral("0"));
 }
 
 void TFORMDI::HELP1Click() {

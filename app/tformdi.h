@@ -94,6 +94,7 @@ class TFORMDI : public QMainWindow {
   QMenu* Ajuda1 = nullptr;
   QAction* HELP1 = nullptr;
   QAction* Sobre1 = nullptr;
+  QAction* Introducao1 = nullptr;  // "&Introdução": the texts window at the introduction
   /// The program's about box, made hidden with the frame, which owns it.
   TAboutBox* AboutBox = nullptr;
 
@@ -131,6 +132,9 @@ class TFORMDI : public QMainWindow {
   void Button1Click();
   /// Shows the contents of the program's help file in the frame's help window.
   void HELP1Click();
+  /// "&Introdução": opens the texts window at the introduction page, as the start button does,
+  /// and leaves the button as it is.
+  void Introducao1Click();
   /// Shows the about box, modeless; an about box already open is left as it is.
   void Sobre1Click();
   /// Asks every child window present now to close, each once.

@@ -2,13 +2,16 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QStringList>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <array>
 
+#include "chart/text_number.h"
 #include "chartview/element_description.h"
 #include "chartview/paint_box.h"
 #include "chartview/transit_grid.h"
@@ -36,6 +39,8 @@ const std::array<PanelMeaning, 5>& PanelMeanings() {
   }};
   return meanings;
 }
+
+constexpr char kTransitsNewsName[] = "TransitsNews";
 
 TVemapa* ChartOf(const QObject* control) {
   return control != nullptr ? qobject_cast<TVemapa*>(control->parent()) : nullptr;
@@ -72,6 +77,51 @@ class ValuePanelAccessible : public QAccessibleWidget {
   QString meaning_;
 };
 
+// The year box: a spin button over the years its arrows reach, whose value is the year shown.
+class YearBoxAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  explicit YearBoxAccessible(YearEdit* box) : QAccessibleWidget(box, QAccessible::SpinBox) {}
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+  QString text(QAccessible::Text type) const override {
+    if (type == QAccessible::Value) return static_cast<YearEdit*>(widget())->text();
+    return QAccessibleWidget::text(type);
+  }
+
+  QVariant currentValue() const override {
+    const UpDown* arrows = Arrows();
+    return arrows != nullptr ? arrows->position() : QVariant();
+  }
+  void setCurrentValue(const QVariant& value) override {
+    if (UpDown* arrows = Arrows()) arrows->SetPosition(value.toInt());
+  }
+  QVariant maximumValue() const override {
+    const UpDown* arrows = Arrows();
+    return arrows != nullptr ? arrows->maximum() : QVariant();
+  }
+  QVariant minimumValue() const override {
+    const UpDown* arrows = Arrows();
+    return arrows != nullptr ? arrows->minimum() : QVariant();
+  }
+  QVariant minimumStepSize() const override { return 1; }
+
+ private:
+  UpDown* Arrows() const {
+    const TVemapa* chart = ChartOf(widget());
+    return chart != nullptr ? chart->UpDown1 : nullptr;
+  }
+};
+
+// What "OK" found, told once as it shows: a notification that has no place on the screen.
+class TransitsNewsAccessible : public QAccessibleWidget {
+ public:
+  explicit TransitsNewsAccessible(QWidget* news)
+      : QAccessibleWidget(news, QAccessible::Notification) {}
+};
+
 // The drawing: a picture whose description tells what it shows of the window's chart.
 class DrawingAccessible : public QAccessibleWidget {
  public:
@@ -95,6 +145,13 @@ QAccessibleInterface* ChartWindowInterfaces(const QString& class_name, QObject* 
     return new TransitGridAccessible(static_cast<TransitGrid*>(object));
   }
   if (ChartOf(object) == nullptr) return nullptr;
+  if (class_name == QLatin1String("vorelim::YearEdit")) {
+    return new YearBoxAccessible(static_cast<YearEdit*>(object));
+  }
+  if (class_name == QLatin1String("QWidget") &&
+      object->objectName() == QLatin1String(kTransitsNewsName)) {
+    return new TransitsNewsAccessible(static_cast<QWidget*>(object));
+  }
   if (class_name == QLatin1String("vorelim::PaintBox")) {
     return new DrawingAccessible(static_cast<PaintBox*>(object));
   }
@@ -118,6 +175,11 @@ void InstallChartWindowInterfaces() {
   (void)installed;
 }
 
+QString TransitsNews(const TVemapa& chart) {
+  return QStringLiteral("Ano %1, casa %2. %3: %4")
+      .arg(chart.TransitYear, chart.YearNumber, CurrentEraWords(), chart.Panel12->text());
+}
+
 void NameChartWindow(TVemapa& chart) {
   chart.Edit1->setAccessibleName(QStringLiteral("Ano dos trânsitos"));
   chart.UpDown1->setAccessibleName(QStringLiteral("Setas do ano"));
@@ -126,6 +188,32 @@ void NameChartWindow(TVemapa& chart) {
   chart.Button1->setAccessibleDescription(QStringLiteral("Mostra os trânsitos do ano"));
   chart.PaintBox1->setAccessibleName(QStringLiteral("Estrela dos elementos"));
   chart.StringGrid1->setAccessibleName(QStringLiteral("Trânsitos do ano"));
+  // The year's number is told as the year box changes: its arrows and keys change only the text.
+  QObject::connect(chart.Edit1, &QLineEdit::textChanged, chart.Edit1, [box = chart.Edit1] {
+    if (!QAccessible::isActive()) return;
+    QAccessibleValueChangeEvent event(box, ReadTextNumber(box->text().toStdString()));
+    QAccessible::updateAccessibility(&event);
+  });
+  // The grid's current cell is told as the focus, once Qt has told the grid's own focus.
+  vorelim::TransitGrid* grid = chart.StringGrid1;
+  const auto tell_cell = [grid] {
+    QTimer::singleShot(0, grid, [grid] { TransitGridAccessible::TellCurrentCell(grid); });
+  };
+  QObject::connect(grid, &TransitGrid::focusEntered, grid, tell_cell);
+  QObject::connect(grid, &TransitGrid::selectCell, grid, tell_cell);
+  // "OK" shows the transits away from the focus; the news tells the year's house as it shows.
+  auto* news = new QWidget(&chart);
+  news->setObjectName(QLatin1String(kTransitsNewsName));
+  news->setAccessibleName(QStringLiteral("Trânsitos"));
+  news->setGeometry(0, 0, 0, 0);
+  news->hide();
+  QObject::connect(chart.Edit1, &QLineEdit::textChanged, news, &QWidget::hide);
+  QObject::connect(chart.Button1, &QPushButton::clicked, news, [&chart, news] {
+    if (chart.YearNumber.isEmpty()) return;
+    news->setAccessibleName(TransitsNews(chart));
+    news->hide();
+    news->show();
+  });
   chart.MainMenu1->setAccessibleName(QStringLiteral("Menu do mapa"));
   chart.PopupMenu1->setAccessibleName(QStringLiteral("Textos do mapa"));
   NameMenus(chart);

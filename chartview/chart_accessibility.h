@@ -17,7 +17,11 @@ namespace vorelim {
 /// makes a control's interface as soon as the control announces its first text, and keeps it.
 void InstallChartWindowInterfaces();
 
-/// Names the window's controls and menus.
+/// What the window tells as "OK" shows the transits: "Ano 2026, casa 2. Era atual: 3".
+QString TransitsNews(const TVemapa& chart);
+
+/// Names the window's controls and menus, tells the year box's value as it changes and, with an
+/// object of its own, the year's house as "OK" shows the transits.
 void NameChartWindow(TVemapa& chart);
 
 }  // namespace vorelim

@@ -21,8 +21,8 @@ TransitGrid::TransitGrid(QWidget* parent) : QWidget(parent) {
   font.setBold(true);
   font.setPixelSize(12);  // 9 points at 96 pixels per inch
   setFont(font);
-  // Read-only and left out of the Tab order; a click still gives it the focus.
-  setFocusPolicy(Qt::ClickFocus);
+  // In the Tab order: the arrow keys move the current cell and Enter opens its text.
+  setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::DragMoveCursor);
   setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -119,10 +119,37 @@ void TransitGrid::mouseDoubleClickEvent(QMouseEvent* event) {
   QWidget::mouseDoubleClickEvent(event);
 }
 
+bool TransitGrid::event(QEvent* event) {
+  // Enter belongs to the grid while it has the focus, before the window's shortcut for "OK".
+  if (event->type() == QEvent::ShortcutOverride) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      event->accept();
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
+void TransitGrid::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update(CellRect(selected_column_, selected_row_));
+  emit focusEntered();
+}
+
+void TransitGrid::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update(CellRect(selected_column_, selected_row_));
+}
+
 void TransitGrid::keyPressEvent(QKeyEvent* event) {
   int column = selected_column_;
   int row = selected_row_;
   switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      emit doubleClicked();
+      return;
     case Qt::Key_Left:
       --column;
       break;

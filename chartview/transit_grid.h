@@ -1,8 +1,8 @@
 #pragma once
 // The transit grid of the chart window: 8 x 4 read-only cells of 64 x 24 px on a red ground, with
 // maroon bold texts and no lines, border or scroll bars. The user selects one cell with the mouse
-// (or the arrow keys once the grid has the focus); the window reacts to the selection and to a
-// double-click through the two signals.
+// or, once Tab or a click gave the grid the focus, with the arrow keys; the current cell is then
+// framed. The window reacts to the selection and to a double-click (or Enter) through the signals.
 
 #include <QString>
 #include <QWidget>
@@ -40,13 +40,19 @@ class TransitGrid : public QWidget {
  signals:
   /// A cell became the selected one, by mouse or keyboard.
   void selectCell(int column, int row);
-  /// The grid was double-clicked, anywhere on it: the double-click opens the selected cell's text.
+  /// The grid was double-clicked, anywhere on it, or Enter was pressed on it: either opens the
+  /// selected cell's text.
   void doubleClicked();
+  /// The grid took the keyboard focus.
+  void focusEntered();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

@@ -3,9 +3,24 @@
 #include <QPointer>
 
 #include "chartview/transit_grid.h"
+#include "ui/designed_words.h"
 
 namespace vorelim {
 namespace {
+
+// The grid's rows by pairs: a row of names (the year, the months) over a row of numbers.
+bool IsHeaderRow(int row) {
+  return row % 2 == 0;
+}
+
+// What a name cell reads: the year as "Ano 2026", a month by its full name.
+QString HeaderName(const TransitGrid& grid, int column, int row) {
+  const QString text = grid.Cell(column, row).trimmed();
+  if (text.isEmpty()) return {};
+  const int month = MonthAtTransitCell(column, row);
+  if (month >= 0) return WithCapitalInitial(MonthWord(month + 1));
+  return column == 0 ? QStringLiteral("Ano ") + text : text;
+}
 
 class TransitCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
  public:
@@ -25,9 +40,14 @@ class TransitCellAccessible : public QAccessibleInterface, public QAccessibleTab
   QAccessibleInterface* child(int) const override { return nullptr; }
   int childCount() const override { return 0; }
   int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+  // A number reads with the name above it, "Março, casa 5"; a name reads in full.
   QString text(QAccessible::Text type) const override {
     if (type != QAccessible::Name || grid_.isNull()) return {};
-    return grid_->Cell(column_, row_).trimmed();
+    if (IsHeaderRow(row_)) return HeaderName(*grid_, column_, row_);
+    const QString number = grid_->Cell(column_, row_).trimmed();
+    const QString header = HeaderName(*grid_, column_, row_ - 1);
+    if (number.isEmpty() || header.isEmpty()) return number;
+    return header + QStringLiteral(", casa ") + number;
   }
   void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
@@ -35,12 +55,16 @@ class TransitCellAccessible : public QAccessibleInterface, public QAccessibleTab
     const QRect cell = grid_->CellRect(column_, row_);
     return QRect(grid_->mapToGlobal(cell.topLeft()), cell.size());
   }
-  QAccessible::Role role() const override { return QAccessible::Cell; }
+  QAccessible::Role role() const override {
+    return IsHeaderRow(row_) ? QAccessible::ColumnHeader : QAccessible::Cell;
+  }
   QAccessible::State state() const override {
     QAccessible::State state;
     state.readOnly = true;
     state.selectable = true;
     state.selected = isSelected();
+    state.focusable = true;
+    state.focused = isSelected() && !grid_.isNull() && grid_->hasFocus();
     state.invisible = grid_.isNull() || !grid_->isVisible();
     return state;
   }
@@ -54,7 +78,11 @@ class TransitCellAccessible : public QAccessibleInterface, public QAccessibleTab
   bool isSelected() const override {
     return !grid_.isNull() && grid_->SelectedColumn() == column_ && grid_->SelectedRow() == row_;
   }
-  QList<QAccessibleInterface*> columnHeaderCells() const override { return {}; }
+  QList<QAccessibleInterface*> columnHeaderCells() const override {
+    if (IsHeaderRow(row_) || grid_.isNull()) return {};
+    QAccessibleTableInterface* grid_table = table()->tableInterface();
+    return {grid_table->cellAt(row_ - 1, column_)};
+  }
   QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
   int columnIndex() const override { return column_; }
   int rowIndex() const override { return row_; }
@@ -119,7 +147,7 @@ QAccessibleInterface* TransitGridAccessible::child(int index) const {
 }
 
 int TransitGridAccessible::indexOfChild(const QAccessibleInterface* child) const {
-  if (child == nullptr || child->role() != QAccessible::Cell) return -1;
+  if (child == nullptr) return -1;
   auto* cell = const_cast<QAccessibleInterface*>(child)->tableCellInterface();
   if (cell == nullptr || cell->table() != this) return -1;
   return cell->rowIndex() * kTransitGridColumns + cell->columnIndex();
@@ -130,6 +158,20 @@ QAccessibleInterface* TransitGridAccessible::childAt(int x, int y) const {
   int row = 0;
   if (!Shown() || !grid()->CellAt(grid()->mapFromGlobal(QPoint(x, y)), column, row)) return nullptr;
   return cellAt(row, column);
+}
+
+QAccessibleInterface* TransitGridAccessible::focusChild() const {
+  if (!Shown() || !grid()->hasFocus()) return nullptr;
+  return cellAt(grid()->SelectedRow(), grid()->SelectedColumn());
+}
+
+void TransitGridAccessible::TellCurrentCell(TransitGrid* grid) {
+  if (!QAccessible::isActive() || !grid->isVisible()) return;
+  auto* face = static_cast<TransitGridAccessible*>(QAccessible::queryAccessibleInterface(grid));
+  QAccessibleInterface* cell = face->cellAt(grid->SelectedRow(), grid->SelectedColumn());
+  if (cell == nullptr) return;
+  QAccessibleEvent event(cell, grid->hasFocus() ? QAccessible::Focus : QAccessible::Selection);
+  QAccessible::updateAccessibility(&event);
 }
 
 int TransitGridAccessible::selectedCellCount() const {

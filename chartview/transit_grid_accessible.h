@@ -1,7 +1,9 @@
 #pragma once
-// The transit grid as screen readers see it: a table of 4 rows and 8 columns whose cells read
-// their texts without the blanks that centre them. The grid has cells only while it is shown;
-// hidden, it is an empty table, so no year's transits are read before "OK" shows them.
+// The transit grid as screen readers see it: a table of 4 rows and 8 columns. Its rows of names
+// (the year, the months) are the column headers of the numbers below them, and a number reads with
+// its name: "Março, casa 5"; the blanks that centre the texts are left out. The grid has cells only
+// while it is shown; hidden, it is an empty table, so no year's transits are read before "OK" shows
+// them.
 
 #include <QAccessibleWidget>
 #include <array>
@@ -25,6 +27,10 @@ class TransitGridAccessible : public QAccessibleWidget, public QAccessibleTableI
   QAccessibleInterface* child(int index) const override;
   int indexOfChild(const QAccessibleInterface* child) const override;
   QAccessibleInterface* childAt(int x, int y) const override;
+  QAccessibleInterface* focusChild() const override;
+
+  /// Tells screen readers the grid's current cell: as the focus while the grid has it.
+  static void TellCurrentCell(TransitGrid* grid);
 
   // QAccessibleTableInterface
   QAccessibleInterface* caption() const override { return nullptr; }

@@ -312,6 +312,22 @@ void TVemapa::FocusFirstControl() {
   }
 }
 
+bool TVemapa::focusNextPrevChild(bool next) {
+  QWidget* from = focusWidget() != nullptr ? focusWidget() : this;
+  QWidget* candidate = from;
+  // The focus chain is a ring through every widget of the frame; this window's part of it is
+  // walked round, from the focus onwards.
+  do {
+    candidate = next ? candidate->nextInFocusChain() : candidate->previousInFocusChain();
+    if (candidate != this && isAncestorOf(candidate) && candidate->isVisibleTo(this) &&
+        candidate->isEnabled() && (candidate->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+      candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+      return true;
+    }
+  } while (candidate != from);
+  return false;
+}
+
 void TVemapa::Edit1Change() {
   StringGrid1->hide();
   Panel11->hide();

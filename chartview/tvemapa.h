@@ -170,6 +170,9 @@ class TVemapa : public QWidget {
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
+  /// Tab and Shift+Tab go round the window's own controls. Qt's own round, made by the
+  /// subwindow, tells screen readers the subwindow as focused after the control it wrapped to.
+  bool focusNextPrevChild(bool next) override;
   /// The right button, or the Menu key anywhere in the window: opens the context menu.
   void contextMenuEvent(QContextMenuEvent* event) override;
 

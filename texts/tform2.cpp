@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QPrinter>
 #include <QPushButton>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QStackedWidget>
 #include <QStyle>
@@ -92,6 +93,8 @@ TForm2::TForm2(QWidget* owner)
 
   BuildPages();
   Notebook1->setCurrentIndex(0);
+  auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+  connect(escape, &QShortcut::activated, this, &QWidget::close);
   vorelim::NameTextsWindow(*this);
 }
 
@@ -143,6 +146,9 @@ void TForm2::BuildPage(const vorelim::TextEntry& entry, const PageLook& look) {
   auto* box = new QTextEdit(page);
   box->setObjectName(QStringLiteral("RichEdit%1").arg(index + 1));
   box->setReadOnly(true);
+  // Read-only, but with a caret the arrow keys move, so that a screen reader reads the text by
+  // line, word and letter, and Shift with the arrows selects for "Cop&ia".
+  box->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   box->setAcceptRichText(false);
   box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   box->setLineWrapMode(QTextEdit::WidgetWidth);
@@ -155,7 +161,7 @@ void TForm2::BuildPage(const vorelim::TextEntry& entry, const PageLook& look) {
 
   QPushButton* print = MakeButton(panel, buttons[0], QStringLiteral("I&mprime"), look.print);
   QPushButton* copy = MakeButton(panel, buttons[1], QStringLiteral("Cop&ia"), look.copy);
-  QPushButton* close = MakeButton(panel, buttons[2], QStringLiteral("Fechar"), look.close);
+  QPushButton* close = MakeButton(panel, buttons[2], QStringLiteral("&Fechar"), look.close);
   connect(print, &QPushButton::clicked, this, [this, index] { PrintButtonClick(index); });
   connect(copy, &QPushButton::clicked, this, [this, index] { CopyButtonClick(index); });
   connect(close, &QPushButton::clicked, this, &TForm2::CloseButtonClick);

@@ -2,7 +2,8 @@
 // TForm2, the texts window: one interpretation text of the catalogue in a separate top-level
 // window. The window holds all nineteen texts as the pages of a notebook without tabs; the page is
 // chosen once by SelectPage, before the window is shown. Each page has a panel with three buttons
-// ("I&mprime", "Cop&ia", "Fechar") and a read-only text box; after the three, the panel offers
+// ("I&mprime", "Cop&ia", "&Fechar") and a read-only text box with a caret; after the three, the
+// panel offers
 // "&Visualizar impressão". A further text (the comparison's) is shown on one more page, built the
 // same way. The window belongs to the window that opened it, is destroyed with it and is destroyed
 // when it closes.
@@ -35,7 +36,7 @@ class TForm2 : public QWidget {
   explicit TForm2(QWidget* owner);
   ~TForm2() override;
 
-  /// The buttons of each page, in notebook order: "I&mprime", "Cop&ia" and "Fechar", with their
+  /// The buttons of each page, in notebook order: "I&mprime", "Cop&ia" and "&Fechar", with their
   /// designed names and places on the page's panel.
   static constexpr vorelim::Placement kButtons[][3] = {
       {{"BitBtn1", {48, 0, 97, 25}},
@@ -130,7 +131,7 @@ class TForm2 : public QWidget {
   /// "&Visualizar impressão" of page `index`: the page as its print button prints it, in the print
   /// preview window.
   void PreviewButtonClick(int index);
-  /// "Fechar" of any page: closes (and so destroys) the window.
+  /// "&Fechar" of any page, or Esc: closes (and so destroys) the window.
   void CloseButtonClick();
 
  protected:

@@ -10,9 +10,12 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableView>
+#include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QToolButton>
 #include <memory>
@@ -104,8 +107,9 @@ TEST_F(accessibility_test, controls_windows_and_menus_have_their_portuguese_name
       {"window menu", frame_->Janela1, "Janela", nullptr},
       {"register's search box", list->searchBox(), "Procurar", nullptr},
       {"register's list", list->table(), "Mapas da pasta", nullptr},
-      {"splash", splash, "MAPA DO VORELIM", nullptr},
-      {"splash's child window", splash->SubWindow(), "MAPA DO VORELIM", nullptr},
+      {"start button", frame_->Button1, "FAÇA SEU MAPA", nullptr},
+      {"splash", splash, "Tela de abertura", nullptr},
+      {"splash's child window", splash->SubWindow(), "Tela de abertura", nullptr},
       {"dialog's name", dialog->Edit1, "Nome", dialog->Label1},
       {"dialog's day", dialog->ListBox1, "Dia do Nascimento", dialog->Label4},
       {"dialog's month", dialog->ListBox2, "Mês do Nascimento", dialog->Label3},
@@ -139,9 +143,11 @@ TEST_F(accessibility_test, controls_windows_and_menus_have_their_portuguese_name
   ASSERT_EQ(table->columnCount(), 6);
   QAccessibleTableCellInterface* cell = table->cellAt(0, 1)->tableCellInterface();
   ASSERT_NE(cell, nullptr);
-  ASSERT_EQ(cell->columnHeaderCells().size(), 1);
-  EXPECT_EQ(cell->columnHeaderCells().first()->text(QAccessible::Name),
-            QStringLiteral("Nascimento"));
+  // Qt's table view makes each header cell anew for the caller, who deletes it.
+  const QList<QAccessibleInterface*> headers = cell->columnHeaderCells();
+  ASSERT_EQ(headers.size(), 1);
+  EXPECT_EQ(headers.first()->text(QAccessible::Name), QStringLiteral("Nascimento"));
+  qDeleteAll(headers);
 
   // The text box gives its text to be read, not only its name.
   QAccessibleTextInterface* text =
@@ -175,6 +181,95 @@ TEST_F(accessibility_test, no_control_is_nameless_or_named_as_designed) {
       EXPECT_FALSE(name.contains(designed)) << name.toStdString();
     }
   }
+}
+
+// Where the keyboard goes and what a screen reader reads there: the start button first, the
+// chart window's year as a spin button, its grid's current cell and the news of "OK", the texts
+// window's caret, and the help page's links, the first of which the first Tab into it reaches.
+TEST_F(accessibility_test, keyboard_reaches_each_control_and_reads_what_it_is) {
+  const auto key = [](Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+  };
+  QApplication::setActiveWindow(frame_.get());
+  EXPECT_EQ(QApplication::focusWidget(), frame_->Button1) << "the splash never keeps the focus";
+  QAccessibleInterface* area = QAccessible::queryAccessibleInterface(frame_->mdiArea());
+  EXPECT_EQ(area->child(0), QAccessible::queryAccessibleInterface(frame_->Button1));
+  EXPECT_EQ(area->indexOfChild(QAccessible::queryAccessibleInterface(frame_->Button1)), 0);
+
+  TVemapa* chart = OpenMaria();
+  QAccessibleInterface* year = QAccessible::queryAccessibleInterface(chart->Edit1);
+  EXPECT_EQ(year->role(), QAccessible::SpinBox);
+  QAccessibleValueInterface* value = year->valueInterface();
+  ASSERT_NE(value, nullptr);
+  EXPECT_EQ(value->maximumValue().toInt(), 3000);
+  ASSERT_EQ(QApplication::focusWidget(), chart->Button1);
+  key(Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), chart->Edit1);
+  key(Qt::Key_Up);
+  EXPECT_EQ(value->currentValue().toInt(), 2027);
+  EXPECT_EQ(year->text(QAccessible::Value), QStringLiteral("2027"));
+  key(Qt::Key_Down);
+  key(Qt::Key_Tab);  // the grid is hidden until the transits show: back to "OK"
+  EXPECT_EQ(QApplication::focusWidget(), chart->Button1);
+  key(Qt::Key_Return);
+  auto* news = chart->findChild<QWidget*>(QStringLiteral("TransitsNews"));
+  ASSERT_NE(news, nullptr);
+  EXPECT_TRUE(news->isVisible());
+  QAccessibleInterface* told = QAccessible::queryAccessibleInterface(news);
+  EXPECT_EQ(told->role(), QAccessible::Notification);
+  EXPECT_EQ(told->text(QAccessible::Name), QStringLiteral("Ano 2026, casa 2. Era atual: 3"));
+
+  key(Qt::Key_Tab);  // "OK" is gone: from the year to the grid
+  ASSERT_EQ(QApplication::focusWidget(), chart->StringGrid1);
+  QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(chart->StringGrid1);
+  key(Qt::Key_Right);
+  key(Qt::Key_Right);
+  key(Qt::Key_Down);
+  ASSERT_NE(grid->focusChild(), nullptr);
+  EXPECT_EQ(grid->focusChild()->text(QAccessible::Name), QStringLiteral("Janeiro, casa 3"));
+  EXPECT_TRUE(grid->focusChild()->state().focused);
+  key(Qt::Key_Return);  // opens the cell's text, as a double-click does
+  auto* texts = chart->findChild<TForm2*>();
+  ASSERT_NE(texts, nullptr);
+
+  // The text takes a caret the arrows move, and Shift with them selects.
+  QTextEdit* box = texts->RichEdit(texts->CurrentPage());
+  QApplication::setActiveWindow(texts);
+  QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(box)->textInterface();
+  ASSERT_EQ(text->cursorPosition(), 0);
+  QTest::keyClick(box, Qt::Key_Down);
+  EXPECT_GT(text->cursorPosition(), 0);
+  QTest::keyClick(box, Qt::Key_Right, Qt::ShiftModifier);
+  EXPECT_EQ(text->selectionCount(), 1);
+  QPointer<TForm2> closing = texts;
+  QTest::keyClick(box, Qt::Key_Escape);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(closing.isNull()) << "Esc closes the texts window";
+
+  // The help page's links are links, and the first Tab into the page lands on the first one.
+  auto* help = new vorelim::HelpWindow(frame_.get());
+  ASSERT_TRUE(help->ShowContents(QStringLiteral(VORELIM_MANUAL_SOURCE_DIR "/index.html")));
+  QApplication::setActiveWindow(help);
+  QAccessibleInterface* page = QAccessible::queryAccessibleInterface(help->Browser);
+  ASSERT_GT(page->childCount(), 1);
+  QAccessibleInterface* first = page->child(0);
+  EXPECT_EQ(first->role(), QAccessible::Link);
+  EXPECT_FALSE(first->text(QAccessible::Name).isEmpty());
+  EXPECT_TRUE(first->hyperlinkInterface()->anchorTarget().endsWith(QLatin1String(".html")));
+  EXPECT_EQ(
+      page->textInterface()
+          ->text(first->hyperlinkInterface()->startIndex(), first->hyperlinkInterface()->endIndex())
+          .simplified(),
+      first->text(QAccessible::Name));
+  help->ContentsButton->setFocus(Qt::TabFocusReason);
+  help->Browser->setFocus(Qt::TabFocusReason);
+  EXPECT_EQ(page->focusChild(), first);
+  EXPECT_TRUE(first->state().focused);
+  QTest::keyClick(help->Browser, Qt::Key_Tab);
+  EXPECT_EQ(page->focusChild(), page->child(1));
+  const QString second_target = page->child(1)->hyperlinkInterface()->anchorTarget();
+  QTest::keyClick(help->Browser, Qt::Key_Return);  // follows the link
+  EXPECT_TRUE(help->Browser->source().toString().endsWith(second_target));
 }
 
 TEST_F(accessibility_test, drawing_describes_each_element_its_numbers_and_rings) {
@@ -225,7 +320,8 @@ TEST_F(accessibility_test, drawing_describes_each_element_its_numbers_and_rings)
   }
 }
 
-// The grid reads as a table of its cells, by row and column, once "OK" has shown it.
+// The grid reads as a table whose rows of names (the year, the months) head the numbers below
+// them, once "OK" has shown it; a number reads with its name.
 TEST_F(accessibility_test, transit_grid_is_a_table_of_its_cells_once_shown) {
   TVemapa* chart = OpenMaria();
   QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(chart->StringGrid1);
@@ -237,10 +333,12 @@ TEST_F(accessibility_test, transit_grid_is_a_table_of_its_cells_once_shown) {
 
   ShowTransits(chart, QStringLiteral("2026"));
   const char* const cells[4][8] = {
-      {"2026", "", "JAN", "FEV", "MAR", "ABR", "MAI", "JUN"},
-      {"2", "", "3", "4", "5", "6", "7", "8"},
-      {"", "", "JUL", "AGO", "SET", "OUT", "NOV", "DEZ"},
-      {"", "", "9", "1", "2", "3", "4", "5"},
+      {"Ano 2026", "", "Janeiro", "Fevereiro", "Março", "Abril", "Maio", "Junho"},
+      {"Ano 2026, casa 2", "", "Janeiro, casa 3", "Fevereiro, casa 4", "Março, casa 5",
+       "Abril, casa 6", "Maio, casa 7", "Junho, casa 8"},
+      {"", "", "Julho", "Agosto", "Setembro", "Outubro", "Novembro", "Dezembro"},
+      {"", "", "Julho, casa 9", "Agosto, casa 1", "Setembro, casa 2", "Outubro, casa 3",
+       "Novembro, casa 4", "Dezembro, casa 5"},
   };
   ASSERT_EQ(table->rowCount(), 4);
   ASSERT_EQ(table->columnCount(), 8);
@@ -250,10 +348,14 @@ TEST_F(accessibility_test, transit_grid_is_a_table_of_its_cells_once_shown) {
       SCOPED_TRACE(testing::Message() << "row " << row << ", column " << column);
       QAccessibleInterface* cell = table->cellAt(row, column);
       ASSERT_NE(cell, nullptr);
-      EXPECT_EQ(cell->role(), QAccessible::Cell);
-      EXPECT_EQ(cell->text(QAccessible::Name), QString::fromLatin1(cells[row][column]));
+      EXPECT_EQ(cell->role(), row % 2 == 0 ? QAccessible::ColumnHeader : QAccessible::Cell);
+      EXPECT_EQ(cell->text(QAccessible::Name), QString::fromUtf8(cells[row][column]));
       EXPECT_EQ(cell->tableCellInterface()->rowIndex(), row);
       EXPECT_EQ(cell->tableCellInterface()->columnIndex(), column);
+      const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
+      EXPECT_EQ(headers, row % 2 == 0
+                             ? QList<QAccessibleInterface*>{}
+                             : QList<QAccessibleInterface*>{table->cellAt(row - 1, column)});
       EXPECT_EQ(grid->child(grid->indexOfChild(cell)), cell);
       EXPECT_EQ(cell->parent(), grid);
     }

@@ -5,19 +5,27 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDialog>
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMdiArea>
 #include <QMenuBar>
 #include <QPalette>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QToolButton>
 #include <algorithm>
 #include <array>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -27,6 +35,7 @@
 #include "app/tform1.h"
 #include "app/tformdi.h"
 #include "chartview/paint_box.h"
+#include "chartview/transit_grid.h"
 #include "chartview/tvemapa.h"
 #include "newchart/tcriacao.h"
 #include "register/register_window.h"
@@ -34,6 +43,7 @@
 #include "support/temp_folder.h"
 #include "texts/tform2.h"
 #include "ui/contrast.h"
+#include "ui/controls.h"
 #include "ui/fonts.h"
 
 namespace {
@@ -56,14 +66,15 @@ QPalette DarkerPalette() {
   return palette;
 }
 
-// White on black, as the desktops' high-contrast themes: every face black, every edge white.
+// White on black, as the desktops' high-contrast themes: every face black, every edge white, the
+// selection yellow.
 QPalette HighContrastPalette() {
   QPalette palette(Qt::white, Qt::black, Qt::white, Qt::white, Qt::gray, Qt::white, Qt::white,
                    Qt::black, Qt::black);
   palette.setColor(QPalette::ButtonText, Qt::white);
   palette.setColor(QPalette::Midlight, Qt::white);
   palette.setColor(QPalette::Shadow, Qt::white);
-  palette.setColor(QPalette::Highlight, QColor(0x1a, 0xeb, 0xff));
+  palette.setColor(QPalette::Highlight, Qt::yellow);
   palette.setColor(QPalette::HighlightedText, Qt::black);
   palette.setColor(QPalette::ToolTipBase, Qt::black);
   palette.setColor(QPalette::ToolTipText, Qt::white);
@@ -247,6 +258,156 @@ TEST(window_themes_test, every_text_stands_out_from_its_ground_under_dark_and_hi
           EXPECT_GT(ink.pixels, 0) << where << ": its letters do not show";
           if (state.designed_colours.contains(text->objectName())) continue;
           EXPECT_GE(ink.contrast, 4.5) << where;
+        }
+      }
+    }
+    QApplication::setPalette(usual);
+  }
+}
+
+// The commonest colour among `pixels`, and how many times it occurs.
+QRgb Commonest(const QList<QRgb>& pixels) {
+  QHash<QRgb, int> counts;
+  for (const QRgb pixel : pixels) ++counts[pixel];
+  QRgb commonest = 0;
+  int most = 0;
+  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+    if (it.value() > most) {
+      most = it.value();
+      commonest = it.key();
+    }
+  }
+  return commonest;
+}
+
+// The focus indicator of `control`: the pixels of its window, around and on it, that change when
+// it takes the focus from the keyboard; the contrast of their commonest colour with what lay under
+// it (the median over those pixels). 0 when nothing changes. The focus is first on `elsewhere`,
+// or nowhere.
+double FocusContrast(QWidget& window, QWidget& control, QWidget* elsewhere) {
+  // As after a Tab: the window shows where the keyboard's focus is.
+  control.window()->setAttribute(Qt::WA_KeyboardFocusChange);
+  if (elsewhere != nullptr) {
+    elsewhere->setFocus(Qt::TabFocusReason);
+  } else {
+    control.clearFocus();
+  }
+  QCoreApplication::processEvents();
+  const QImage without = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  control.setFocus(Qt::TabFocusReason);
+  QCoreApplication::processEvents();
+  const QImage with = window.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QRect area = QRect(control.mapTo(&window, QPoint(0, 0)), control.size())
+                         .adjusted(-3, -3, 3, 3)
+                         .intersected(with.rect());
+  QList<QRgb> changed;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (with.pixel(x, y) != without.pixel(x, y)) changed << with.pixel(x, y);
+    }
+  }
+  if (changed.isEmpty()) return 0;
+  const QRgb indicator = Commonest(changed);
+  std::vector<double> contrasts;
+  for (int y = area.top(); y <= area.bottom(); ++y) {
+    for (int x = area.left(); x <= area.right(); ++x) {
+      if (with.pixel(x, y) == indicator && without.pixel(x, y) != indicator)
+        contrasts.push_back(Contrast(indicator, without.pixel(x, y)));
+    }
+  }
+  std::nth_element(contrasts.begin(), contrasts.begin() + contrasts.size() / 2, contrasts.end());
+  return contrasts[contrasts.size() / 2];
+}
+
+// An arrow drawn in `rect` of `widget` (a few pixels in from its edges): the contrast of its most
+// contrasting pixel with the face, the commonest colour there.
+double ArrowContrast(QWidget& widget, const QRect& rect) {
+  const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QRect inside = rect.adjusted(2, 2, -2, -2).intersected(image.rect());
+  QList<QRgb> pixels;
+  for (int y = inside.top(); y <= inside.bottom(); ++y) {
+    for (int x = inside.left(); x <= inside.right(); ++x) pixels << image.pixel(x, y);
+  }
+  const QRgb face = Commonest(pixels);
+  double most = 0;
+  for (const QRgb pixel : pixels) most = std::max(most, Contrast(pixel, face));
+  return most;
+}
+
+// Every focus indicator and every arrow stands out from what surrounds it by 3:1 under the light
+// palette, qt6ct's "darker" and a high-contrast one: the start button, the new chart dialog's
+// fields and lists with their scroll arrows, the chart window's "OK", year box, year arrows and
+// transit grid, the texts window's buttons and the help page's link.
+TEST(window_themes_test, focus_indicators_and_arrows_stand_out_under_every_theme) {
+  const QPalette usual = QApplication::palette();
+  std::array<Theme, 3> themes = {
+      {{"light", usual}, {"darker", DarkerPalette()}, {"high contrast", HighContrastPalette()}}};
+  for (const auto& theme : themes) {
+    QApplication::setPalette(theme.palette);
+    {
+      Desk desk;
+      TFORMDI& frame = *desk.frame;
+      struct Focus {
+        const char* what;
+        QWidget* window;
+        QWidget* control;
+        QWidget* elsewhere;
+      };
+      // The start button, before the first command hides it.
+      QApplication::setActiveWindow(&frame);
+      EXPECT_GE(FocusContrast(frame, *frame.Button1, nullptr), 3.0) << theme.name << ", start";
+      std::vector<Focus> focuses;
+      frame.Novo1Click();
+      TCriacao* dialog = frame.findChild<TCriacao*>();
+      focuses.push_back({"dialog's name", dialog, dialog->Edit1, dialog->OKBtn});
+      focuses.push_back({"dialog's day list", dialog, dialog->ListBox1, dialog->Edit1});
+      focuses.push_back({"dialog's month list", dialog, dialog->ListBox2, dialog->Edit1});
+      focuses.push_back({"dialog's OK", dialog, dialog->OKBtn, dialog->Edit1});
+      TVemapa* chart = frame.OpenChartWindow(QStringLiteral("MARIA"));
+      focuses.push_back({"chart's OK", chart, chart->Button1, chart->Edit1});
+      focuses.push_back({"chart's year", chart, chart->Edit1, chart->Button1});
+      TForm2* texts = OpenTextsWindow(&frame, QStringLiteral("1"));
+      QTextEdit* text = texts->RichEdit(texts->CurrentPage());
+      auto* print = text->parentWidget()->findChild<QPushButton*>();
+      focuses.push_back({"texts' button", texts, print, text});
+      for (const Focus& focus : focuses) {
+        QApplication::setActiveWindow(focus.window->window());
+        EXPECT_GE(FocusContrast(*focus.window, *focus.control, focus.elsewhere), 3.0)
+            << theme.name << ", " << focus.what;
+      }
+
+      // The grid frames its current cell; the help page shows its current link as selected.
+      QApplication::setActiveWindow(&frame);
+      chart->Button1Click();
+      EXPECT_GE(FocusContrast(*chart, *chart->StringGrid1, chart->Edit1), 3.0)
+          << theme.name << ", transit grid";
+      frame.HELP1Click();
+      vorelim::HelpWindow* help = frame.helpWindow();
+      QApplication::setActiveWindow(help);
+      QCoreApplication::processEvents();
+      EXPECT_GE(FocusContrast(*help, *help->Browser, help->ContentsButton), 3.0)
+          << theme.name << ", help link";
+
+      // The arrows: the year's, and the dialog's lists' scroll arrows.
+      for (QToolButton* arrow : {chart->UpDown1->upButton(), chart->UpDown1->downButton()}) {
+        EXPECT_GE(ArrowContrast(*arrow, arrow->rect()), 3.0)
+            << theme.name << ", year arrow " << arrow->objectName().toStdString();
+      }
+      for (QListWidget* list : {dialog->ListBox1, dialog->ListBox2}) {
+        QScrollBar* bar = list->verticalScrollBar();
+        ASSERT_TRUE(bar->isVisible()) << theme.name;
+        QStyleOptionSlider option;
+        option.initFrom(bar);
+        option.orientation = Qt::Vertical;
+        option.minimum = bar->minimum();
+        option.maximum = bar->maximum();
+        option.sliderPosition = bar->sliderPosition();
+        option.pageStep = bar->pageStep();
+        for (const QStyle::SubControl part :
+             {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine}) {
+          const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
+          EXPECT_GE(ArrowContrast(*bar, rect), 3.0)
+              << theme.name << ", " << list->objectName().toStdString() << " scroll arrow";
         }
       }
     }

@@ -17,7 +17,7 @@ TEST(transit_grid_test, cells_read_back_and_ignore_outside) {
   EXPECT_EQ(grid.Cell(7, 3), QStringLiteral("x"));
   EXPECT_EQ(grid.Cell(8, 0), QString());
   EXPECT_EQ(grid.sizeHint(), QSize(512, 96));
-  EXPECT_EQ(grid.focusPolicy(), Qt::ClickFocus);  // never reached by Tab
+  EXPECT_EQ(grid.focusPolicy(), Qt::StrongFocus);  // reached by Tab and by a click
   EXPECT_EQ(grid.cursor().shape(), Qt::DragMoveCursor);
   EXPECT_TRUE(grid.font().bold());
 }
@@ -48,7 +48,7 @@ TEST(transit_grid_test, red_everywhere_with_clipped_maroon_text) {
   for (int x = 0; x < 64; ++x) EXPECT_EQ(image.pixel(x, 1), red);
 }
 
-TEST(transit_grid_test, click_selects_one_cell_and_double_click_signals) {
+TEST(transit_grid_test, click_or_arrows_select_one_cell_and_double_click_or_enter_signal) {
   TransitGrid grid;
   grid.resize(700, 103);
   grid.show();
@@ -79,6 +79,9 @@ TEST(transit_grid_test, click_selects_one_cell_and_double_click_signals) {
   QTest::keyClick(&grid, Qt::Key_Up);
   QTest::keyClick(&grid, Qt::Key_Up);  // stops at row 0
   EXPECT_EQ(grid.SelectedRow(), 0);
+  // Enter opens the current cell's text, as a double-click does.
+  QTest::keyClick(&grid, Qt::Key_Return);
+  EXPECT_EQ(double_clicked.count(), 2);
 }
 
 }  // namespace

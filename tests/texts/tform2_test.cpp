@@ -55,7 +55,7 @@ TEST(tform2_test, pages_hold_their_panel_buttons_and_text_box) {
     ASSERT_EQ(panel->findChildren<QPushButton*>().size(),
               4);  // the designed three and "&Visualizar impressão"
     vorelim::test::ExpectPlacedAsDesigned(*panel, TForm2::kButtons[entry.index]);
-    const char* const captions[] = {"I&mprime", "Cop&ia", "Fechar"};
+    const char* const captions[] = {"I&mprime", "Cop&ia", "&Fechar"};
     for (int i = 0; i < 3; ++i) {
       auto* button =
           vorelim::test::Named<QPushButton>(*panel, TForm2::kButtons[entry.index][i].name);
