@@ -19,6 +19,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -141,21 +142,36 @@ TEST_F(frame_desk_test, the_clients_menu_compares_and_reports_the_active_chart) 
   EXPECT_TRUE(frame_->Comparar1->isEnabled());
   EXPECT_TRUE(frame_->Relatorio1->isEnabled());
 
-  // The chooser opens with the keyboard in its search box; Enter takes the first row found.
-  bool searched = false;
-  QTimer answer;
-  QObject::connect(&answer, &QTimer::timeout, &answer, [&] {
-    auto* chooser = qobject_cast<vorelim::RegisterChooser*>(QApplication::activeModalWidget());
-    if (chooser == nullptr) return;
-    answer.stop();
-    QLineEdit* search = chooser->list()->searchBox();
-    searched = search->hasFocus();
-    QTest::keyClicks(search, "mar");
-    QTest::keyClick(search, Qt::Key_Return);
-  });
-  answer.start(20);
-  Press(Qt::CTRL | Qt::Key_K);
-  EXPECT_TRUE(searched);
+  // Ctrl+K; in the chooser, `typed` in the search box and Enter, after `meanwhile` ran.
+  const auto compare_with = [this](const char* typed, const std::function<void()>& meanwhile) {
+    bool searched = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &answer, [&] {
+      auto* chooser = qobject_cast<vorelim::RegisterChooser*>(QApplication::activeModalWidget());
+      if (chooser == nullptr) return;
+      answer.stop();
+      QLineEdit* search = chooser->list()->searchBox();
+      searched = search->hasFocus();
+      meanwhile();
+      QTest::keyClicks(search, typed);
+      QTest::keyClick(search, Qt::Key_Return);
+    });
+    answer.start(20);
+    Press(Qt::CTRL | Qt::Key_K);
+    EXPECT_TRUE(searched) << "the search box has the keyboard";
+  };
+
+  // A chart gone while the chooser listed it is told as "A&brir" tells it, and nothing opens.
+  WriteChart("ANA.NUM", ChartFor("ANA", 15, 8, 1968));
+  {
+    vorelim::test::WarningCapture warnings;
+    compare_with("ana", [] { std::filesystem::remove("ANA.NUM"); });
+    ASSERT_EQ(warnings.texts().size(), 1);
+    EXPECT_TRUE(warnings.texts().first().contains(QStringLiteral("não foi encontrado")));
+    EXPECT_EQ(frame_->findChild<vorelim::ComparisonWindow*>(), nullptr);
+  }
+
+  compare_with("mar", [] {});
   auto* comparison = frame_->findChild<vorelim::ComparisonWindow*>();
   ASSERT_NE(comparison, nullptr);
   EXPECT_TRUE(comparison->isVisible());
