@@ -147,8 +147,9 @@ TEST_F(frame_desk_test, the_clients_menu_compares_and_reports_the_active_chart) 
     bool searched = false;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, &answer, [&] {
+      // Once it is the active window, as a user's keys reach it; before, Enter is the chart's.
       auto* chooser = qobject_cast<vorelim::RegisterChooser*>(QApplication::activeModalWidget());
-      if (chooser == nullptr) return;
+      if (chooser == nullptr || QApplication::activeWindow() != chooser) return;
       answer.stop();
       QLineEdit* search = chooser->list()->searchBox();
       searched = search->hasFocus();
