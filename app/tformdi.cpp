@@ -33,9 +33,12 @@
 #include "app/tform1.h"
 #include "chart/chart_file.h"
 #include "chartview/tvemapa.h"
+#include "compare/comparison_window.h"
 #include "newchart/tcriacao.h"
+#include "register/register_chooser.h"
 #include "register/register_list.h"
 #include "register/register_window.h"
+#include "report/report_preview.h"
 #include "texts/tform2.h"
 #include "ui/designed.h"
 #include "ui/fonts.h"
@@ -133,6 +136,11 @@ void TFORMDI::CreateMenus() {
   Clientes1 = vorelim::Named(new QMenu(QStringLiteral("&Clientes"), this), "Clientes1");
   Fichario1 = AddMenuItem(Clientes1, "Fichario1", QStringLiteral("&Fichário"), Qt::CTRL | Qt::Key_F,
                           this, &TFORMDI::Fichario1Click);
+  // Both act on the active chart window; UpdateWindowMenu enables them while there is one.
+  Comparar1 = AddMenuItem(Clientes1, "Comparar1", QStringLiteral("&Comparar com..."),
+                          Qt::CTRL | Qt::Key_K, this, &TFORMDI::Comparar1Click);
+  Relatorio1 = AddMenuItem(Clientes1, "Relatorio1", QStringLiteral("&Relatório..."),
+                           Qt::CTRL | Qt::Key_R, this, &TFORMDI::Relatorio1Click);
 
   Janela1 = vorelim::Named(new QMenu(QStringLiteral("&Janela"), this), "Janela1");
   FecharMapa1 = AddMenuItem(Janela1, "FecharMapa1", QStringLiteral("&Fechar mapa"),
@@ -471,6 +479,51 @@ void TFORMDI::Fichario1Click() {
   register_window_->ShowAndFocus();
 }
 
+void TFORMDI::Comparar1Click() {
+  TVemapa* chart = ActiveChartWindow();
+  if (chart == nullptr) return;
+  // Taken now: the chart window may change while the chooser waits.
+  const vorelim::ChartRecord first = chart->Chart;
+  const QString first_name = chart->ChartName;
+  std::error_code ec;
+  const std::filesystem::path folder = std::filesystem::current_path(ec);
+  QByteArray chosen;
+  {
+    vorelim::RegisterChooser chooser(QStringLiteral("Comparar %1 com...").arg(first_name), folder,
+                                     this);
+    if (chooser.exec() != QDialog::Accepted) return;
+    chosen = chooser.chosenFile();
+  }
+  if (chosen.isEmpty()) return;
+  vorelim::ChartRecord second;
+  const vorelim::ReadResult read = vorelim::ReadChartPath(chosen.toStdString(), second);
+  const QString warning = vorelim::LoadWarningText(read, second.LooksLikeChart());
+  if (!read.file_read()) {
+    vorelim::ShowMessage(this, {.title = vorelim::ProgramTitle(), .text = warning});
+    return;
+  }
+  const QString second_name =
+      QString::fromStdString(vorelim::ChartNameFromPath(chosen.toStdString()));
+  vorelim::ComparisonWindow* window =
+      vorelim::OpenComparison(this, first, first_name, second, second_name);
+  // An incomplete chart is compared as the chart window shows it, with the same warning over it.
+  if (!warning.isEmpty()) {
+    vorelim::ShowMessage(window, {.title = vorelim::ProgramTitle(),
+                                  .text = warning,
+                                  .wait = vorelim::MessageWait::No,
+                                  .box_name = QStringLiteral("LoadWarning")});
+  }
+}
+
+void TFORMDI::Relatorio1Click() {
+  if (TVemapa* chart = ActiveChartWindow()) vorelim::OpenReportPreview(*chart);
+}
+
+TVemapa* TFORMDI::ActiveChartWindow() const {
+  QMdiSubWindow* current = mdi_area_->currentSubWindow();
+  return current != nullptr ? qobject_cast<TVemapa*>(current->widget()) : nullptr;
+}
+
 void TFORMDI::FollowCurrentFolder() {
   if (register_window_ == nullptr) return;
   std::error_code ec;
@@ -534,7 +587,10 @@ void TFORMDI::UpdateWindowMenu() {
   const QList<TVemapa*> charts = ChartWindows();
   QMdiSubWindow* current = mdi_area_->currentSubWindow();
   const bool any = !charts.isEmpty();
-  FecharMapa1->setEnabled(current != nullptr && qobject_cast<TVemapa*>(current->widget()));
+  const bool chart_active = ActiveChartWindow() != nullptr;
+  FecharMapa1->setEnabled(chart_active);
+  Comparar1->setEnabled(chart_active);
+  Relatorio1->setEnabled(chart_active);
   FecharTodos1->setEnabled(any);
   LadoALado1->setEnabled(any);
   Cascata1->setEnabled(any);

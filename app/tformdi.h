@@ -11,8 +11,10 @@
 // the bar are reachable by their shortcuts, so Ctrl+A, Ctrl+N and Ctrl+X always have exactly one
 // owner.
 //
-// "&Clientes" opens the register of the current folder (one per frame); "&Janela" closes, tiles
-// and steps through the chart windows and lists them, the active one checked.
+// "&Clientes" opens the register of the current folder (one per frame), and, while a chart window
+// is active, compares its chart with one chosen from that folder or opens its client report;
+// "&Janela" closes, tiles and steps through the chart windows and lists them, the active one
+// checked.
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -84,6 +86,8 @@ class TFORMDI : public QMainWindow {
   // The menus the design does not have: the register and the open chart windows.
   QMenu* Clientes1 = nullptr;       // "&Clientes"
   QAction* Fichario1 = nullptr;     // "&Fichário", Ctrl+F
+  QAction* Comparar1 = nullptr;     // "&Comparar com...", Ctrl+K
+  QAction* Relatorio1 = nullptr;    // "&Relatório...", Ctrl+R
   QMenu* Janela1 = nullptr;         // "&Janela"
   QAction* FecharMapa1 = nullptr;   // "&Fechar mapa", Ctrl+W and Ctrl+F4
   QAction* FecharTodos1 = nullptr;  // "Fechar &todos"
@@ -142,13 +146,20 @@ class TFORMDI : public QMainWindow {
   /// Opens the register of the current folder, or brings it forward with the focus in its search
   /// box. The charts it asks for open as OpenChosenFiles opens them, in front of it.
   void Fichario1Click();
+  /// Asks for a second chart of the current folder (the register's list as a chooser) and opens
+  /// the comparison of the active chart window's chart with it, owned by the frame. A chosen file
+  /// that gives no chart is told as "A&brir" tells it, and nothing opens.
+  void Comparar1Click();
+  /// Opens the client report of the active chart window in the print preview.
+  void Relatorio1Click();
   /// Closes the active chart window, and no other.
   void FecharMapa1Click();
   /// Activates the next (or previous) chart window in the order they were opened, going round.
   void Proximo1Click();
   void Anterior1Click();
   /// Fills "&Janela": its commands, enabled when they have charts to act on, then one entry per
-  /// chart window ("&1 MARIA"), the active one checked.
+  /// chart window ("&1 MARIA"), the active one checked. Enables the items of "&Clientes" that act
+  /// on the active chart window as it enables "&Fechar mapa".
   void UpdateWindowMenu();
   /// Enables "A&brir" and "&Novo"; runs whenever the frame becomes the active window.
   void FormActivate();
@@ -178,6 +189,8 @@ class TFORMDI : public QMainWindow {
   TVemapa* AddChartWindow();
   /// Shows the loaded `chart` maximised as the active child and gives it the focus.
   TVemapa* ActivateChartWindow(TVemapa* chart);
+  /// The active child when it is a chart window, else none.
+  TVemapa* ActiveChartWindow() const;
   /// Activates the chart window `step` places after the current one, going round.
   void StepThroughCharts(int step);
   /// Shows again, in every chart window open on `path`, the chart just written there.

@@ -1,6 +1,7 @@
 // The frame as a practitioner's desk: the register it opens and the charts the register asks
-// for, the window menu over many charts, a replaced chart shown anew in the windows open on it,
-// and "A&brir" handing the keyboard back to the chart it opened.
+// for, the comparison and the client report of the active chart, the window menu over many charts,
+// a replaced chart shown anew in the windows open on it, and "A&brir" handing the keyboard back to
+// the chart it opened.
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -12,17 +13,22 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include <gtest/gtest.h>
 
 #include "app/tformdi.h"
 #include "chartview/tvemapa.h"
+#include "compare/comparison_window.h"
 #include "newchart/tcriacao.h"
+#include "register/register_chooser.h"
 #include "register/register_list.h"
 #include "register/register_model.h"
 #include "register/register_window.h"
@@ -30,9 +36,12 @@
 #include "support/qt_support.h"
 #include "support/temp_folder.h"
 #include "ui/controls.h"
+#include "ui/print_preview.h"
+#include "ui/program_printer.h"
 
 namespace {
 
+using vorelim::test::ChartFor;
 using vorelim::test::ChartOf;
 using vorelim::test::WriteChart;
 
@@ -118,6 +127,71 @@ TEST_F(frame_desk_test, the_register_finds_a_client_and_the_frame_opens_her_char
   const qsizetype dialogs = frame_->findChildren<TCriacao*>().size();
   QTest::keyClick(search, Qt::Key_N, Qt::ControlModifier);
   EXPECT_EQ(frame_->findChildren<TCriacao*>().size(), dialogs + 1);
+}
+
+// "&Comparar com..." and "&Relatório..." act on the active chart window, and their shortcuts
+// reach them while its menus are on the bar.
+TEST_F(frame_desk_test, the_clients_menu_compares_and_reports_the_active_chart) {
+  QPrinter printer(QPrinter::HighResolution);
+  vorelim::SetProgramPrinterForTesting(&printer);
+  WriteChart("JOSE.NUM", ChartFor("JOSE", 5, 4, 1990));
+  WriteChart("MARIA.NUM", ChartFor("MARIA", 15, 6, 1975));
+  EXPECT_FALSE(frame_->Comparar1->isEnabled());
+  EXPECT_FALSE(frame_->Relatorio1->isEnabled());
+  frame_->OpenChartWindow(QStringLiteral("JOSE"), QDir::current().absoluteFilePath("JOSE.NUM"));
+  EXPECT_TRUE(frame_->Comparar1->isEnabled());
+  EXPECT_TRUE(frame_->Relatorio1->isEnabled());
+
+  // Ctrl+K; in the chooser, `typed` in the search box and Enter, after `meanwhile` ran.
+  const auto compare_with = [this](const char* typed, const std::function<void()>& meanwhile) {
+    bool searched = false;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, &answer, [&] {
+      // Once it is the active window, as a user's keys reach it; before, Enter is the chart's.
+      auto* chooser = qobject_cast<vorelim::RegisterChooser*>(QApplication::activeModalWidget());
+      if (chooser == nullptr || QApplication::activeWindow() != chooser) return;
+      answer.stop();
+      QLineEdit* search = chooser->list()->searchBox();
+      searched = search->hasFocus();
+      meanwhile();
+      QTest::keyClicks(search, typed);
+      QTest::keyClick(search, Qt::Key_Return);
+    });
+    answer.start(20);
+    Press(Qt::CTRL | Qt::Key_K);
+    EXPECT_TRUE(searched) << "the search box has the keyboard";
+  };
+
+  // A chart gone while the chooser listed it is told as "A&brir" tells it, and nothing opens.
+  WriteChart("ANA.NUM", ChartFor("ANA", 15, 8, 1968));
+  {
+    vorelim::test::WarningCapture warnings;
+    compare_with("ana", [] { std::filesystem::remove("ANA.NUM"); });
+    ASSERT_EQ(warnings.texts().size(), 1);
+    EXPECT_TRUE(warnings.texts().first().contains(QStringLiteral("não foi encontrado")));
+    EXPECT_EQ(frame_->findChild<vorelim::ComparisonWindow*>(), nullptr);
+  }
+
+  compare_with("mar", [] {});
+  auto* comparison = frame_->findChild<vorelim::ComparisonWindow*>();
+  ASSERT_NE(comparison, nullptr);
+  EXPECT_TRUE(comparison->isVisible());
+  EXPECT_EQ(comparison->windowTitle(), QStringLiteral("Comparação - JOSE e MARIA"));
+  QStringList relations;
+  for (int row = 0; row < comparison->Table->rowCount(); ++row) {
+    relations << comparison->Table->item(row, 2)->text();
+  }
+  EXPECT_EQ(relations, (QStringList{"MARIA nutre JOSE", "JOSE domina MARIA", "JOSE nutre MARIA"}));
+
+  // The report is the active chart's.
+  frame_->OpenChartWindow(QStringLiteral("MARIA"), QDir::current().absoluteFilePath("MARIA.NUM"));
+  Press(Qt::CTRL | Qt::Key_R);
+  auto* report = frame_->ChartWindows().last()->findChild<vorelim::PrintPreviewWindow*>();
+  ASSERT_NE(report, nullptr);
+  EXPECT_EQ(report->windowTitle(), QStringLiteral("Relatório - MARIA"));
+  EXPECT_EQ(frame_->ChartWindows().first()->findChild<vorelim::PrintPreviewWindow*>(), nullptr);
+  delete report;
+  vorelim::SetProgramPrinterForTesting(nullptr);
 }
 
 TEST_F(frame_desk_test, the_window_menu_steps_through_every_chart_and_closes_one) {

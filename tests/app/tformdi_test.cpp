@@ -200,7 +200,10 @@ TEST_F(tformdi_test, frame_menu_is_the_designed_one) {
   EXPECT_EQ(MenuBarTitles(*frame_), (QStringList{"&Arquivo", "&Clientes", "&Janela", "Aju&da"}));
   vorelim::test::ExpectMenuItems(
       frame_->Clientes1->actions(),
-      {{frame_->Fichario1, "Fichario1", "&Fichário", QKeySequence(QStringLiteral("Ctrl+F"))}});
+      {{frame_->Fichario1, "Fichario1", "&Fichário", QKeySequence(QStringLiteral("Ctrl+F"))},
+       {frame_->Comparar1, "Comparar1", "&Comparar com...", QKeySequence(QStringLiteral("Ctrl+K"))},
+       {frame_->Relatorio1, "Relatorio1", "&Relatório...",
+        QKeySequence(QStringLiteral("Ctrl+R"))}});
   EXPECT_EQ(frame_->FecharMapa1->shortcuts(),
             (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+W")),
                                  QKeySequence(QStringLiteral("Ctrl+F4"))}));
