@@ -11,7 +11,6 @@
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <algorithm>
-#include <memory>
 
 #include "ui/contrast.h"
 
@@ -100,9 +99,21 @@ class VisibleFocusStyle : public QProxyStyle {
         // Fusion's own focus outline is a tint of the highlight; the frame below replaces it.
         const bool focused = option->state & State_HasFocus;
         if (!focused) break;
-        std::unique_ptr<QStyleOption> plain(Copy(element, option));
-        plain->state &= ~State_HasFocus;
-        QProxyStyle::drawPrimitive(element, plain.get(), painter, widget);
+        // The option copied as its own type: QStyleOption has no virtual destructor, so a copy
+        // is kept by value, never deleted through the base.
+        const auto draw_plain = [&](auto plain) {
+          plain.state &= ~State_HasFocus;
+          QProxyStyle::drawPrimitive(element, &plain, painter, widget);
+        };
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (element == PE_FrameLineEdit && frame != nullptr) {
+          draw_plain(*frame);
+        } else if (button != nullptr) {
+          draw_plain(*button);
+        } else {
+          draw_plain(*option);
+        }
         if (element == PE_FrameLineEdit) {
           DrawFrame(*painter, option->rect,
                     IndicatorColour(option->palette, option->palette.color(QPalette::Base),
@@ -151,17 +162,6 @@ class VisibleFocusStyle : public QProxyStyle {
       }
     }
     QProxyStyle::drawComplexControl(control, option, painter, widget);
-  }
-
- private:
-  static QStyleOption* Copy(PrimitiveElement element, const QStyleOption* option) {
-    if (element == PE_FrameLineEdit) {
-      if (const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option))
-        return new QStyleOptionFrame(*frame);
-    }
-    if (const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option))
-      return new QStyleOptionButton(*button);
-    return new QStyleOption(*option);
   }
 };
 
