@@ -144,7 +144,13 @@ TEST(application_locale_test, open_dialog_shows_sizes_dates_and_types_in_portugu
       return QStringLiteral("(not listed)");
     };
     if (details != nullptr) {
-      EXPECT_TRUE(QTest::qWaitFor([&] { return !cell("GRANDE.NUM", 3).isEmpty(); }, 3000));
+      // Both entries listed, with the chart's date and the folder's type read in.
+      EXPECT_TRUE(QTest::qWaitFor(
+          [&] {
+            return !cell("GRANDE.NUM", 3).isEmpty() && cell("pasta", 2) != QStringLiteral("") &&
+                   cell("pasta", 2) != QStringLiteral("(not listed)");
+          },
+          3000));
       for (const auto& row : rows) read << cell(row.entry, row.column);
     }
     dialog->reject();
