@@ -38,6 +38,7 @@
 #include "chart/chart_record.h"
 #include "chart/today.h"
 #include "chartview/tvemapa.h"
+#include "frame_fixture.h"
 #include "newchart/tcriacao.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
@@ -132,32 +133,8 @@ void Choose(QFileDialog& dialog, const QString& path) {
   QMetaObject::invokeMethod(&dialog, "accept");
 }
 
-class tformdi_test : public ::testing::Test {
+class tformdi_test : public FrameFixture {
  protected:
-  void SetUp() override {
-    frame_ = std::make_unique<TFORMDI>();
-    frame_->show();
-    Activate();
-  }
-  void TearDown() override {
-    vorelim::test::CloseMessageBoxes();
-    frame_.reset();
-  }
-
-  void Activate() {
-    frame_->activateWindow();
-    // The offscreen platform leaves a closed dialog the active window; a desktop's window
-    // manager gives the activation back to the frame.
-    if (QApplication::activeWindow() != frame_.get()) QApplication::setActiveWindow(frame_.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
-  }
-
-  // Runs deferred deletions, as the event loop would after the current command.
-  static void FinishCommand() {
-    vorelim::test::RunDeferredDeletes();
-    QCoreApplication::processEvents();
-  }
-
   QList<TVemapa*> ChartWindows() const {
     QList<TVemapa*> charts;
     for (QMdiSubWindow* sub : frame_->mdiArea()->subWindowList()) {
@@ -172,17 +149,6 @@ class tformdi_test : public ::testing::Test {
     Activate();
     return window;
   }
-
-  // Sends a key to whatever has the focus in the active frame.
-  void Press(QKeyCombination key) {
-    Activate();
-    QWidget* target = frame_->focusWidget() ? frame_->focusWidget() : frame_.get();
-    QTest::keyClick(target, key.key(), key.keyboardModifiers());
-  }
-
-  vorelim::test::FixedToday today_{{2026, 12, 7}};
-  vorelim::test::TempFolder folder_;
-  std::unique_ptr<TFORMDI> frame_;
 };
 
 TEST_F(tformdi_test, frame_starts_as_designed) {
@@ -330,7 +296,6 @@ TEST_F(tformdi_test, chart_shortcuts_while_a_chart_window_is_active) {
   EXPECT_EQ(help.count(), 1);
 
   Press(Qt::CTRL | Qt::Key_Z);
-  FinishCommand();
   EXPECT_TRUE(ChartWindows().isEmpty());
 
   // With the charts gone, Ctrl+X is the frame's again.
