@@ -53,7 +53,7 @@ class LinkAccessible : public WidgetPartAccessible,
     return nullptr;
   }
 
-  // QAccessibleHyperlinkInterface
+  // QAccessibleHyperlinkInterface, which asks isValid() as well.
   bool isValid() const override { return WidgetPartAccessible::isValid(); }
   QString anchor() const override { return link_.words; }
   QString anchorTarget() const override { return link_.target; }
