@@ -65,11 +65,8 @@ QAccessibleInterface* FrameInterfaces(const QString& class_name, QObject* object
 // The interfaces of this file, for the whole program: made before the frame's first control
 // announces anything, as Qt keeps the first interface it makes for a control.
 void InstallFrameInterfaces() {
-  static const bool installed = [] {
-    QAccessible::installFactory(FrameInterfaces);
-    return true;
-  }();
-  (void)installed;
+  // Qt adds a factory once, however often it is asked.
+  QAccessible::installFactory(FrameInterfaces);
 }
 
 // Passes the focus the splash's child window gets as it is activated on to the start button, or

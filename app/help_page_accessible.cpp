@@ -1,6 +1,5 @@
 #include "app/help_page_accessible.h"
 
-#include <QPointer>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -10,43 +9,32 @@
 #include <algorithm>
 
 #include "app/help_window.h"
+#include "ui/widget_part_accessible.h"
 
 namespace vorelim {
 namespace {
 
-class LinkAccessible : public QAccessibleInterface,
+class LinkAccessible : public WidgetPartAccessible,
                        public QAccessibleHyperlinkInterface,
                        public QAccessibleActionInterface {
  public:
-  LinkAccessible(QTextBrowser* browser, PageLink link) : browser_(browser), link_(link) {}
+  LinkAccessible(QTextBrowser* browser, PageLink link)
+      : WidgetPartAccessible(browser), link_(link) {}
 
   // QAccessibleInterface
-  bool isValid() const override { return !browser_.isNull(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override {
-    return browser_.isNull() ? nullptr : browser_->window()->windowHandle();
-  }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override {
-    return QAccessible::queryAccessibleInterface(browser_.data());
-  }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   QString text(QAccessible::Text type) const override {
     if (type == QAccessible::Name) return link_.words;
     if (type == QAccessible::Value) return link_.target;
     return {};
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
-    if (browser_.isNull()) return {};
-    QTextCursor cursor(browser_->document());
+    if (browser() == nullptr) return {};
+    QTextCursor cursor(browser()->document());
     cursor.setPosition(link_.start);
-    QRect area = browser_->cursorRect(cursor);
+    QRect area = browser()->cursorRect(cursor);
     cursor.setPosition(link_.end);
-    area = area.united(browser_->cursorRect(cursor));
-    return QRect(browser_->viewport()->mapToGlobal(area.topLeft()), area.size());
+    area = area.united(browser()->cursorRect(cursor));
+    return QRect(browser()->viewport()->mapToGlobal(area.topLeft()), area.size());
   }
   QAccessible::Role role() const override { return QAccessible::Link; }
   QAccessible::State state() const override {
@@ -54,8 +42,8 @@ class LinkAccessible : public QAccessibleInterface,
     state.focusable = true;
     state.linked = true;
     state.readOnly = true;
-    state.invisible = browser_.isNull() || !browser_->isVisible();
-    state.focused = IsCurrent() && browser_->hasFocus();
+    state.invisible = browser() == nullptr || !browser()->isVisible();
+    state.focused = IsCurrent() && browser()->hasFocus();
     return state;
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
@@ -65,7 +53,8 @@ class LinkAccessible : public QAccessibleInterface,
     return nullptr;
   }
 
-  // QAccessibleHyperlinkInterface
+  // QAccessibleHyperlinkInterface, which asks isValid() as well.
+  bool isValid() const override { return WidgetPartAccessible::isValid(); }
   QString anchor() const override { return link_.words; }
   QString anchorTarget() const override { return link_.target; }
   int startIndex() const override { return link_.start; }
@@ -74,21 +63,23 @@ class LinkAccessible : public QAccessibleInterface,
   // QAccessibleActionInterface: pressing the link follows it, as Enter on it does.
   QStringList actionNames() const override { return {pressAction()}; }
   void doAction(const QString& name) override {
-    if (name != pressAction() || browser_.isNull()) return;
-    if (auto* help = qobject_cast<HelpWindow*>(browser_->parentWidget()))
+    if (name != pressAction() || browser() == nullptr) return;
+    if (auto* help = qobject_cast<HelpWindow*>(browser()->parentWidget()))
       help->FollowLink(QUrl(link_.target));
   }
   QStringList keyBindingsForAction(const QString&) const override { return {}; }
 
   bool IsCurrent() const {
-    if (browser_.isNull()) return false;
-    const QTextCursor cursor = browser_->textCursor();
+    if (browser() == nullptr) return false;
+    const QTextCursor cursor = browser()->textCursor();
     return cursor.hasSelection() && cursor.selectionStart() == link_.start &&
            cursor.selectionEnd() == link_.end;
   }
 
  private:
-  QPointer<QTextBrowser> browser_;
+  // The page's browser, or null once it is gone.
+  QTextBrowser* browser() const { return static_cast<QTextBrowser*>(widget()); }
+
   PageLink link_;
 };
 

@@ -168,11 +168,8 @@ QAccessibleInterface* ChartWindowInterfaces(const QString& class_name, QObject* 
 }  // namespace
 
 void InstallChartWindowInterfaces() {
-  static const bool installed = [] {
-    QAccessible::installFactory(ChartWindowInterfaces);
-    return true;
-  }();
-  (void)installed;
+  // Qt adds a factory once, however often it is asked.
+  QAccessible::installFactory(ChartWindowInterfaces);
 }
 
 QString TransitsNews(const TVemapa& chart) {

@@ -24,11 +24,8 @@ QAccessibleInterface* NewChartInterfaces(const QString&, QObject* object) {
 }  // namespace
 
 void InstallNewChartInterfaces() {
-  static const bool installed = [] {
-    QAccessible::installFactory(NewChartInterfaces);
-    return true;
-  }();
-  (void)installed;
+  // Qt adds a factory once, however often it is asked.
+  QAccessible::installFactory(NewChartInterfaces);
 }
 
 void NameNewChartDialog(TCriacao& dialog) {

@@ -71,6 +71,14 @@ QFont StoredLinesFont(const QFont& design_font, int text_width) {
   return fitted;
 }
 
+// Shows a texts window just filled in front of the others, with the keyboard.
+TForm2* BringForward(TForm2* window) {
+  window->show();
+  window->raise();
+  window->activateWindow();
+  return window;
+}
+
 }  // namespace
 
 TForm2::TForm2(QWidget* owner)
@@ -237,17 +245,11 @@ void TForm2::closeEvent(QCloseEvent* event) {
 TForm2* OpenTextsWindow(QWidget* owner, const vorelim::TextEntry& further_text) {
   auto* window = new TForm2(owner);
   window->ShowFurtherText(further_text);
-  window->show();
-  window->raise();
-  window->activateWindow();
-  return window;
+  return BringForward(window);
 }
 
 TForm2* OpenTextsWindow(QWidget* owner, const QString& key) {
   auto* window = new TForm2(owner);
   window->SelectPage(key);
-  window->show();
-  window->raise();
-  window->activateWindow();
-  return window;
+  return BringForward(window);
 }

@@ -34,11 +34,8 @@ void NameMenus(QWidget& window) {
 }
 
 void ReadAsWindow(QWidget& window) {
-  static const bool installed = [] {
-    QAccessible::installFactory(WindowInterface);
-    return true;
-  }();
-  (void)installed;
+  // Qt adds a factory once, however often it is asked.
+  QAccessible::installFactory(WindowInterface);
   WindowClasses().insert(QString::fromLatin1(window.metaObject()->className()));
 }
 

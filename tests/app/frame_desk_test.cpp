@@ -27,6 +27,7 @@
 #include "app/tformdi.h"
 #include "chartview/tvemapa.h"
 #include "compare/comparison_window.h"
+#include "frame_fixture.h"
 #include "newchart/tcriacao.h"
 #include "register/register_chooser.h"
 #include "register/register_list.h"
@@ -45,33 +46,8 @@ using vorelim::test::ChartFor;
 using vorelim::test::ChartOf;
 using vorelim::test::WriteChart;
 
-class frame_desk_test : public ::testing::Test {
+class frame_desk_test : public FrameFixture {
  protected:
-  void SetUp() override {
-    frame_ = std::make_unique<TFORMDI>();
-    frame_->show();
-    Activate();
-  }
-  void TearDown() override {
-    vorelim::test::CloseMessageBoxes();
-    frame_.reset();
-  }
-
-  void Activate() {
-    frame_->activateWindow();
-    if (QApplication::activeWindow() != frame_.get()) QApplication::setActiveWindow(frame_.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
-  }
-
-  // Sends a key to whatever has the focus in the active frame.
-  void Press(QKeyCombination key) {
-    Activate();
-    QWidget* target = frame_->focusWidget() ? frame_->focusWidget() : frame_.get();
-    QTest::keyClick(target, key.key(), key.keyboardModifiers());
-    vorelim::test::RunDeferredDeletes();
-    QCoreApplication::processEvents();
-  }
-
   QStringList Titles() const {
     QStringList titles;
     for (TVemapa* chart : frame_->ChartWindows()) titles << chart->windowTitle();
@@ -82,10 +58,6 @@ class frame_desk_test : public ::testing::Test {
     QMdiSubWindow* sub = frame_->mdiArea()->currentSubWindow();
     return sub != nullptr ? sub->widget()->windowTitle() : QString();
   }
-
-  vorelim::test::FixedToday today_{{2026, 12, 7}};
-  vorelim::test::TempFolder folder_;
-  std::unique_ptr<TFORMDI> frame_;
 };
 
 TEST_F(frame_desk_test, the_register_finds_a_client_and_the_frame_opens_her_chart) {

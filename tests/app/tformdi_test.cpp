@@ -38,6 +38,7 @@
 #include "chart/chart_record.h"
 #include "chart/today.h"
 #include "chartview/tvemapa.h"
+#include "frame_fixture.h"
 #include "newchart/tcriacao.h"
 #include "support/charts.h"
 #include "support/qt_support.h"
@@ -132,57 +133,14 @@ void Choose(QFileDialog& dialog, const QString& path) {
   QMetaObject::invokeMethod(&dialog, "accept");
 }
 
-class tformdi_test : public ::testing::Test {
+class tformdi_test : public FrameFixture {
  protected:
-  void SetUp() override {
-    frame_ = std::make_unique<TFORMDI>();
-    frame_->show();
-    Activate();
-  }
-  void TearDown() override {
-    vorelim::test::CloseMessageBoxes();
-    frame_.reset();
-  }
-
-  void Activate() {
-    frame_->activateWindow();
-    // The offscreen platform leaves a closed dialog the active window; a desktop's window
-    // manager gives the activation back to the frame.
-    if (QApplication::activeWindow() != frame_.get()) QApplication::setActiveWindow(frame_.get());
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frame_.get()));
-  }
-
-  // Runs deferred deletions, as the event loop would after the current command.
-  static void FinishCommand() {
-    vorelim::test::RunDeferredDeletes();
-    QCoreApplication::processEvents();
-  }
-
-  QList<TVemapa*> ChartWindows() const {
-    QList<TVemapa*> charts;
-    for (QMdiSubWindow* sub : frame_->mdiArea()->subWindowList()) {
-      if (auto* chart = qobject_cast<TVemapa*>(sub->widget())) charts << chart;
-    }
-    return charts;
-  }
-
   TVemapa* OpenChart(const QString& name) {
     TVemapa* window = frame_->OpenChartWindow(name);
     vorelim::test::CloseMessageBoxes();  // about the unreadable charts
     Activate();
     return window;
   }
-
-  // Sends a key to whatever has the focus in the active frame.
-  void Press(QKeyCombination key) {
-    Activate();
-    QWidget* target = frame_->focusWidget() ? frame_->focusWidget() : frame_.get();
-    QTest::keyClick(target, key.key(), key.keyboardModifiers());
-  }
-
-  vorelim::test::FixedToday today_{{2026, 12, 7}};
-  vorelim::test::TempFolder folder_;
-  std::unique_ptr<TFORMDI> frame_;
 };
 
 TEST_F(tformdi_test, frame_starts_as_designed) {
@@ -243,7 +201,7 @@ TEST_F(tformdi_test, active_chart_window_merges_its_menus_and_closing_restores_t
 
   frame_->CloseAllChildren();
   FinishCommand();
-  EXPECT_TRUE(ChartWindows().isEmpty());
+  EXPECT_TRUE(frame_->ChartWindows().isEmpty());
   EXPECT_EQ(frame_->menuBar()->actions(),
             (QList<QAction*>{frame_->Arquivo1->menuAction(), frame_->Clientes1->menuAction(),
                              frame_->Janela1->menuAction(), frame_->Ajuda1->menuAction()}));
@@ -330,8 +288,7 @@ TEST_F(tformdi_test, chart_shortcuts_while_a_chart_window_is_active) {
   EXPECT_EQ(help.count(), 1);
 
   Press(Qt::CTRL | Qt::Key_Z);
-  FinishCommand();
-  EXPECT_TRUE(ChartWindows().isEmpty());
+  EXPECT_TRUE(frame_->ChartWindows().isEmpty());
 
   // With the charts gone, Ctrl+X is the frame's again.
   Press(Qt::CTRL | Qt::Key_X);
@@ -379,7 +336,7 @@ TEST_F(tformdi_test, cancelled_open_opens_nothing) {
   FileDialogAnswer cancel(*frame_, [](QFileDialog& dialog) { dialog.reject(); });
   frame_->Abrir1Click();
   EXPECT_EQ(cancel.answered(), 1);
-  EXPECT_TRUE(ChartWindows().isEmpty());
+  EXPECT_TRUE(frame_->ChartWindows().isEmpty());
 }
 
 TEST_F(tformdi_test, opens_a_chart_from_another_folder_and_offers_it_again) {
@@ -390,8 +347,8 @@ TEST_F(tformdi_test, opens_a_chart_from_another_folder_and_offers_it_again) {
 
   FileDialogAnswer answer(*frame_, [&](QFileDialog& dialog) { Choose(dialog, chosen); });
   frame_->Abrir1Click();
-  ASSERT_EQ(ChartWindows().size(), 1);
-  TVemapa* chart = ChartWindows().first();
+  ASSERT_EQ(frame_->ChartWindows().size(), 1);
+  TVemapa* chart = frame_->ChartWindows().first();
   EXPECT_EQ(chart->windowTitle(), QStringLiteral("MARIA"));
   EXPECT_EQ(chart->SubWindow()->windowTitle(), QStringLiteral("MARIA"));
   EXPECT_EQ(chart->Panel1->text(), QStringLiteral("15/6/1975"));
@@ -437,7 +394,7 @@ TEST_F(tformdi_test, chosen_file_is_read_even_when_its_name_derives_another) {
     const QString path = QDir::current().absoluteFilePath(QString::fromLatin1(row.file));
     FileDialogAnswer answer(*frame_, [&](QFileDialog& dialog) { Choose(dialog, path); });
     frame_->Abrir1Click();
-    TVemapa* chart = ChartWindows().last();
+    TVemapa* chart = frame_->ChartWindows().last();
     EXPECT_EQ(chart->windowTitle(), QString::fromLatin1(row.caption)) << row.file;
     EXPECT_EQ(chart->Panel2->text(), QString::fromLatin1(row.personality)) << row.file;
     EXPECT_TRUE(chart->ChartPath.endsWith(QLatin1Char('/') + QString::fromLatin1(row.file)));
@@ -460,7 +417,7 @@ TEST_F(tformdi_test, files_on_the_command_line_give_charts_or_one_message) {
 
   // A readable file opens, also one that does not look like a chart (with its warning); the
   // others open nothing.
-  const QList<TVemapa*> charts = ChartWindows();
+  const QList<TVemapa*> charts = frame_->ChartWindows();
   ASSERT_EQ(charts.size(), 2);
   EXPECT_EQ(charts[0]->windowTitle(), QStringLiteral("NOTAS"));
   EXPECT_EQ(charts[1]->windowTitle(), QStringLiteral("\uFFFD"));
@@ -490,7 +447,7 @@ TEST_F(tformdi_test, files_on_the_command_line_give_charts_or_one_message) {
   // Files that all fail leave the current folder where it was.
   frame_->OpenChosenFiles({QByteArray("/dev/null")});
   EXPECT_EQ(std::filesystem::current_path(), start / "x\xC3");
-  EXPECT_EQ(ChartWindows().size(), 2);
+  EXPECT_EQ(frame_->ChartWindows().size(), 2);
 }
 
 // Files dragged from a file manager and dropped over a chart window: chart files open, any other
@@ -518,7 +475,7 @@ TEST_F(tformdi_test, dropped_chart_files_open_and_other_drags_are_refused) {
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.row);
-    const qsizetype before = ChartWindows().size();
+    const qsizetype before = frame_->ChartWindows().size();
     QMimeData data;
     data.setUrls(row.urls);
     // Through the frame's window, as the desktop delivers a drag: it finds the widget that takes
@@ -535,7 +492,7 @@ TEST_F(tformdi_test, dropped_chart_files_open_and_other_drags_are_refused) {
     QCoreApplication::sendEvent(frame_->windowHandle(), &drop);
     EXPECT_TRUE(drop.isAccepted());
     QStringList opened;
-    for (TVemapa* chart : ChartWindows().mid(before)) opened << chart->windowTitle();
+    for (TVemapa* chart : frame_->ChartWindows().mid(before)) opened << chart->windowTitle();
     EXPECT_EQ(opened, row.opened);
   }
 }
@@ -576,7 +533,7 @@ TEST_F(tformdi_test, close_all_children_closes_every_chart_window_once) {
   stubborn->show();
   QList<QPointer<TVemapa>> charts;
   for (const char* name : {"UM", "DOIS", "TRES"}) charts << OpenChart(QString::fromLatin1(name));
-  ASSERT_EQ(ChartWindows().size(), 3);
+  ASSERT_EQ(frame_->ChartWindows().size(), 3);
 
   charts[1]->Fechar1->trigger();
   // Destruction waits for the end of the command.
@@ -610,7 +567,7 @@ TEST_F(tformdi_test, two_windows_on_the_same_file_are_independent) {
   EXPECT_EQ(second->SelectedColumn, 0);
   first->SubWindow()->close();
   FinishCommand();
-  EXPECT_EQ(ChartWindows(), QList<TVemapa*>{second});
+  EXPECT_EQ(frame_->ChartWindows(), QList<TVemapa*>{second});
   EXPECT_EQ(second->Panel2->text(), QStringLiteral("7"));
 }
 
@@ -629,7 +586,7 @@ TEST_F(tformdi_test, novo_with_the_initial_values_writes_and_opens_the_chart) {
   // The file's exact bytes are the dialog's own test; here the frame shows the chart read back
   // from it whole.
   QCoreApplication::processEvents();
-  const QList<TVemapa*> charts = ChartWindows();
+  const QList<TVemapa*> charts = frame_->ChartWindows();
   ASSERT_EQ(charts.size(), 1);
   TVemapa* chart = charts.first();
   EXPECT_EQ(chart->windowTitle(), QStringLiteral("NovoNome"));

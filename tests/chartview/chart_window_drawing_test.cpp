@@ -30,7 +30,6 @@
 
 namespace {
 
-using vorelim::ChartField;
 using vorelim::ChartRecord;
 using vorelim::test::ChartFor;
 using vorelim::test::PdfMediaBox;
