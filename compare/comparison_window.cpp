@@ -8,7 +8,9 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -19,6 +21,7 @@
 #include "texts/tform2.h"
 #include "ui/accessible_names.h"
 #include "ui/fonts.h"
+#include "ui/placement.h"
 #include "ui/print_preview.h"
 #include "ui/program_printer.h"
 #include "ui/window_icon.h"
@@ -91,6 +94,18 @@ ComparisonWindow::ComparisonWindow(const Comparison& comparison, QWidget* owner)
   setTabOrder(PreviewButton, PrintButton);
   setTabOrder(PrintButton, CloseButton);
   setFocusProxy(Table);
+
+  // As large as its contents ask, within the screen; shown, it is centred there.
+  QSize size = sizeHint();
+  if (const QScreen* shown_on = owner != nullptr ? owner->screen() : screen()) {
+    size = size.boundedTo(shown_on->availableGeometry().size() * 9 / 10);
+  }
+  resize(size);
+}
+
+void ComparisonWindow::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) CentreOnScreen(*this);
+  QWidget::showEvent(event);
 }
 
 QWidget* ComparisonWindow::MakePerson(const ComparedPerson& person, const QString& role,

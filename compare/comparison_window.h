@@ -6,7 +6,8 @@
 // relation's text in a texts window; a button opens the text on the three levels. The window
 // previews its sheet in the program's print preview, prints it through the program's printer and
 // copies its table as text. It is a top-level
-// window of its owner, destroyed with it and when it closes.
+// window of its owner, destroyed with it and when it closes; it opens centred on the screen, within
+// its available area.
 
 #include <QWidget>
 
@@ -54,6 +55,9 @@ class ComparisonWindow : public QWidget {
   void Print();
   /// Puts the table on the clipboard as text.
   void CopyTable();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   QWidget* MakePerson(const ComparedPerson& person, const QString& role, ElementStar*& star);
