@@ -13,6 +13,11 @@ bool IsHeaderRow(int row) {
   return row % 2 == 0;
 }
 
+// The cell that names the year, "Ano 2026", at the grid's top left.
+bool IsYearName(int row, int column) {
+  return row == 0 && column == 0;
+}
+
 // What a name cell reads: the year as "Ano 2026", a month by its full name.
 QString HeaderName(const TransitGrid& grid, int column, int row) {
   const QString text = grid.Cell(column, row).trimmed();
@@ -83,7 +88,11 @@ class TransitCellAccessible : public QAccessibleInterface, public QAccessibleTab
     QAccessibleTableInterface* grid_table = table()->tableInterface();
     return {grid_table->cellAt(row_ - 1, column_)};
   }
-  QList<QAccessibleInterface*> rowHeaderCells() const override { return {}; }
+  // The year heads every row: its months are the year's months. Its own name heads nothing more.
+  QList<QAccessibleInterface*> rowHeaderCells() const override {
+    if (IsYearName(row_, column_) || grid_.isNull()) return {};
+    return {table()->tableInterface()->cellAt(0, 0)};
+  }
   int columnIndex() const override { return column_; }
   int rowIndex() const override { return row_; }
   int columnExtent() const override { return 1; }
@@ -122,6 +131,11 @@ void* TransitGridAccessible::interface_cast(QAccessible::InterfaceType type) {
 
 int TransitGridAccessible::rowCount() const {
   return Shown() ? kTransitGridRows : 0;
+}
+
+QString TransitGridAccessible::rowDescription(int row) const {
+  if (row < 0 || row >= rowCount()) return {};
+  return HeaderName(*grid(), 0, 0);
 }
 
 int TransitGridAccessible::columnCount() const {

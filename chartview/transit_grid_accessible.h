@@ -1,9 +1,10 @@
 #pragma once
 // The transit grid as screen readers see it: a table of 4 rows and 8 columns. Its rows of names
 // (the year, the months) are the column headers of the numbers below them, and a number reads with
-// its name: "Março, casa 5"; the blanks that centre the texts are left out. The grid has cells only
-// while it is shown; hidden, it is an empty table, so no year's transits are read before "OK" shows
-// them.
+// its name: "Março, casa 5"; the blanks that centre the texts are left out. The year's name, top
+// left, is the row header of every other cell, so moving to another row tells the year. The grid
+// has cells only while it is shown; hidden, it is an empty table, so no year's transits are read
+// before "OK" shows them.
 
 #include <QAccessibleWidget>
 #include <array>
@@ -38,7 +39,8 @@ class TransitGridAccessible : public QAccessibleWidget, public QAccessibleTableI
   QAccessibleInterface* cellAt(int row, int column) const override;
   int rowCount() const override;
   int columnCount() const override;
-  QString rowDescription(int) const override { return {}; }
+  /// Every row reads as the year's: "Ano 2026".
+  QString rowDescription(int row) const override;
   QString columnDescription(int) const override { return {}; }
   int selectedCellCount() const override;
   int selectedColumnCount() const override { return 0; }

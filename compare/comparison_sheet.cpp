@@ -85,12 +85,16 @@ void PaintComparisonSheet(QPainter& painter, int w, int h, const Comparison& com
   }
 }
 
-bool PrintComparison(QPrinter& printer, const Comparison& comparison) {
+PagedPrintout ComparisonPrintout(const Comparison& comparison) {
   PagedPrintout sheet;
-  sheet.paint_page = [&comparison](QPainter& painter, int, int width, int height) {
+  sheet.paint_page = [comparison](QPainter& painter, int, int width, int height) {
     PaintComparisonSheet(painter, width, height, comparison);
   };
-  return PrintPages(printer, sheet);
+  return sheet;
+}
+
+bool PrintComparison(QPrinter& printer, const Comparison& comparison) {
+  return PrintPages(printer, ComparisonPrintout(comparison));
 }
 
 }  // namespace vorelim

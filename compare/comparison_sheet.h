@@ -7,6 +7,8 @@
 
 #include <QtGlobal>
 
+#include "ui/paged_printout.h"
+
 QT_BEGIN_NAMESPACE
 class QPainter;
 class QPrinter;
@@ -21,6 +23,10 @@ inline constexpr const char* kComparisonSheetTitle = "COMPARAÇÃO DOS CINCO ELE
 
 /// Paints the sheet on a surface of w x h pixels, in black on whatever is below.
 void PaintComparisonSheet(QPainter& painter, int w, int h, const Comparison& comparison);
+
+/// The sheet as a printout of one page, painted by PaintComparisonSheet from its own copy of
+/// `comparison`: for the printer and the print preview alike.
+PagedPrintout ComparisonPrintout(const Comparison& comparison);
 
 /// Prints the sheet on the printer's printable area. Returns false, having printed nothing, when
 /// the printer cannot begin (no valid printer, a job in progress, an unwritable file).

@@ -8,9 +8,12 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <filesystem>
 
 #include "compare/comparison_sheet.h"
 #include "compare/element_star.h"
@@ -18,6 +21,8 @@
 #include "texts/tform2.h"
 #include "ui/accessible_names.h"
 #include "ui/fonts.h"
+#include "ui/placement.h"
+#include "ui/print_preview.h"
 #include "ui/program_printer.h"
 #include "ui/window_icon.h"
 
@@ -52,12 +57,15 @@ ComparisonWindow::ComparisonWindow(const Comparison& comparison, QWidget* owner)
                         QStringLiteral("Abre o texto sobre os três níveis"));
   CopyButton = button(QStringLiteral("&Copiar tabela"), "CopyButton",
                       QStringLiteral("Copia a tabela como texto (Ctrl+C)"));
+  PreviewButton = button(QStringLiteral("&Visualizar impressão"), "PreviewButton",
+                         QStringLiteral("Mostra a folha da comparação como será impressa"));
   PrintButton = button(QStringLiteral("I&mprimir"), "PrintButton",
                        QStringLiteral("Imprime a comparação numa folha (Ctrl+P)"));
   CloseButton =
       button(QStringLiteral("&Fechar"), "CloseButton", QStringLiteral("Fecha a comparação (Esc)"));
   connect(LevelsButton, &QPushButton::clicked, this, &ComparisonWindow::OpenLevelsText);
   connect(CopyButton, &QPushButton::clicked, this, &ComparisonWindow::CopyTable);
+  connect(PreviewButton, &QPushButton::clicked, this, &ComparisonWindow::PreviewPrint);
   connect(PrintButton, &QPushButton::clicked, this, &ComparisonWindow::Print);
   connect(CloseButton, &QPushButton::clicked, this, &QWidget::close);
   connect(new QShortcut(QKeySequence::Copy, this), &QShortcut::activated, this,
@@ -71,6 +79,7 @@ ComparisonWindow::ComparisonWindow(const Comparison& comparison, QWidget* owner)
   buttons->addWidget(LevelsButton);
   buttons->addStretch();
   buttons->addWidget(CopyButton);
+  buttons->addWidget(PreviewButton);
   buttons->addWidget(PrintButton);
   buttons->addWidget(CloseButton);
 
@@ -81,9 +90,22 @@ ComparisonWindow::ComparisonWindow(const Comparison& comparison, QWidget* owner)
 
   setTabOrder(Table, LevelsButton);
   setTabOrder(LevelsButton, CopyButton);
-  setTabOrder(CopyButton, PrintButton);
+  setTabOrder(CopyButton, PreviewButton);
+  setTabOrder(PreviewButton, PrintButton);
   setTabOrder(PrintButton, CloseButton);
   setFocusProxy(Table);
+
+  // As large as its contents ask, within the screen; shown, it is centred there.
+  QSize size = sizeHint();
+  if (const QScreen* shown_on = owner != nullptr ? owner->screen() : screen()) {
+    size = size.boundedTo(shown_on->availableGeometry().size() * 9 / 10);
+  }
+  resize(size);
+}
+
+void ComparisonWindow::showEvent(QShowEvent* event) {
+  if (!event->spontaneous()) CentreOnScreen(*this);
+  QWidget::showEvent(event);
 }
 
 QWidget* ComparisonWindow::MakePerson(const ComparedPerson& person, const QString& role,
@@ -159,6 +181,15 @@ TForm2* ComparisonWindow::OpenRelationText(int row) {
 TForm2* ComparisonWindow::OpenLevelsText() {
   const TextEntry* text = FurtherText(LevelsTextPage());
   return text != nullptr ? OpenTextsWindow(this, *text) : nullptr;
+}
+
+void ComparisonWindow::PreviewPrint() {
+  PreviewDocument document;
+  document.printout = ComparisonPrintout(comparison_);
+  document.window_title = windowTitle();
+  document.pdf_file_name = windowTitle() + QStringLiteral(".pdf");
+  document.folder = std::filesystem::current_path();
+  OpenPrintPreview(this, std::move(document));
 }
 
 void ComparisonWindow::Print() {

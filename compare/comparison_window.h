@@ -4,8 +4,10 @@
 // tendency) giving each person's number and element and the relation of the two elements in
 // words, read from the first person to the second. A double-click or Enter on a row opens that
 // relation's text in a texts window; a button opens the text on the three levels. The window
-// prints its sheet through the program's printer and copies its table as text. It is a top-level
-// window of its owner, destroyed with it and when it closes.
+// previews its sheet in the program's print preview, prints it through the program's printer and
+// copies its table as text. It is a top-level
+// window of its owner, destroyed with it and when it closes; it opens centred on the screen, within
+// its available area.
 
 #include <QWidget>
 
@@ -32,13 +34,14 @@ class ComparisonWindow : public QWidget {
 
   const Comparison& Shown() const { return comparison_; }
 
-  QTableWidget* Table = nullptr;        // "Table": one row per level
-  ElementStar* FirstStar = nullptr;     // "FirstStar": the first person's star
-  ElementStar* SecondStar = nullptr;    // "SecondStar"
-  QPushButton* LevelsButton = nullptr;  // "&Texto dos níveis"
-  QPushButton* CopyButton = nullptr;    // "&Copiar tabela"
-  QPushButton* PrintButton = nullptr;   // "I&mprimir"
-  QPushButton* CloseButton = nullptr;   // "&Fechar"
+  QTableWidget* Table = nullptr;         // "Table": one row per level
+  ElementStar* FirstStar = nullptr;      // "FirstStar": the first person's star
+  ElementStar* SecondStar = nullptr;     // "SecondStar"
+  QPushButton* LevelsButton = nullptr;   // "&Texto dos níveis"
+  QPushButton* CopyButton = nullptr;     // "&Copiar tabela"
+  QPushButton* PreviewButton = nullptr;  // "&Visualizar impressão"
+  QPushButton* PrintButton = nullptr;    // "I&mprimir"
+  QPushButton* CloseButton = nullptr;    // "&Fechar"
 
  public slots:
   /// Opens the text of the relation of level `row` (0..2) in a texts window owned by this one;
@@ -46,10 +49,15 @@ class ComparisonWindow : public QWidget {
   TForm2* OpenRelationText(int row);
   /// Opens the text on the three levels.
   TForm2* OpenLevelsText();
+  /// Opens the sheet in the print preview, titled as this window.
+  void PreviewPrint();
   /// Asks for the printer and prints the comparison's sheet; a printer that fails ends silently.
   void Print();
   /// Puts the table on the clipboard as text.
   void CopyTable();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
 
  private:
   QWidget* MakePerson(const ComparedPerson& person, const QString& role, ElementStar*& star);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
+#include <QShowEvent>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <cerrno>
@@ -17,6 +18,7 @@
 #include "register/register_texts.h"
 #include "ui/accessible_names.h"
 #include "ui/messages.h"
+#include "ui/placement.h"
 #include "ui/window_icon.h"
 
 namespace vorelim {
@@ -125,6 +127,14 @@ void RegisterWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QWidget::keyPressEvent(event);
+}
+
+void RegisterWindow::showEvent(QShowEvent* event) {
+  if (!event->spontaneous() && !placed_) {
+    CentreOnScreen(*this);
+    placed_ = true;
+  }
+  QWidget::showEvent(event);
 }
 
 }  // namespace vorelim

@@ -53,9 +53,13 @@ class RegisterWindow : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  /// The first time it shows, the window is centred on its screen; after that it stays where the
+  /// user left it.
+  void showEvent(QShowEvent* event) override;
 
  private:
   RegisterList* list_ = nullptr;
+  bool placed_ = false;
 };
 
 }  // namespace vorelim

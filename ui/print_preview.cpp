@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -140,10 +141,11 @@ PrintPreviewWindow::PrintPreviewWindow(QWidget* owner, PreviewDocument document)
   setTabOrder(bar_, preview_);
   ReadAsWindow(*this);
 
-  // A page of A4 at a readable size, within the screen.
+  // A page of A4 at a readable size, within the screen; so is the bar, in two rows if need be.
   QSize size(760, 900);
   if (const QScreen* shown_on = owner != nullptr ? owner->screen() : screen()) {
     size = size.boundedTo(shown_on->availableGeometry().size() * 9 / 10);
+    if (bar_->sizeHint().width() > shown_on->availableGeometry().width()) WrapBar();
   }
   resize(size);
   ShowPageNumber();
@@ -172,6 +174,43 @@ QAction* PrintPreviewWindow::AddCommand(const QString& caption, const QKeySequen
   button->setFocusPolicy(Qt::StrongFocus);
   bar_->layout()->addWidget(button);
   return action;
+}
+
+void PrintPreviewWindow::WrapBar() {
+  QLayout* one_row = bar_->layout();
+  const QMargins margins = one_row->contentsMargins();
+  QList<QLayoutItem*> items;
+  while (QLayoutItem* item = one_row->takeAt(0)) items << item;
+  delete one_row;  // the widgets stay the bar's, in their tab order
+
+  // The second row begins at the gap between groups that halves the bar most nearly.
+  int total = 0;
+  for (const QLayoutItem* item : items) total += item->sizeHint().width();
+  qsizetype gap = -1;
+  int best = total;
+  int width = 0;
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    if (items[i]->spacerItem() != nullptr && std::abs(total - 2 * width) < best) {
+      best = std::abs(total - 2 * width);
+      gap = i;
+    }
+    width += items[i]->sizeHint().width();
+  }
+
+  auto* rows = new QVBoxLayout(bar_);
+  rows->setContentsMargins(margins);
+  auto* row = new QHBoxLayout;
+  rows->addLayout(row);
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    if (i == gap) {
+      delete items[i];
+      row->addStretch(1);
+      row = new QHBoxLayout;
+      rows->addLayout(row);
+    } else {
+      row->addItem(items[i]);
+    }
+  }
 }
 
 void PrintPreviewWindow::ShowPageNumber() {

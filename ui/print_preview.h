@@ -54,6 +54,9 @@ class PrintPreviewWindow : public QWidget {
 
  private:
   QAction* AddCommand(const QString& caption, const QKeySequence& shortcut, const char* name);
+  /// Lays the bar's commands out in two rows, split between two groups: under a large desktop
+  /// font one row would be wider than the screen.
+  void WrapBar();
   void ShowPageNumber();
   void TakeFocusBack();
 

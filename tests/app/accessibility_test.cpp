@@ -323,7 +323,7 @@ TEST_F(accessibility_test, drawing_describes_each_element_its_numbers_and_rings)
 }
 
 // The grid reads as a table whose rows of names (the year, the months) head the numbers below
-// them, once "OK" has shown it; a number reads with its name.
+// them, and whose year heads every row, once "OK" has shown it; a number reads with its name.
 TEST_F(accessibility_test, transit_grid_is_a_table_of_its_cells_once_shown) {
   TVemapa* chart = OpenMaria();
   QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(chart->StringGrid1);
@@ -334,30 +334,44 @@ TEST_F(accessibility_test, transit_grid_is_a_table_of_its_cells_once_shown) {
   EXPECT_EQ(grid->childCount(), 0);
 
   ShowTransits(chart, QStringLiteral("2026"));
-  const char* const cells[4][8] = {
-      {"Ano 2026", "", "Janeiro", "Fevereiro", "Março", "Abril", "Maio", "Junho"},
-      {"Ano 2026, casa 2", "", "Janeiro, casa 3", "Fevereiro, casa 4", "Março, casa 5",
-       "Abril, casa 6", "Maio, casa 7", "Junho, casa 8"},
-      {"", "", "Julho", "Agosto", "Setembro", "Outubro", "Novembro", "Dezembro"},
-      {"", "", "Julho, casa 9", "Agosto, casa 1", "Setembro, casa 2", "Outubro, casa 3",
-       "Novembro, casa 4", "Dezembro, casa 5"},
+  const struct {
+    const char* row_header;  // of every cell but the year's name itself
+    const char* cells[8];
+  } rows[4] = {
+      {"Ano 2026", {"Ano 2026", "", "Janeiro", "Fevereiro", "Março", "Abril", "Maio", "Junho"}},
+      {"Ano 2026",
+       {"Ano 2026, casa 2", "", "Janeiro, casa 3", "Fevereiro, casa 4", "Março, casa 5",
+        "Abril, casa 6", "Maio, casa 7", "Junho, casa 8"}},
+      {"Ano 2026", {"", "", "Julho", "Agosto", "Setembro", "Outubro", "Novembro", "Dezembro"}},
+      {"Ano 2026",
+       {"", "", "Julho, casa 9", "Agosto, casa 1", "Setembro, casa 2", "Outubro, casa 3",
+        "Novembro, casa 4", "Dezembro, casa 5"}},
   };
   ASSERT_EQ(table->rowCount(), 4);
   ASSERT_EQ(table->columnCount(), 8);
   ASSERT_EQ(grid->childCount(), 32);
   for (int row = 0; row < 4; ++row) {
+    EXPECT_EQ(table->rowDescription(row), QString::fromUtf8(rows[row].row_header));
     for (int column = 0; column < 8; ++column) {
       SCOPED_TRACE(testing::Message() << "row " << row << ", column " << column);
       QAccessibleInterface* cell = table->cellAt(row, column);
       ASSERT_NE(cell, nullptr);
       EXPECT_EQ(cell->role(), row % 2 == 0 ? QAccessible::ColumnHeader : QAccessible::Cell);
-      EXPECT_EQ(cell->text(QAccessible::Name), QString::fromUtf8(cells[row][column]));
+      EXPECT_EQ(cell->text(QAccessible::Name), QString::fromUtf8(rows[row].cells[column]));
       EXPECT_EQ(cell->tableCellInterface()->rowIndex(), row);
       EXPECT_EQ(cell->tableCellInterface()->columnIndex(), column);
       const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
       EXPECT_EQ(headers, row % 2 == 0
                              ? QList<QAccessibleInterface*>{}
                              : QList<QAccessibleInterface*>{table->cellAt(row - 1, column)});
+      const QList<QAccessibleInterface*> row_headers = cell->tableCellInterface()->rowHeaderCells();
+      if (row == 0 && column == 0) {
+        EXPECT_TRUE(row_headers.isEmpty());
+      } else {
+        ASSERT_EQ(row_headers.size(), 1);
+        EXPECT_EQ(row_headers.first()->text(QAccessible::Name),
+                  QString::fromUtf8(rows[row].row_header));
+      }
       EXPECT_EQ(grid->child(grid->indexOfChild(cell)), cell);
       EXPECT_EQ(cell->parent(), grid);
     }

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
@@ -24,6 +25,7 @@
 #include "support/qt_support.h"
 #include "support/recording_printer.h"
 #include "texts/tform2.h"
+#include "ui/print_preview.h"
 #include "ui/program_printer.h"
 
 namespace vorelim {
@@ -170,10 +172,18 @@ TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
   }
 }
 
-// One searchable PDF page through the program's printer and its print dialog, with both stars,
-// both people, the headings and every row; a cancelled dialog prints nothing.
+// One page in the print preview, titled as the window; one searchable PDF page through the
+// program's printer and its print dialog, with both stars, both people, the headings and every
+// row; a cancelled dialog prints nothing.
 TEST_F(comparison_window_test, prints_its_sheet_to_a_pdf_page) {
   ComparisonWindow* window = Open(kCouples[0]);
+  window->PreviewButton->click();
+  auto* preview = window->findChild<PrintPreviewWindow*>();
+  ASSERT_NE(preview, nullptr);
+  EXPECT_EQ(preview->windowTitle(), U(kCouples[0].title));
+  EXPECT_EQ(preview->Preview()->pageCount(), 1);
+  delete preview;
+
   test::RecordingPrinter recorder(4660, 6716, 600);
   SetProgramPrinterForTesting(&recorder);
   SetPrintDialogForTesting([](QPrinter&, QWidget*) { return false; });
