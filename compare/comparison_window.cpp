@@ -186,7 +186,8 @@ TForm2* ComparisonWindow::OpenLevelsText() {
 void ComparisonWindow::PreviewPrint() {
   PreviewDocument document;
   document.printout = ComparisonPrintout(comparison_);
-  document.window_title = windowTitle();
+  // Titled as the chart's and the texts' previews, so the window list tells it from the window.
+  document.window_title = QStringLiteral("Visualizar impressão - ") + windowTitle();
   document.pdf_file_name = windowTitle() + QStringLiteral(".pdf");
   document.folder = std::filesystem::current_path();
   OpenPrintPreview(this, std::move(document));

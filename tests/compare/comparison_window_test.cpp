@@ -172,7 +172,7 @@ TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
   }
 }
 
-// One page in the print preview, titled as the window; one searchable PDF page through the
+// One page in the print preview, titled after the window; one searchable PDF page through the
 // program's printer and its print dialog, with both stars, both people, the headings and every
 // row; a cancelled dialog prints nothing.
 TEST_F(comparison_window_test, prints_its_sheet_to_a_pdf_page) {
@@ -180,7 +180,8 @@ TEST_F(comparison_window_test, prints_its_sheet_to_a_pdf_page) {
   window->PreviewButton->click();
   auto* preview = window->findChild<PrintPreviewWindow*>();
   ASSERT_NE(preview, nullptr);
-  EXPECT_EQ(preview->windowTitle(), U(kCouples[0].title));
+  EXPECT_EQ(preview->windowTitle(),
+            QStringLiteral("Visualizar impressão - ") + U(kCouples[0].title));
   EXPECT_EQ(preview->Preview()->pageCount(), 1);
   delete preview;
 
