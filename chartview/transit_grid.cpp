@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
+#include <algorithm>
+#include <iterator>
 
 #include "ui/designed_words.h"
 
@@ -143,29 +145,26 @@ void TransitGrid::focusOutEvent(QFocusEvent* event) {
 }
 
 void TransitGrid::keyPressEvent(QKeyEvent* event) {
-  int column = selected_column_;
-  int row = selected_row_;
-  switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      emit doubleClicked();
-      return;
-    case Qt::Key_Left:
-      --column;
-      break;
-    case Qt::Key_Right:
-      ++column;
-      break;
-    case Qt::Key_Up:
-      --row;
-      break;
-    case Qt::Key_Down:
-      ++row;
-      break;
-    default:
-      QWidget::keyPressEvent(event);
-      return;
+  if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+    emit doubleClicked();
+    return;
   }
+  // Where each arrow key moves the current cell, in columns and rows.
+  struct Step {
+    int key;
+    int columns;
+    int rows;
+  };
+  static constexpr Step kArrowSteps[] = {
+      {Qt::Key_Left, -1, 0}, {Qt::Key_Right, 1, 0}, {Qt::Key_Up, 0, -1}, {Qt::Key_Down, 0, 1}};
+  const auto* step = std::find_if(std::begin(kArrowSteps), std::end(kArrowSteps),
+                                  [event](const Step& arrow) { return arrow.key == event->key(); });
+  if (step == std::end(kArrowSteps)) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  const int column = selected_column_ + step->columns;
+  const int row = selected_row_ + step->rows;
   if (column >= 0 && column < kTransitGridColumns && row >= 0 && row < kTransitGridRows) {
     Select(column, row);
   }

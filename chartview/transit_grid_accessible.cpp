@@ -1,9 +1,8 @@
 #include "chartview/transit_grid_accessible.h"
 
-#include <QPointer>
-
 #include "chartview/transit_grid.h"
 #include "ui/designed_words.h"
+#include "ui/widget_part_accessible.h"
 
 namespace vorelim {
 namespace {
@@ -27,38 +26,25 @@ QString HeaderName(const TransitGrid& grid, int column, int row) {
   return column == 0 ? QStringLiteral("Ano ") + text : text;
 }
 
-class TransitCellAccessible : public QAccessibleInterface, public QAccessibleTableCellInterface {
+class TransitCellAccessible : public WidgetPartAccessible, public QAccessibleTableCellInterface {
  public:
   TransitCellAccessible(TransitGrid* grid, int row, int column)
-      : grid_(grid), row_(row), column_(column) {}
+      : WidgetPartAccessible(grid), row_(row), column_(column) {}
 
   // QAccessibleInterface
-  bool isValid() const override { return !grid_.isNull(); }
-  QObject* object() const override { return nullptr; }
-  QWindow* window() const override {
-    return grid_.isNull() ? nullptr : grid_->window()->windowHandle();
-  }
-  QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-  QAccessibleInterface* parent() const override {
-    return QAccessible::queryAccessibleInterface(grid_.data());
-  }
-  QAccessibleInterface* child(int) const override { return nullptr; }
-  int childCount() const override { return 0; }
-  int indexOfChild(const QAccessibleInterface*) const override { return -1; }
   // A number reads with the name above it, "Março, casa 5"; a name reads in full.
   QString text(QAccessible::Text type) const override {
-    if (type != QAccessible::Name || grid_.isNull()) return {};
-    if (IsHeaderRow(row_)) return HeaderName(*grid_, column_, row_);
-    const QString number = grid_->Cell(column_, row_).trimmed();
-    const QString header = HeaderName(*grid_, column_, row_ - 1);
+    if (type != QAccessible::Name || grid() == nullptr) return {};
+    if (IsHeaderRow(row_)) return HeaderName(*grid(), column_, row_);
+    const QString number = grid()->Cell(column_, row_).trimmed();
+    const QString header = HeaderName(*grid(), column_, row_ - 1);
     if (number.isEmpty() || header.isEmpty()) return number;
     return header + QStringLiteral(", casa ") + number;
   }
-  void setText(QAccessible::Text, const QString&) override {}
   QRect rect() const override {
-    if (grid_.isNull()) return {};
-    const QRect cell = grid_->CellRect(column_, row_);
-    return QRect(grid_->mapToGlobal(cell.topLeft()), cell.size());
+    if (grid() == nullptr) return {};
+    const QRect cell = grid()->CellRect(column_, row_);
+    return QRect(grid()->mapToGlobal(cell.topLeft()), cell.size());
   }
   QAccessible::Role role() const override {
     return IsHeaderRow(row_) ? QAccessible::ColumnHeader : QAccessible::Cell;
@@ -69,8 +55,8 @@ class TransitCellAccessible : public QAccessibleInterface, public QAccessibleTab
     state.selectable = true;
     state.selected = isSelected();
     state.focusable = true;
-    state.focused = isSelected() && !grid_.isNull() && grid_->hasFocus();
-    state.invisible = grid_.isNull() || !grid_->isVisible();
+    state.focused = isSelected() && grid() != nullptr && grid()->hasFocus();
+    state.invisible = grid() == nullptr || !grid()->isVisible();
     return state;
   }
   void* interface_cast(QAccessible::InterfaceType type) override {
@@ -81,16 +67,17 @@ class TransitCellAccessible : public QAccessibleInterface, public QAccessibleTab
 
   // QAccessibleTableCellInterface
   bool isSelected() const override {
-    return !grid_.isNull() && grid_->SelectedColumn() == column_ && grid_->SelectedRow() == row_;
+    return grid() != nullptr && grid()->SelectedColumn() == column_ &&
+           grid()->SelectedRow() == row_;
   }
   QList<QAccessibleInterface*> columnHeaderCells() const override {
-    if (IsHeaderRow(row_) || grid_.isNull()) return {};
+    if (IsHeaderRow(row_) || grid() == nullptr) return {};
     QAccessibleTableInterface* grid_table = table()->tableInterface();
     return {grid_table->cellAt(row_ - 1, column_)};
   }
   // The year heads every row: its months are the year's months. Its own name heads nothing more.
   QList<QAccessibleInterface*> rowHeaderCells() const override {
-    if (IsYearName(row_, column_) || grid_.isNull()) return {};
+    if (IsYearName(row_, column_) || grid() == nullptr) return {};
     return {table()->tableInterface()->cellAt(0, 0)};
   }
   int columnIndex() const override { return column_; }
@@ -100,7 +87,9 @@ class TransitCellAccessible : public QAccessibleInterface, public QAccessibleTab
   QAccessibleInterface* table() const override { return parent(); }
 
  private:
-  QPointer<TransitGrid> grid_;
+  // The grid, or null once it is gone.
+  TransitGrid* grid() const { return static_cast<TransitGrid*>(widget()); }
+
   int row_;
   int column_;
 };
