@@ -28,11 +28,8 @@ QAccessibleInterface* StarInterface(const QString& class_name, QObject* object) 
 
 ElementStar::ElementStar(const ElementMarks& marks, const QString& name, QWidget* parent)
     : QWidget(parent), marks_(marks) {
-  static const bool installed = [] {
-    QAccessible::installFactory(StarInterface);
-    return true;
-  }();
-  (void)installed;
+  // Qt keeps a factory once, however often it is installed.
+  QAccessible::installFactory(StarInterface);
   setFixedSize(kWidth, kHeight);
   setFocusPolicy(Qt::NoFocus);
   // The chart's paper: its fixed ink on the chart window's cream ground, whatever the theme.
