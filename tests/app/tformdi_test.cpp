@@ -372,24 +372,25 @@ TEST_F(tformdi_test, opens_a_chart_from_another_folder_and_offers_it_again) {
 }
 
 TEST_F(tformdi_test, chosen_file_is_read_even_when_its_name_derives_another) {
-  // Each row: the file chosen, the caption, and the personality that proves which file was read.
-  WriteChart("AUM.NUM", ChartOf({.name = "AUM", .personality = "1"}));
-  WriteChart("A.B.NUM", ChartOf({.name = "A.B", .personality = "5"}));
-  WriteChart("NOTAS.NUM", ChartOf({.name = "NOTAS", .personality = "1"}));
-  WriteChart("NOTAS.TXT", ChartOf({.name = "NOTAS", .personality = "6"}));
-  WriteChart("ABCDEFGHIJKLMNO.NUM", ChartOf({.name = "ABCDEFGHIJKLMNO", .personality = "1"}));
-  WriteChart("ABCDEFGHIJKLMNOP.NUM", ChartOf({.name = "ABCDEFGHIJKLMNO", .personality = "3"}));
-  WriteChart("minusc.num", ChartOf({.name = "minusc", .personality = "9"}));
+  // Each row: the file chosen and the name its chart holds, the caption its file name gives, and
+  // the personality that proves which file was read. Beside each lies the chart that the caption
+  // would name, with personality 1.
   const struct {
     const char* file;
+    const char* name;
     const char* caption;
     const char* personality;
   } rows[] = {
-      {"A.B.NUM", "AUM", "5"},
-      {"NOTAS.TXT", "NOTAS", "6"},
-      {"ABCDEFGHIJKLMNOP.NUM", "ABCDEFGHIJKLMNO", "3"},
-      {"minusc.num", "minusc", "9"},
+      {"A.B.NUM", "A.B", "AUM", "5"},
+      {"NOTAS.TXT", "NOTAS", "NOTAS", "6"},
+      {"ABCDEFGHIJKLMNOP.NUM", "ABCDEFGHIJKLMNO", "ABCDEFGHIJKLMNO", "3"},
+      {"minusc.num", "minusc", "minusc", "9"},
   };
+  for (const auto& row : rows) {
+    WriteChart(row.file, ChartOf({.name = row.name, .personality = row.personality}));
+    WriteChart(std::string(row.caption) + ".NUM",
+               ChartOf({.name = row.caption, .personality = "1"}));
+  }
   for (const auto& row : rows) {
     const QString path = QDir::current().absoluteFilePath(QString::fromLatin1(row.file));
     FileDialogAnswer answer(*frame_, [&](QFileDialog& dialog) { Choose(dialog, path); });
