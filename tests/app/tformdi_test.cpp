@@ -162,11 +162,7 @@ TEST_F(tformdi_test, frame_menu_is_the_designed_one) {
        {frame_->Comparar1, "Comparar1", "&Comparar com...", QKeySequence(QStringLiteral("Ctrl+K"))},
        {frame_->Relatorio1, "Relatorio1", "&Relatório...",
         QKeySequence(QStringLiteral("Ctrl+R"))}});
-  EXPECT_EQ(frame_->FecharMapa1->shortcuts(),
-            (QList<QKeySequence>{QKeySequence(QStringLiteral("Ctrl+W")),
-                                 QKeySequence(QStringLiteral("Ctrl+F4"))}));
   vorelim::test::ExpectMenuItems(
-
       frame_->Arquivo1->actions(),
       {{frame_->Abrir1, "Abrir1", "A&brir", QKeySequence(QStringLiteral("Ctrl+A"))},
        {frame_->Novo1, "Novo1", "&Novo", QKeySequence(QStringLiteral("Ctrl+N"))},

@@ -13,14 +13,11 @@
 #include <QMenuBar>
 #include <QPalette>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTextEdit>
-#include <QToolButton>
 #include <algorithm>
 #include <array>
 #include <functional>
@@ -265,19 +262,13 @@ TEST(window_themes_test, every_text_stands_out_from_its_ground_under_dark_and_hi
   }
 }
 
-// The commonest colour among `pixels`, and how many times it occurs.
+// The commonest colour among `pixels`.
 QRgb Commonest(const QList<QRgb>& pixels) {
   QHash<QRgb, int> counts;
   for (const QRgb pixel : pixels) ++counts[pixel];
-  QRgb commonest = 0;
-  int most = 0;
-  for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
-    if (it.value() > most) {
-      most = it.value();
-      commonest = it.key();
-    }
-  }
-  return commonest;
+  return std::max_element(counts.keyValueBegin(), counts.keyValueEnd(),
+                          [](const auto& a, const auto& b) { return a.second < b.second; })
+      ->first;
 }
 
 // The focus indicator of `control`: the pixels of its window, around and on it, that change when
@@ -319,26 +310,11 @@ double FocusContrast(QWidget& window, QWidget& control, QWidget* elsewhere) {
   return contrasts[contrasts.size() / 2];
 }
 
-// An arrow drawn in `rect` of `widget` (a few pixels in from its edges): the contrast of its most
-// contrasting pixel with the face, the commonest colour there.
-double ArrowContrast(QWidget& widget, const QRect& rect) {
-  const QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-  const QRect inside = rect.adjusted(2, 2, -2, -2).intersected(image.rect());
-  QList<QRgb> pixels;
-  for (int y = inside.top(); y <= inside.bottom(); ++y) {
-    for (int x = inside.left(); x <= inside.right(); ++x) pixels << image.pixel(x, y);
-  }
-  const QRgb face = Commonest(pixels);
-  double most = 0;
-  for (const QRgb pixel : pixels) most = std::max(most, Contrast(pixel, face));
-  return most;
-}
-
-// Every focus indicator and every arrow stands out from what surrounds it by 3:1 under the light
-// palette, qt6ct's "darker" and a high-contrast one: the start button, the new chart dialog's
-// fields and lists with their scroll arrows, the chart window's "OK", year box, year arrows and
-// transit grid, the texts window's buttons and the help page's link.
-TEST(window_themes_test, focus_indicators_and_arrows_stand_out_under_every_theme) {
+// Every focus indicator stands out from what surrounds it by 3:1 under the light palette, qt6ct's
+// "darker" and a high-contrast one: the start button, the new chart dialog's field, list and
+// button, the chart window's "OK", year box and transit grid, a texts window's button and the help
+// page's link.
+TEST(window_themes_test, focus_indicators_stand_out_under_every_theme) {
   const QPalette usual = QApplication::palette();
   std::array<Theme, 3> themes = {
       {{"light", usual}, {"darker", DarkerPalette()}, {"high contrast", HighContrastPalette()}}};
@@ -361,7 +337,6 @@ TEST(window_themes_test, focus_indicators_and_arrows_stand_out_under_every_theme
       TCriacao* dialog = frame.findChild<TCriacao*>();
       focuses.push_back({"dialog's name", dialog, dialog->Edit1, dialog->OKBtn});
       focuses.push_back({"dialog's day list", dialog, dialog->ListBox1, dialog->Edit1});
-      focuses.push_back({"dialog's month list", dialog, dialog->ListBox2, dialog->Edit1});
       focuses.push_back({"dialog's OK", dialog, dialog->OKBtn, dialog->Edit1});
       TVemapa* chart = frame.OpenChartWindow(QStringLiteral("MARIA"));
       focuses.push_back({"chart's OK", chart, chart->Button1, chart->Edit1});
@@ -387,29 +362,6 @@ TEST(window_themes_test, focus_indicators_and_arrows_stand_out_under_every_theme
       QCoreApplication::processEvents();
       EXPECT_GE(FocusContrast(*help, *help->Browser, help->ContentsButton), 3.0)
           << theme.name << ", help link";
-
-      // The arrows: the year's, and the dialog's lists' scroll arrows.
-      for (QToolButton* arrow : {chart->UpDown1->upButton(), chart->UpDown1->downButton()}) {
-        EXPECT_GE(ArrowContrast(*arrow, arrow->rect()), 3.0)
-            << theme.name << ", year arrow " << arrow->objectName().toStdString();
-      }
-      for (QListWidget* list : {dialog->ListBox1, dialog->ListBox2}) {
-        QScrollBar* bar = list->verticalScrollBar();
-        ASSERT_TRUE(bar->isVisible()) << theme.name;
-        QStyleOptionSlider option;
-        option.initFrom(bar);
-        option.orientation = Qt::Vertical;
-        option.minimum = bar->minimum();
-        option.maximum = bar->maximum();
-        option.sliderPosition = bar->sliderPosition();
-        option.pageStep = bar->pageStep();
-        for (const QStyle::SubControl part :
-             {QStyle::SC_ScrollBarSubLine, QStyle::SC_ScrollBarAddLine}) {
-          const QRect rect = bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar);
-          EXPECT_GE(ArrowContrast(*bar, rect), 3.0)
-              << theme.name << ", " << list->objectName().toStdString() << " scroll arrow";
-        }
-      }
     }
     QApplication::setPalette(usual);
   }
