@@ -4,6 +4,7 @@
 
 #include <QPageLayout>
 #include <QPageSize>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -34,6 +35,13 @@ TEST(client_report_test, report_of_maria_for_2027_read_back_from_its_pdf) {
   const std::optional<QString> text = test::PdfText(path);
   if (!text) GTEST_SKIP() << "pdftotext is not installed";
   EXPECT_EQ(test::LigaturesIn(*text), QString());
+  QProcess pdfinfo;
+  pdfinfo.start(QStringLiteral("pdfinfo"), {path});
+  ASSERT_TRUE(pdfinfo.waitForFinished(30000));
+  const QString info = QString::fromUtf8(pdfinfo.readAllStandardOutput()).simplified();
+  EXPECT_TRUE(info.contains(QStringLiteral("Title: Relatório de MARIA - 2027 ")))
+      << info.toStdString();
+  EXPECT_TRUE(info.contains(QStringLiteral("Author: MAPA DO VORELIM "))) << info.toStdString();
   const QStringList pages = text->split(QLatin1Char('\f'), Qt::SkipEmptyParts);
   ASSERT_EQ(pages.size(), 6);
 
