@@ -23,7 +23,6 @@
 #include "support/charts.h"
 #include "support/qt_support.h"
 #include "texts/tform2.h"
-#include "ui/messages.h"
 #include "ui/program_printer.h"
 
 namespace vorelim {
@@ -55,18 +54,14 @@ class print_preview_test : public ::testing::Test {
     ASSERT_TRUE(folder_.isValid());
     printer_.setPageSize(QPageSize(QPageSize::A4));
     SetProgramPrinterForTesting(&printer_);
-    SetMessageSinkForTesting(
-        [this](QWidget*, const QString&, const QString& text) { messages_.append(text); });
   }
   void TearDown() override {
     SetSavePdfDialogForTesting(nullptr);
-    SetMessageSinkForTesting(nullptr);
     SetProgramPrinterForTesting(nullptr);
   }
 
   QTemporaryDir folder_;
   QPrinter printer_{QPrinter::HighResolution};
-  QStringList messages_;
 };
 
 TEST_F(print_preview_test, report_preview_saves_with_enter_and_replaces_only_when_confirmed) {
@@ -119,10 +114,11 @@ TEST_F(print_preview_test, report_preview_saves_with_enter_and_replaces_only_whe
   SetSavePdfDialogForTesting([this](QWidget*, const QString&) {
     return folder_.filePath(QStringLiteral("sem pasta/MARIA 2027.pdf"));
   });
+  test::WarningCapture warnings;
   window->SavePdfClick();
-  ASSERT_EQ(messages_.size(), 1);
-  EXPECT_TRUE(messages_[0].contains(QStringLiteral("\"MARIA 2027.pdf\"")))
-      << messages_[0].toStdString();
+  ASSERT_EQ(warnings.texts().size(), 1);
+  EXPECT_TRUE(warnings.texts()[0].contains(QStringLiteral("\"MARIA 2027.pdf\"")))
+      << warnings.texts()[0].toStdString();
   delete window;
 }
 
