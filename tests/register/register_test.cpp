@@ -8,7 +8,6 @@
 #include <QTest>
 #include <filesystem>
 
-#include "register/register_chooser.h"
 #include "register/register_list.h"
 #include "register/register_model.h"
 #include "register/register_texts.h"
@@ -133,22 +132,6 @@ TEST(register_list_test, finds_from_the_keyboard_and_chooses_with_enter) {
   EXPECT_TRUE(window.isVisible());
   QTest::keyClick(list.searchBox(), Qt::Key_Escape);
   EXPECT_FALSE(window.isVisible());
-}
-
-// The chooser the comparison uses: the search box has the focus, and Enter takes the first row
-// after a search.
-TEST(register_chooser_test, enter_takes_the_first_row_after_a_search) {
-  TempFolder folder;
-  WriteSampleCharts();
-  RegisterChooser chooser(QStringLiteral("Escolha"), folder.path());
-  chooser.show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&chooser));
-  EXPECT_TRUE(chooser.list()->searchBox()->hasFocus());
-  QTest::keyClicks(chooser.list()->searchBox(), "t3");
-  QTest::keyClick(chooser.list()->searchBox(), Qt::Key_Return);
-  EXPECT_EQ(chooser.result(), QDialog::Accepted);
-  EXPECT_EQ(chooser.chosenFile(),
-            QByteArray::fromStdString((folder.path() / "bruno.num").native()));
 }
 
 TEST(register_list_test, follows_the_folder_keeping_the_search_and_the_selection) {
