@@ -112,15 +112,6 @@ std::string PageNameOf(const ::testing::TestParamInfo<StoredText>& info) {
 INSTANTIATE_TEST_SUITE_P(all_texts, text_form_test, ::testing::ValuesIn(kPages), PageNameOf);
 INSTANTIATE_TEST_SUITE_P(further_texts, text_form_test, ::testing::ValuesIn(kFurther), PageNameOf);
 
-// No page key reaches the comparison's texts, so the nineteen pages keep their keys.
-TEST(text_catalogue_test, further_texts_have_no_page_key) {
-  ASSERT_EQ(FurtherTexts().size(), std::size(kFurther));
-  for (const TextEntry& entry : FurtherTexts()) {
-    EXPECT_EQ(PageIndexForKey(entry.page_name), 0) << entry.page_name.toStdString();
-  }
-  EXPECT_EQ(FurtherText(QStringLiteral("agua")), nullptr);
-}
-
 TEST(text_catalogue_test, number_texts_name_their_element) {
   const char* elements[] = {"ÁGUA",  "TERRA", "MADEIRA", "MADEIRA", "TERRA",
                             "METAL", "METAL", "TERRA",   "FOGO"};
