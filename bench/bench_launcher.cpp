@@ -89,27 +89,24 @@ struct LargeSettings {
   LargeSettings() {
     std::string pattern = (fs::temp_directory_path() / "korvex-bench-XXXXXX").string();
     root = mkdtemp(pattern.data());
-    std::ofstream out(root / "korvex.INI");
-    std::size_t size = 0;
-    for (int section = 0; size < (12u << 20); ++section) {
-      std::string block = "[Section" + std::to_string(section) + "]\n";
-      for (int key = 0; key < 100; ++key) {
-        block += "KEY" + std::to_string(key) + "=/media/cdrom/some/folder/of/the/product/\n";
-      }
-      out << block;
-      size += block.size();
+    ini = (root / "korvex.INI").string();
+    std::ofstream out(ini);
+    for (int section = 0; out.tellp() < (12 << 20); ++section) {
+      out << "[Section" << section << "]\n";
+      for (int key = 0; key < 100; ++key)
+        out << "KEY" << key << "=/media/cdrom/some/folder/of/the/product/\n";
     }
     out << "[QxLaunch]\nCD=/media/cdrom/\n";
   }
   ~LargeSettings() { fs::remove_all(root); }
   fs::path root;
+  std::string ini;
 };
 
 // The floor: reading the whole file once.
 void BM_Read12MiBSettingsFile(benchmark::State& state) {
   LargeSettings settings;
-  const std::string ini = (settings.root / "korvex.INI").string();
-  for (auto _ : state) benchmark::DoNotOptimize(korvex::ReadWholeFile(ini));
+  for (auto _ : state) benchmark::DoNotOptimize(korvex::ReadWholeFile(settings.ini));
 }
 BENCHMARK(BM_Read12MiBSettingsFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -117,10 +114,9 @@ BENCHMARK(BM_Read12MiBSettingsFile)->Unit(benchmark::kMillisecond)->UseRealTime(
 // stays within a small multiple of the reading above.
 void BM_TenThousandReferencesTo12MiBSettingsFile(benchmark::State& state) {
   LargeSettings settings;
-  const std::string ini = (settings.root / "korvex.INI").string();
   for (auto _ : state) {
     NoDialogs platform;
-    korvex::RunState run{ini, std::nullopt};
+    korvex::RunState run{settings.ini, std::nullopt};
     for (int i = 0; i < 10000; ++i) {
       if (korvex::ReplaceReferences("%CD%FILE.AVI", run, platform) != "/media/cdrom/FILE.AVI") {
         state.SkipWithError("a reference was not replaced");

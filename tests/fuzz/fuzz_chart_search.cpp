@@ -42,14 +42,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   file_name += ".NUM";
   const std::string_view bytes = input;
 
-  // One folder per process; each input empties it first.
+  // One folder per process, holding only this input's file.
   const std::filesystem::path& folder = vorelim::fuzz::ScratchFolder("vorelim-fuzz-search");
-  for (const auto& old : std::filesystem::directory_iterator(folder)) {
-    std::filesystem::remove(old.path());
-  }
   vorelim::fuzz::WriteWholeFile(folder / file_name, bytes);
 
   const vorelim::FolderEntries read = vorelim::ReadChartFolder(folder);
+  std::filesystem::remove(folder / file_name);
   FUZZ_CHECK(read.error == 0);
   FUZZ_CHECK(read.entries.size() == 1);
   const vorelim::ChartEntry& entry = read.entries.front();

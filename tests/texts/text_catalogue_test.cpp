@@ -112,25 +112,6 @@ std::string PageNameOf(const ::testing::TestParamInfo<StoredText>& info) {
 INSTANTIATE_TEST_SUITE_P(all_texts, text_form_test, ::testing::ValuesIn(kPages), PageNameOf);
 INSTANTIATE_TEST_SUITE_P(further_texts, text_form_test, ::testing::ValuesIn(kFurther), PageNameOf);
 
-// The comparison's texts are short: 150 to 300 words after the heading. No page key reaches them,
-// so the nineteen pages keep their keys.
-TEST(text_catalogue_test, further_texts_are_short_and_have_no_page_key) {
-  ASSERT_EQ(FurtherTexts().size(), std::size(kFurther));
-  for (const TextEntry& entry : FurtherTexts()) {
-    SCOPED_TRACE(entry.page_name.toStdString());
-    EXPECT_TRUE(entry.page_key.isEmpty());
-    EXPECT_EQ(entry.caption, entry.heading);
-    const qsizetype words = entry.lines.mid(1)
-                                .join(QLatin1Char(' '))
-                                .split(QLatin1Char(' '), Qt::SkipEmptyParts)
-                                .size();
-    EXPECT_GE(words, 150);
-    EXPECT_LE(words, 300);
-    EXPECT_EQ(PageIndexForKey(entry.page_name), 0);
-  }
-  EXPECT_EQ(FurtherText(QStringLiteral("agua")), nullptr);
-}
-
 TEST(text_catalogue_test, number_texts_name_their_element) {
   const char* elements[] = {"ÁGUA",  "TERRA", "MADEIRA", "MADEIRA", "TERRA",
                             "METAL", "METAL", "TERRA",   "FOGO"};
